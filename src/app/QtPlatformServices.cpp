@@ -1,0 +1,59 @@
+#include "app/QtPlatformServices.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+QStringList QtPlatformServices::chooseFiles(const QString& pattern)
+{
+    const QString filter = pattern + QStringLiteral(" (") + pattern + u')';
+    QStringList files = QFileDialog::getOpenFileNames(m_owner, QString(), QString(), filter);
+    for (QString& file : files)
+        file = QDir::toNativeSeparators(file);
+    return files;
+}
+
+QString QtPlatformServices::chooseFolder(const QString& prompt)
+{
+    return QDir::toNativeSeparators(QFileDialog::getExistingDirectory(m_owner, prompt));
+}
+
+PlatformServices::Answer QtPlatformServices::showMessage(const QString& text, const QString& title, Buttons buttons,
+                                                         Icon icon)
+{
+    QMessageBox box(m_owner);
+    box.setWindowTitle(title);
+    box.setText(text);
+    switch (icon) {
+    case Icon::None:
+        break;
+    case Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case Icon::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Icon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    }
+    box.setStandardButtons(buttons == Buttons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok);
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
+}
+
+void QtPlatformServices::setWaitCursor(bool waiting)
+{
+    if (waiting)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+bool QtPlatformServices::openInDefaultApplication(const QString& path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "app/PlatformServices.h"
+
+#include <QPointer>
+
+class QWidget;
+
+// The real desktop: Qt's dialogs and message boxes, owned by the main window.
+class QtPlatformServices final : public PlatformServices
+{
+public:
+    void setOwner(QWidget* owner) { m_owner = owner; }
+
+    QStringList chooseFiles(const QString& pattern) override;
+    QString chooseFolder(const QString& prompt) override;
+    Answer showMessage(const QString& text, const QString& title, Buttons buttons, Icon icon) override;
+    void setWaitCursor(bool waiting) override;
+    bool openInDefaultApplication(const QString& path) override;
+
+private:
+    QPointer<QWidget> m_owner;
+};

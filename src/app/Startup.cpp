@@ -1,0 +1,24 @@
+#include "app/Startup.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+void prepareApplication(QApplication& app)
+{
+    QApplication::setApplicationName(QStringLiteral("Renvora"));
+    const QLocale chinese(QLocale::Chinese, QLocale::China);
+    QLocale::setDefault(chinese);
+
+    auto* translator = new QTranslator(&app);
+    if (translator->load(chinese, QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+
+    QFont font = QApplication::font();
+    font.setFamilies({font.family(), QStringLiteral("Microsoft YaHei"), QStringLiteral("WenQuanYi Micro Hei"),
+                      QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Droid Sans Fallback")});
+    QApplication::setFont(font);
+}

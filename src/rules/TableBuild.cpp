@@ -1,0 +1,76 @@
+#include "rules/TableBuild.h"
+
+#include "rules/PathParts.h"
+#include "table/Progress.h"
+#include "table/Sheet.h"
+
+namespace {
+
+constexpr Sheet::Rgb Red = 0xFF0000;
+
+void writeHeader(Sheet& sheet, const TableBuildOptions& options)
+{
+    auto emphasise = [&sheet](int column) {
+        sheet.setBold(1, column, true);
+        sheet.setColor(1, column, Red);
+    };
+    sheet.setText(1, Sheet::A, QStringLiteral("序号"));
+    sheet.setColumnWidth(Sheet::A, 3);
+    sheet.setText(1, Sheet::B, QStringLiteral("原文件名"));
+    sheet.setText(1, Sheet::C, QStringLiteral("新文件名"));
+    emphasise(Sheet::C);
+    sheet.setText(1, Sheet::D, QStringLiteral("原扩展名"));
+    sheet.setText(1, Sheet::E, QStringLiteral("新扩展名"));
+    emphasise(Sheet::E);
+    sheet.setText(1, Sheet::F, QStringLiteral("原文件目录"));
+    if (options.copyToTarget) {
+        sheet.setText(1, Sheet::G, QStringLiteral("新文件目录"));
+        emphasise(Sheet::G);
+    }
+    if (options.distribute) {
+        sheet.setText(1, Sheet::C, QStringLiteral("分配目录(如C:\\XX\\;C:\\YY\\ 的形式)"));
+        sheet.setColor(1, Sheet::C, Red);
+    }
+    sheet.setText(1, Sheet::H, QStringLiteral("注意：本文件规则做好后，一定要保存退出！"));
+    emphasise(Sheet::H);
+}
+
+} // namespace
+
+qsizetype buildTable(Sheet& sheet, const QStringList& files, const TableBuildOptions& options, Progress& progress)
+{
+    Sheet::Batch batch(sheet);
+    writeHeader(sheet, options);
+
+    progress.setMaximum(files.size());
+    qsizetype written = 0;
+    QString lastDirectory;
+    for (qsizetype k = 0; k < files.size(); ++k) {
+        progress.setValue(k);
+        PathParts parts = PathParts::split(files[k], options.separator);
+        if (!parts.takesPart)
+            continue;
+        // Files of one folder share one copy of its path.
+        if (parts.directory == lastDirectory)
+            parts.directory = lastDirectory;
+        else
+            lastDirectory = parts.directory;
+
+        ++written;
+        const qsizetype row = written + 1;
+        sheet.setText(row, Sheet::B, parts.base);
+        sheet.setText(row, Sheet::J, parts.base);
+        sheet.setText(row, Sheet::D, parts.dotext);
+        sheet.setText(row, Sheet::E, parts.dotext);
+        sheet.setText(row, Sheet::F, parts.directory);
+        if (options.copyToTarget)
+            sheet.setText(row, Sheet::G, options.targetFolder);
+        sheet.setNumber(row, Sheet::A, double(written));
+    }
+    if (!files.isEmpty()) {
+        progress.setMaximum(files.size() - 1);
+        progress.setValue(files.size() - 1);
+    }
+    sheet.setColumnsFontSize(Sheet::A, Sheet::H, 10);
+    return written;
+}

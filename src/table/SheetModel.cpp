@@ -1,0 +1,143 @@
+#include "table/SheetModel.h"
+
+#include "table/SheetRoles.h"
+
+#include <limits>
+
+SheetModel::SheetModel(QObject* parent) : QAbstractTableModel(parent)
+{
+    m_sheet.setObserver(this);
+    m_rows = wantedRows();
+    m_columns = wantedColumns();
+}
+
+SheetModel::~SheetModel()
+{
+    m_sheet.setObserver(nullptr);
+}
+
+QString SheetModel::columnName(int column)
+{
+    QString name;
+    for (; column > 0; column = (column - 1) / 26)
+        name.prepend(QChar(u'A' + (column - 1) % 26));
+    return name;
+}
+
+int SheetModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_rows;
+}
+
+int SheetModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_columns;
+}
+
+QVariant SheetModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    const qsizetype row = index.row() + 1;
+    const int column = index.column() + 1;
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return m_sheet.text(row, column);
+    case Qt::TextAlignmentRole:
+        if (m_sheet.isNumber(row, column))
+            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+        return {};
+    case Qt::ToolTipRole: {
+        const QString mark = m_sheet.rowMark(row);
+        return mark.isEmpty() ? QVariant() : QVariant(mark);
+    }
+    case SheetRole::Bold:
+        return m_sheet.isBold(row, column);
+    case SheetRole::Color:
+        if (auto rgb = m_sheet.color(row, column))
+            return uint(*rgb);
+        return {};
+    case SheetRole::FontSize:
+        return m_sheet.fontSize(column);
+    case SheetRole::Marked:
+        return !m_sheet.rowMark(row).isEmpty();
+    default:
+        return {};
+    }
+}
+
+bool SheetModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (!index.isValid() || role != Qt::EditRole)
+        return false;
+    // Typed input stays exactly as typed, apart from the "'" text marker.
+    m_sheet.put(index.row() + 1, index.column() + 1, value.toString());
+    return true;
+}
+
+Qt::ItemFlags SheetModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+}
+
+QVariant SheetModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Horizontal)
+        return columnName(section + 1);
+    return section + 1;
+}
+
+int SheetModel::wantedRows() const
+{
+    const qsizetype rows = std::max<qsizetype>(m_sheet.usedRowCount() + SpareRows, MinimumRows);
+    return int(std::min<qsizetype>(rows, std::numeric_limits<int>::max()));
+}
+
+int SheetModel::wantedColumns() const
+{
+    return std::max(m_sheet.usedColumnCount() + SpareColumns, MinimumColumns);
+}
+
+void SheetModel::growToFit()
+{
+    if (const int rows = wantedRows(); rows > m_rows) {
+        beginInsertRows({}, m_rows, rows - 1);
+        m_rows = rows;
+        endInsertRows();
+    }
+    if (const int columns = wantedColumns(); columns > m_columns) {
+        beginInsertColumns({}, m_columns, columns - 1);
+        m_columns = columns;
+        endInsertColumns();
+    }
+}
+
+void SheetModel::cellsChanged(const CellRange& range)
+{
+    growToFit();
+    const int top = int(std::min<qsizetype>(range.top, m_rows)) - 1;
+    const int bottom = int(std::min<qsizetype>(range.bottom, m_rows)) - 1;
+    const int left = std::min(range.left, m_columns) - 1;
+    const int right = std::min(range.right, m_columns) - 1;
+    if (top >= 0 && left >= 0)
+        Q_EMIT dataChanged(index(top, left), index(bottom, right));
+}
+
+void SheetModel::sheetCleared()
+{
+    beginResetModel();
+    m_rows = wantedRows();
+    m_columns = wantedColumns();
+    endResetModel();
+    Q_EMIT formatChanged();
+}
+
+void SheetModel::columnFormatChanged()
+{
+    Q_EMIT formatChanged();
+}

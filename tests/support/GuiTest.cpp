@@ -1,0 +1,61 @@
+#include "GuiTest.h"
+
+#include "table/SheetModel.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QTest>
+
+GuiTest::GuiTest() : m_window(std::make_unique<MainWindow>(platform))
+{
+    m_window->show();
+    (void)QTest::qWaitForWindowExposed(m_window.get());
+}
+
+GuiTest::~GuiTest() = default;
+
+void GuiTest::click(const char* name)
+{
+    auto* button = control<QAbstractButton>(name);
+    if (!button)
+        qFatal("no button named %s", name);
+    click(button);
+}
+
+void GuiTest::click(QAbstractButton* button)
+{
+    QPoint at = button->rect().center();
+    // In a wide layout the middle of a check box lies outside its clickable area.
+    if (qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const auto element = qobject_cast<QCheckBox*>(button) ? QStyle::SE_CheckBoxIndicator
+                                                               : QStyle::SE_RadioButtonIndicator;
+        at = button->style()->subElementRect(element, &option, button).center();
+    }
+    QTest::mouseClick(button, Qt::LeftButton, {}, at);
+}
+
+void GuiTest::type(const char* name, const QString& text)
+{
+    auto* field = control<QLineEdit>(name);
+    if (!field)
+        qFatal("no field named %s", name);
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Delete);
+    QTest::keyClicks(field, text);
+}
+
+QString GuiTest::cell(qsizetype row, int column) const
+{
+    return m_window->form().table->sheet().text(row, column);
+}
+
+qsizetype GuiTest::usedRows() const
+{
+    return m_window->form().table->sheet().usedRowCount();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "ScriptedPlatform.h"
+#include "app/MainWindow.h"
+
+#include <QString>
+#include <QWidget>
+#include <memory>
+
+class QAbstractButton;
+class QLineEdit;
+
+// A fresh main window on the scripted platform, and small helpers that act on its controls
+// by their names the way a user would.
+class GuiTest
+{
+public:
+    GuiTest();
+    ~GuiTest();
+
+    ScriptedPlatform platform;
+    MainWindow& window() { return *m_window; }
+    Form1& form() { return m_window->form(); }
+
+    template <typename T = QWidget>
+    T* control(const char* name) const
+    {
+        return m_window->findChild<T*>(QString::fromLatin1(name));
+    }
+
+    // Clicks a button at its centre, or a check box or option button on its indicator.
+    void click(const char* name);
+    void click(QAbstractButton* button);
+    // Replaces a field's text by typing it, keystroke by keystroke.
+    void type(const char* name, const QString& text);
+    QString cell(qsizetype row, int column) const;
+    qsizetype usedRows() const;
+
+private:
+    std::unique_ptr<MainWindow> m_window;
+};
