@@ -17,8 +17,9 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
 
     m_picIcon = new QLabel(this);
     m_picIcon->setObjectName(QStringLiteral("picIcon"));
-    const QIcon icon = QApplication::windowIcon().isNull() ? style()->standardIcon(QStyle::SP_FileDialogContentsView)
-                                                          : QApplication::windowIcon();
+    const QIcon icon = QApplication::windowIcon().isNull()
+                           ? style()->standardIcon(QStyle::SP_FileDialogContentsView)
+                           : QApplication::windowIcon();
     m_picIcon->setPixmap(icon.pixmap(48, 48));
 
     m_lblTitle = new QLabel(QStringLiteral("利用EXCEL功能的批量改名软件-Renvora4.0"), this);

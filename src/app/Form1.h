@@ -26,19 +26,19 @@ struct Form1
 
     QMainWindow* window = nullptr;
     PlatformServices* platform = nullptr;
-    SheetModel* table = nullptr;     // the rename table shown in sp1
-    FileListModel* files = nullptr;  // the entries of List1
-    Progress* progress = nullptr;    // reports to PBar1
-    QString targetFolder;            // the folder chosen for copies
+    SheetModel* table = nullptr;    // the rename table shown in sp1
+    FileListModel* files = nullptr; // the entries of List1
+    Progress* progress = nullptr;   // reports to PBar1
+    QString targetFolder;           // the folder chosen for copies
 
     // File collection
-    QPushButton* Command5 = nullptr; // 选择文件
-    QPushButton* Command4 = nullptr; // 选择目录
+    QPushButton* Command5 = nullptr;  // 选择文件
+    QPushButton* Command4 = nullptr;  // 选择目录
     QPushButton* Command17 = nullptr; // 清空
     FileListView* List1 = nullptr;
     QLabel* Label5 = nullptr;
-    QLineEdit* Text3 = nullptr;      // status line
-    QGroupBox* Frame10 = nullptr;    // 文件类型
+    QLineEdit* Text3 = nullptr;   // status line
+    QGroupBox* Frame10 = nullptr; // 文件类型
     QComboBox* Combo1 = nullptr;
     QLabel* Label9 = nullptr;
 

@@ -20,8 +20,7 @@
 
 namespace {
 
-template <typename Widget>
-Widget* named(Widget* widget, const char* name)
+template <typename Widget> Widget* named(Widget* widget, const char* name)
 {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
@@ -155,10 +154,14 @@ QGroupBox* rulesFrame(Form1& f)
         grid->addWidget(apply, row, 2);
         ++row;
     };
-    addRule(f.Check3, "Check3", QStringLiteral("自动编号"), f.bianhaoqian, "bianhaoqian", f.Command6, "Command6");
-    addRule(f.fengefu, "fengefu", QStringLiteral("分隔符"), f.fengefutxt, "fengefutxt", f.Command7, "Command7");
-    addRule(f.qianzhui, "qianzhui", QStringLiteral("文件名前"), f.qianzhuitxt, "qianzhuitxt", f.Command8, "Command8");
-    addRule(f.houzhui, "houzhui", QStringLiteral("文件名后"), f.houzhuitxt, "houzhuitxt", f.Command9, "Command9");
+    addRule(f.Check3, "Check3", QStringLiteral("自动编号"), f.bianhaoqian, "bianhaoqian", f.Command6,
+            "Command6");
+    addRule(f.fengefu, "fengefu", QStringLiteral("分隔符"), f.fengefutxt, "fengefutxt", f.Command7,
+            "Command7");
+    addRule(f.qianzhui, "qianzhui", QStringLiteral("文件名前"), f.qianzhuitxt, "qianzhuitxt", f.Command8,
+            "Command8");
+    addRule(f.houzhui, "houzhui", QStringLiteral("文件名后"), f.houzhuitxt, "houzhuitxt", f.Command9,
+            "Command9");
     addRule(f.riqi, "riqi", QStringLiteral("日期"), f.riqitxt, "riqitxt", f.Command10, "Command10");
     addRule(f.banben, "banben", QStringLiteral("版本"), f.banbentxt, "banbentxt", f.Command11, "Command11");
     f.fengefutxt->setText(QStringLiteral("-"));

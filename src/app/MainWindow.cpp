@@ -20,6 +20,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -77,7 +78,8 @@ void MainWindow::buildMenu()
     }
     connect(menuBar()->findChild<QAction*>(QStringLiteral("about")), &QAction::triggered, this,
             &MainWindow::showAbout);
-    connect(menuBar()->findChild<QAction*>(QStringLiteral("exit")), &QAction::triggered, this, &QWidget::close);
+    connect(menuBar()->findChild<QAction*>(QStringLiteral("exit")), &QAction::triggered, this,
+            &QWidget::close);
 }
 
 void MainWindow::connectWindowControls()
@@ -101,6 +103,9 @@ void MainWindow::connectWindowControls()
 void MainWindow::setWide(bool wide)
 {
     m_advancedPanel->setVisible(wide);
+    // Let the layout drop the hidden panel's width before the window is narrowed.
+    centralWidget()->layout()->activate();
+    layout()->activate();
     resize(wide ? WideWidth : NarrowWidth, height());
 }
 
@@ -118,7 +123,7 @@ void MainWindow::formLoad()
     f.Combo1->clear();
     f.Combo1->addItems({QStringLiteral("*.xls"), QStringLiteral("*.doc"), QStringLiteral("*.pdf"),
                         QStringLiteral("*.jpg"), QStringLiteral("*.bmp"), QStringLiteral("*.*")});
-    f.Combo1->setCurrentText(QStringLiteral("*.*"));
+    f.Combo1->setCurrentIndex(f.Combo1->findText(QStringLiteral("*.*")));
     f.Option1->setChecked(true);
     f.Option2->setChecked(false);
     f.Text3->clear();

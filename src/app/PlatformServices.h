@@ -9,9 +9,23 @@
 class PlatformServices
 {
 public:
-    enum class Buttons { Ok, OkCancel };
-    enum class Icon { None, Information, Warning, Critical };
-    enum class Answer { Ok, Cancel };
+    enum class Buttons
+    {
+        Ok,
+        OkCancel
+    };
+    enum class Icon
+    {
+        None,
+        Information,
+        Warning,
+        Critical
+    };
+    enum class Answer
+    {
+        Ok,
+        Cancel
+    };
 
     virtual ~PlatformServices() = default;
 

@@ -21,8 +21,8 @@ QString QtPlatformServices::chooseFolder(const QString& prompt)
     return QDir::toNativeSeparators(QFileDialog::getExistingDirectory(m_owner, prompt));
 }
 
-PlatformServices::Answer QtPlatformServices::showMessage(const QString& text, const QString& title, Buttons buttons,
-                                                         Icon icon)
+PlatformServices::Answer QtPlatformServices::showMessage(const QString& text, const QString& title,
+                                                         Buttons buttons, Icon icon)
 {
     QMessageBox box(m_owner);
     box.setWindowTitle(title);
@@ -40,7 +40,8 @@ PlatformServices::Answer QtPlatformServices::showMessage(const QString& text, co
         box.setIcon(QMessageBox::Critical);
         break;
     }
-    box.setStandardButtons(buttons == Buttons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok);
+    box.setStandardButtons(buttons == Buttons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel
+                                                        : QMessageBox::Ok);
     box.setDefaultButton(QMessageBox::Ok);
     return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
 }

@@ -2,6 +2,4 @@
 
 #include "app/Form1.h"
 
-ModeHandlers::ModeHandlers(Form1& form) : m_form(form)
-{
-}
+ModeHandlers::ModeHandlers(Form1& form) : m_form(form) {}

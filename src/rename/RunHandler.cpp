@@ -2,6 +2,4 @@
 
 #include "app/Form1.h"
 
-RunHandler::RunHandler(Form1& form) : m_form(form)
-{
-}
+RunHandler::RunHandler(Form1& form) : m_form(form) {}

@@ -2,6 +2,4 @@
 
 #include "app/Form1.h"
 
-RuleHandlers::RuleHandlers(Form1& form) : m_form(form)
-{
-}
+RuleHandlers::RuleHandlers(Form1& form) : m_form(form) {}

@@ -37,7 +37,8 @@ void writeHeader(Sheet& sheet, const TableBuildOptions& options)
 
 } // namespace
 
-qsizetype buildTable(Sheet& sheet, const QStringList& files, const TableBuildOptions& options, Progress& progress)
+qsizetype buildTable(Sheet& sheet, const QStringList& files, const TableBuildOptions& options,
+                     Progress& progress)
 {
     Sheet::Batch batch(sheet);
     writeHeader(sheet, options);

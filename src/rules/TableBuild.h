@@ -19,4 +19,5 @@ struct TableBuildOptions
 // (B, and J as the name source), extension with its dot (D, E), folder (F) and, when copying,
 // the target folder (G). Clears nothing, so cells it does not write keep their contents.
 // Returns the number of data rows written.
-qsizetype buildTable(Sheet& sheet, const QStringList& files, const TableBuildOptions& options, Progress& progress);
+qsizetype buildTable(Sheet& sheet, const QStringList& files, const TableBuildOptions& options,
+                     Progress& progress);

@@ -6,6 +6,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -40,8 +41,12 @@ QString Sheet::text(qsizetype row, int column) const
     const Value& v = value(row, column);
     if (const auto* s = std::get_if<QString>(&v))
         return *s;
-    if (const auto* n = std::get_if<double>(&v))
+    if (const auto* n = std::get_if<double>(&v)) {
+        // Whole numbers, such as sequence numbers, read back without an exponent.
+        if (std::trunc(*n) == *n && std::abs(*n) < 1e15)
+            return QString::number(qint64(*n));
         return QString::number(*n, 'g', QLocale::FloatingPointShortest);
+    }
     return {};
 }
 
@@ -260,7 +265,8 @@ void Sheet::clearRowMarks()
 {
     if (m_rowMarks.empty())
         return;
-    CellRange marked{m_rowMarks.begin()->first, 1, m_rowMarks.rbegin()->first, std::max(int(m_columns.size()), 1)};
+    CellRange marked{m_rowMarks.begin()->first, 1, m_rowMarks.rbegin()->first,
+                     std::max(int(m_columns.size()), 1)};
     m_rowMarks.clear();
     noteCellsChanged(marked);
 }

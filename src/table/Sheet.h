@@ -16,7 +16,20 @@ class SheetObserver;
 class Sheet
 {
 public:
-    enum Column : int { A = 1, B, C, D, E, F, G, H, I, J, K };
+    enum Column : int
+    {
+        A = 1,
+        B,
+        C,
+        D,
+        E,
+        F,
+        G,
+        H,
+        I,
+        J,
+        K
+    };
     using Value = std::variant<std::monostate, double, QString>;
     using Rgb = quint32; // 0xRRGGBB
     static constexpr double DefaultFontSize = 11;

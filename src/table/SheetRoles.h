@@ -4,7 +4,8 @@
 
 // Cell formats the grid's delegate turns into fonts and colours (the model stays free of QtGui).
 namespace SheetRole {
-enum : int {
+enum : int
+{
     Bold = Qt::UserRole + 1, // bool
     Color,                   // uint 0xRRGGBB, absent for the default colour
     FontSize,                // double, points

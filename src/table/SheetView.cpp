@@ -72,7 +72,8 @@ void SheetView::applyColumnWidths()
         return;
     const Sheet& sheet = m_model->sheet();
     for (int c = 1; c <= m_model->columnCount(); ++c) {
-        int width = pointsToPixels(c <= int(std::size(DesignedWidthsPt)) ? DesignedWidthsPt[c - 1] : OtherWidthPt);
+        int width =
+            pointsToPixels(c <= int(std::size(DesignedWidthsPt)) ? DesignedWidthsPt[c - 1] : OtherWidthPt);
         if (auto characters = sheet.columnWidth(c))
             width = pixelsForCharacters(*characters);
         horizontalHeader()->resizeSection(c - 1, width);

@@ -1,6 +1,5 @@
 #include "table/TextWidth.h"
 
-
 namespace {
 
 bool isWide(char32_t c)

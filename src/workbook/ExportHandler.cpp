@@ -2,6 +2,4 @@
 
 #include "app/Form1.h"
 
-ExportHandler::ExportHandler(Form1& form) : m_form(form)
-{
-}
+ExportHandler::ExportHandler(Form1& form) : m_form(form) {}

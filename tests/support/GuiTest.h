@@ -22,8 +22,7 @@ public:
     MainWindow& window() { return *m_window; }
     Form1& form() { return m_window->form(); }
 
-    template <typename T = QWidget>
-    T* control(const char* name) const
+    template <typename T = QWidget> T* control(const char* name) const
     {
         return m_window->findChild<T*>(QString::fromLatin1(name));
     }

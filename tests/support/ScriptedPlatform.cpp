@@ -20,8 +20,8 @@ QString ScriptedPlatform::chooseFolder(const QString& prompt)
     return nextFolders.isEmpty() ? QString() : nextFolders.dequeue();
 }
 
-PlatformServices::Answer ScriptedPlatform::showMessage(const QString& text, const QString& title, Buttons buttons,
-                                                       Icon icon)
+PlatformServices::Answer ScriptedPlatform::showMessage(const QString& text, const QString& title,
+                                                       Buttons buttons, Icon icon)
 {
     messages << Message{text, title, buttons, icon};
     return nextAnswers.isEmpty() ? Answer::Ok : nextAnswers.dequeue();
