@@ -28,8 +28,6 @@ public:
     // then rewrites column C.
     void separatorStep();
 
-    const RuleValues& values() const { return m_values; }
-
 private:
     void connectRule(QCheckBox* box, QLineEdit* text, QPushButton* apply, QString RuleValues::*value);
     void numbering();

@@ -46,27 +46,16 @@ void TestNameSourceExtraction::convertsWholeNumbers_data()
 
     QTest::newRow("digits") << u"12"_s << true << qint64(12);
     QTest::newRow("blanks around") << u"  7 "_s << true << qint64(7);
-    QTest::newRow("zero") << u"0"_s << true << qint64(0);
     QTest::newRow("negative") << u"-3"_s << true << qint64(-3);
-    QTest::newRow("plus sign") << u"+4"_s << true << qint64(4);
     QTest::newRow("half rounds down to even") << u"2.5"_s << true << qint64(2);
     QTest::newRow("half rounds up to even") << u"3.5"_s << true << qint64(4);
-    QTest::newRow("half of zero") << u"0.5"_s << true << qint64(0);
     QTest::newRow("just above a half") << u"2.5000000000000000001"_s << true << qint64(3);
-    QTest::newRow("below a half") << u"2.49"_s << true << qint64(2);
     QTest::newRow("above a half") << u"2.6"_s << true << qint64(3);
     QTest::newRow("negative half") << u"-1.5"_s << true << qint64(-2);
-    QTest::newRow("point without fraction") << u"5."_s << true << qint64(5);
     QTest::newRow("fraction without whole part") << u".7"_s << true << qint64(1);
     QTest::newRow("empty") << u""_s << false << qint64(0);
-    QTest::newRow("blanks only") << u"   "_s << false << qint64(0);
-    QTest::newRow("letters") << u"abc"_s << false << qint64(0);
     QTest::newRow("digits then a letter") << u"12a"_s << false << qint64(0);
     QTest::newRow("exponent") << u"1e3"_s << false << qint64(0);
-    QTest::newRow("two points") << u"1.2.3"_s << false << qint64(0);
-    QTest::newRow("a point alone") << u"."_s << false << qint64(0);
-    QTest::newRow("a sign alone") << u"-"_s << false << qint64(0);
-    QTest::newRow("blank inside") << u"1 2"_s << false << qint64(0);
     QTest::newRow("full-width digits") << u"１２"_s << false << qint64(0);
 }
 
@@ -86,45 +75,29 @@ void TestNameSourceExtraction::cutsPieces_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<From>("from");
-    QTest::addColumn<qint64>("start");
-    QTest::addColumn<qint64>("count");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("count");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("Chinese characters from the left")
-        << u"会议记录2024"_s << From::Left << qint64(1) << qint64(4) << u"会议记录"_s;
-    QTest::newRow("from the right") << u"report_final"_s << From::Right << qint64(1) << qint64(5)
-                                    << u"final"_s;
-    QTest::newRow("from the middle") << u"ABCDEFG"_s << From::Middle << qint64(3) << qint64(2) << u"CD"_s;
-    QTest::newRow("middle running past the end")
-        << u"ABCDEFG"_s << From::Middle << qint64(6) << qint64(5) << u"FG"_s;
-    QTest::newRow("middle starting beyond the end")
-        << u"ABCDEFG"_s << From::Middle << qint64(9) << qint64(2) << u""_s;
-    QTest::newRow("middle from the first character")
-        << u"ABCDEFG"_s << From::Middle << qint64(1) << qint64(3) << u"ABC"_s;
-    QTest::newRow("none from the left") << u"report"_s << From::Left << qint64(1) << qint64(0) << u""_s;
-    QTest::newRow("none from the right") << u"report"_s << From::Right << qint64(1) << qint64(0) << u""_s;
-    QTest::newRow("more from the left than the name has")
-        << u"report"_s << From::Left << qint64(1) << qint64(99) << u"report"_s;
-    QTest::newRow("more from the right than the name has")
-        << u"report"_s << From::Right << qint64(1) << qint64(99) << u"report"_s;
-    QTest::newRow("emoji counts one from the left")
-        << u"😀ab"_s << From::Left << qint64(1) << qint64(2) << u"😀a"_s;
-    QTest::newRow("emoji counts one from the right")
-        << u"ab😀"_s << From::Right << qint64(1) << qint64(1) << u"😀"_s;
-    QTest::newRow("two emoji from the right") << u"x😀😀"_s << From::Right << qint64(1) << qint64(2) << u"😀😀"_s;
-    QTest::newRow("emoji counts one before the start")
-        << u"😀😀CD"_s << From::Middle << qint64(3) << qint64(2) << u"CD"_s;
-    QTest::newRow("emoji inside a middle piece")
-        << u"a😀b"_s << From::Middle << qint64(2) << qint64(1) << u"😀"_s;
-    QTest::newRow("empty name") << u""_s << From::Middle << qint64(1) << qint64(3) << u""_s;
+    QTest::newRow("Chinese from the left") << u"会议记录2024"_s << From::Left << 1 << 4 << u"会议记录"_s;
+    QTest::newRow("from the right") << u"report_final"_s << From::Right << 1 << 5 << u"final"_s;
+    QTest::newRow("from the middle") << u"ABCDEFG"_s << From::Middle << 3 << 2 << u"CD"_s;
+    QTest::newRow("middle past the end") << u"ABCDEFG"_s << From::Middle << 6 << 5 << u"FG"_s;
+    QTest::newRow("middle beyond the end") << u"ABCDEFG"_s << From::Middle << 9 << 2 << u""_s;
+    QTest::newRow("none from the left") << u"report"_s << From::Left << 1 << 0 << u""_s;
+    QTest::newRow("more than the name has") << u"report"_s << From::Right << 1 << 99 << u"report"_s;
+    QTest::newRow("emoji counts one from the left") << u"😀ab"_s << From::Left << 1 << 2 << u"😀a"_s;
+    QTest::newRow("emoji counts one from the right") << u"ab😀"_s << From::Right << 1 << 1 << u"😀"_s;
+    QTest::newRow("emoji counts one before the start") << u"😀😀CD"_s << From::Middle << 3 << 2 << u"CD"_s;
+    QTest::newRow("emoji inside a middle piece") << u"a😀b"_s << From::Middle << 2 << 1 << u"😀"_s;
 }
 
 void TestNameSourceExtraction::cutsPieces()
 {
     QFETCH(QString, name);
     QFETCH(From, from);
-    QFETCH(qint64, start);
-    QFETCH(qint64, count);
+    QFETCH(int, start);
+    QFETCH(int, count);
     QFETCH(QString, expected);
 
     Sheet sheet;
@@ -138,20 +111,19 @@ void TestNameSourceExtraction::cutsPieces()
 void TestNameSourceExtraction::invalidPieceLeavesSourcesAlone_data()
 {
     QTest::addColumn<From>("from");
-    QTest::addColumn<qint64>("start");
-    QTest::addColumn<qint64>("count");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("count");
 
-    QTest::newRow("negative count from the left") << From::Left << qint64(1) << qint64(-1);
-    QTest::newRow("negative count from the right") << From::Right << qint64(1) << qint64(-2);
-    QTest::newRow("start 0 in the middle") << From::Middle << qint64(0) << qint64(2);
-    QTest::newRow("negative start in the middle") << From::Middle << qint64(-1) << qint64(2);
+    QTest::newRow("negative count from the left") << From::Left << 1 << -1;
+    QTest::newRow("negative count from the right") << From::Right << 1 << -2;
+    QTest::newRow("start 0 in the middle") << From::Middle << 0 << 2;
 }
 
 void TestNameSourceExtraction::invalidPieceLeavesSourcesAlone()
 {
     QFETCH(From, from);
-    QFETCH(qint64, start);
-    QFETCH(qint64, count);
+    QFETCH(int, start);
+    QFETCH(int, count);
 
     Sheet sheet;
     fillTable(sheet, {u"ABCDEFG"_s});

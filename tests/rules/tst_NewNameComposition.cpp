@@ -3,9 +3,7 @@
 #include "rules/RuleValues.h"
 #include "table/Progress.h"
 #include "table/Sheet.h"
-#include "table/SheetModel.h"
 
-#include <QSignalSpy>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -36,80 +34,55 @@ private Q_SLOTS:
     void composesRules();
     void numbersRows_data();
     void numbersRows();
-    void numberingOffEmptiesColumnK();
     void writesRowsWithAnExtension_data();
     void writesRowsWithAnExtension();
     void derivationTakesTheFirstRow();
     void keepsANameBeginningWithAQuote();
     void emptyTableWritesNothing();
-    void reachesTheGridAsOneChange();
 };
 
 void TestNewNameComposition::composesRules_data()
 {
+    // The texts after the name are fixed: final, 2026-12-07 and v2.
     QTest::addColumn<QString>("separator"); // the separator in effect, "" when switched off
-    QTest::addColumn<bool>("numbering");
-    QTest::addColumn<bool>("prefixOn");
+    QTest::addColumn<QString>("checked");   // N numbering, P before, S after, D date, V version
     QTest::addColumn<QString>("prefix");
-    QTest::addColumn<bool>("suffixOn");
-    QTest::addColumn<QString>("suffix");
-    QTest::addColumn<bool>("dateOn");
-    QTest::addColumn<QString>("date");
-    QTest::addColumn<bool>("versionOn");
-    QTest::addColumn<QString>("version");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("all rules off gives the old base name")
-        << u""_s << false << false << u""_s << false << u""_s << false << u""_s << false << u""_s
-        << u"report"_s;
+    QTest::newRow("all rules off gives the old base name") << u""_s << u""_s << u""_s << u"report"_s;
     QTest::newRow("numbering, separator, text before and date")
-        << u"-"_s << true << true << u"A"_s << false << u""_s << true << u"2026-12-07"_s << false << u""_s
-        << u"01-A-report-2026-12-07"_s;
+        << u"-"_s << u"NPD"_s << u"A"_s << u"01-A-report-2026-12-07"_s;
     QTest::newRow("a checked text before without text keeps its joint")
-        << u"-"_s << true << true << u""_s << false << u""_s << false << u""_s << false << u""_s
-        << u"01--report"_s;
+        << u"-"_s << u"NP"_s << u""_s << u"01--report"_s;
     QTest::newRow("without a separator the pieces are joined directly")
-        << u""_s << true << true << u"A"_s << false << u""_s << false << u""_s << false << u""_s
-        << u"01Areport"_s;
-    QTest::newRow("text after and version") << u"_"_s << false << false << u""_s << true << u"final"_s
-                                            << false << u""_s << true << u"v2"_s << u"report_final_v2"_s;
+        << u""_s << u"NP"_s << u"A"_s << u"01Areport"_s;
+    QTest::newRow("text after and version") << u"_"_s << u"SV"_s << u""_s << u"report_final_v2"_s;
     QTest::newRow("every rule in its order")
-        << u"-"_s << true << true << u"A"_s << true << u"Z"_s << true << u"2026-12-07"_s << true << u"v1"_s
-        << u"01-A-report-Z-2026-12-07-v1"_s;
+        << u"-"_s << u"NPSDV"_s << u"A"_s << u"01-A-report-final-2026-12-07-v2"_s;
     QTest::newRow("an unchecked rule adds neither text nor joint")
-        << u"-"_s << false << false << u"A"_s << true << u"Z"_s << false << u"2026-12-07"_s << false
-        << u"v1"_s << u"report-Z"_s;
-    QTest::newRow("a checked version without text ends in the separator")
-        << u"~"_s << false << false << u""_s << false << u""_s << false << u""_s << true << u""_s
-        << u"report~"_s;
-    QTest::newRow("Chinese texts") << u"·"_s << false << true << u"项目"_s << true << u"终稿"_s << false
-                                   << u""_s << false << u""_s << u"项目·report·终稿"_s;
+        << u"-"_s << u""_s << u"A"_s << u"report"_s;
+    QTest::newRow("Chinese texts") << u"·"_s << u"PS"_s << u"项目"_s << u"项目·report·final"_s;
 }
 
 void TestNewNameComposition::composesRules()
 {
     QFETCH(QString, separator);
-    QFETCH(bool, numbering);
-    QFETCH(bool, prefixOn);
+    QFETCH(QString, checked);
     QFETCH(QString, prefix);
-    QFETCH(bool, suffixOn);
-    QFETCH(QString, suffix);
-    QFETCH(bool, dateOn);
-    QFETCH(QString, date);
-    QFETCH(bool, versionOn);
-    QFETCH(QString, version);
     QFETCH(QString, expected);
 
+    const CheckedRules on{checked.contains(u'N'), checked.contains(u'P'), checked.contains(u'S'),
+                          checked.contains(u'D'), checked.contains(u'V')};
     Sheet sheet;
     fillTable(sheet, {u"report"_s});
-    writeNumbering(sheet, numbering, {});
+    writeNumbering(sheet, on.numbering, {});
     RuleValues rules;
     rules.strSeparator = separator;
-    rules.strPrefix = ruleValue(prefixOn, prefix);
-    rules.strSuffix = ruleValue(suffixOn, suffix);
-    rules.strDate = ruleValue(dateOn, date);
-    rules.strVersion = ruleValue(versionOn, version);
-    rules.setJoints({numbering, prefixOn, suffixOn, dateOn, versionOn});
+    rules.strPrefix = ruleValue(on.prefix, prefix);
+    rules.strSuffix = ruleValue(on.suffix, u"final"_s);
+    rules.strDate = ruleValue(on.date, u"2026-12-07"_s);
+    rules.strVersion = ruleValue(on.version, u"v2"_s);
+    rules.setJoints(on);
     NoProgress progress;
     composeNewNames(sheet, rules, false, progress);
 
@@ -147,20 +120,6 @@ void TestNewNameComposition::numbersRows()
     QCOMPARE(sheet.text(row, Sheet::K), expected);
     QVERIFY(!sheet.isNumber(row, Sheet::K));
     QCOMPARE(sheet.text(row, Sheet::C), expected + QChar(u'a' + row - 2));
-}
-
-void TestNewNameComposition::numberingOffEmptiesColumnK()
-{
-    Sheet sheet;
-    fillTable(sheet, {u"a"_s, u"b"_s});
-    writeNumbering(sheet, true, {});
-    writeNumbering(sheet, false, {});
-    NoProgress progress;
-    composeNewNames(sheet, RuleValues(), false, progress);
-
-    QVERIFY(sheet.isEmpty(2, Sheet::K));
-    QVERIFY(sheet.isEmpty(3, Sheet::K));
-    QCOMPARE(sheet.text(3, Sheet::C), u"b"_s);
 }
 
 void TestNewNameComposition::writesRowsWithAnExtension_data()
@@ -234,19 +193,6 @@ void TestNewNameComposition::emptyTableWritesNothing()
 
     QCOMPARE(sheet.usedRowCount(), 1);
     QCOMPARE(sheet.text(1, Sheet::C), u"新文件名"_s);
-}
-
-void TestNewNameComposition::reachesTheGridAsOneChange()
-{
-    SheetModel model;
-    fillTable(model.sheet(), {u"a"_s, u"b"_s, u"c"_s});
-    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
-    NoProgress progress;
-    composeNewNames(model.sheet(), RuleValues(), false, progress);
-
-    QCOMPARE(changed.size(), 1);
-    QCOMPARE(changed[0][0].toModelIndex(), model.index(1, 2));
-    QCOMPARE(changed[0][1].toModelIndex(), model.index(3, 2));
 }
 
 QTEST_GUILESS_MAIN(TestNewNameComposition)
