@@ -1,0 +1,14 @@
+#pragma once
+
+#include "BenchTree.h"
+#include "Report.h"
+
+// Each group measures its figures on the tree (or on its list of paths) and appends them.
+struct BenchContext
+{
+    const BenchTree& tree;
+    QString scratch; // a folder of the benchmark's own for trees it makes and removes
+    int runs = 5;
+};
+
+void measureTableFigures(const BenchContext& context, QList<Figure>& figures);

@@ -1,0 +1,35 @@
+#include "Figures.h"
+
+#include "rules/NewNameComposition.h"
+#include "rules/Numbering.h"
+#include "rules/RuleValues.h"
+#include "rules/TableBuild.h"
+#include "table/Progress.h"
+#include "table/Sheet.h"
+
+void measureTableFigures(const BenchContext& context, QList<Figure>& figures)
+{
+    const QStringList& files = context.tree.files;
+    NoProgress progress;
+
+    Figure build{QStringLiteral("table build"), files.size()};
+    std::unique_ptr<Sheet> sheet;
+    build.measured = measure(
+        context.runs, [&] { buildTable(*sheet, files, {}, progress); }, [&] { sheet = std::make_unique<Sheet>(); });
+    build.target = QStringLiteral("<150ms");
+    build.limit = 150.0 * double(files.size()) / 100000.0;
+    figures << build;
+
+    // Numbering, separator, text before the name and the date, as a user switches them on.
+    RuleValues rules;
+    rules.strSeparator = QStringLiteral("-");
+    rules.strPrefix = QStringLiteral("A");
+    rules.strDate = QStringLiteral("2026-12-7");
+    rules.setJoints({.numbering = true, .prefix = true, .date = true});
+    writeNumbering(*sheet, true, QString());
+    Figure compose{QStringLiteral("composition (number, separator, before, date)"), files.size()};
+    compose.measured = measure(context.runs, [&] { composeNewNames(*sheet, rules, false, progress); });
+    compose.target = QStringLiteral("<100ms");
+    compose.limit = 100.0 * double(files.size()) / 100000.0;
+    figures << compose;
+}
