@@ -24,9 +24,6 @@ struct FolderEntries
     std::vector<QString> folders;
 };
 
-// The name order of the file system the program was made for: letters compared as capitals,
-// code unit by code unit. Names equal in that order fall back to their exact text, so the
-// order is total and never depends on the order the file system returns.
 char32_t asCapital(char16_t c)
 {
     if (c < 0x80) // most names are plain ASCII: no table lookup for them
@@ -34,6 +31,9 @@ char32_t asCapital(char16_t c)
     return QChar::toUpper(char32_t(c));
 }
 
+// The order in which a Windows folder lists its names: letters compared as capitals, code unit
+// by code unit. Names equal in that order fall back to their exact text, so the order is total
+// and never depends on the order the file system returns.
 bool comesBefore(const QString& a, const QString& b)
 {
     const qsizetype common = std::min(a.size(), b.size());
