@@ -1,9 +1,15 @@
 #include "collect/FileListView.h"
 
+#include "collect/FileListDelegate.h"
+#include "collect/WidestEntries.h"
+
 #include <QDir>
 #include <QDragEnterEvent>
+#include <QFontMetrics>
 #include <QMimeData>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace {
 
@@ -28,6 +34,27 @@ FileListView::FileListView(QWidget* parent) : QListView(parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformItemSizes(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_delegate = new FileListDelegate(this);
+    setItemDelegate(m_delegate);
+}
+
+void FileListView::setHorizontalExtent(int pixels)
+{
+    m_horizontalExtent = pixels;
+    m_delegate->setMinimumWidth(pixels);
+    scheduleDelayedItemsLayout();
+}
+
+void FileListView::fitHorizontalExtent(const QStringList& entries)
+{
+    // The entries with the most character cells are the ones to measure; a million paths are
+    // not measured one by one.
+    constexpr qsizetype Candidates = 32;
+    const QFontMetrics metrics(font());
+    int widest = 0;
+    for (qsizetype index : widestEntries(entries, Candidates))
+        widest = std::max(widest, metrics.horizontalAdvance(entries[index]));
+    setHorizontalExtent(widest + 10);
 }
 
 // Any drop starts a new collection, even one without file paths (which then adds nothing).

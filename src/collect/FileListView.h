@@ -2,6 +2,8 @@
 
 #include <QListView>
 
+class FileListDelegate;
+
 // The file list on screen; files and folders dropped from a file manager arrive through
 // pathsDropped, in the order the source gives them.
 class FileListView : public QListView
@@ -11,6 +13,12 @@ class FileListView : public QListView
 public:
     explicit FileListView(QWidget* parent = nullptr);
 
+    // The scrollable width in pixels, so that long paths can be scrolled into view.
+    int horizontalExtent() const { return m_horizontalExtent; }
+    void setHorizontalExtent(int pixels);
+    // Sets the extent to the widest of the entries in the list's font, plus a margin of 10.
+    void fitHorizontalExtent(const QStringList& entries);
+
 Q_SIGNALS:
     void pathsDropped(const QStringList& paths);
 
@@ -18,4 +26,8 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+
+private:
+    FileListDelegate* m_delegate = nullptr;
+    int m_horizontalExtent = 0;
 };

@@ -156,4 +156,4 @@ void TestNameSourceExtraction::hugeCountTakesWholeNames()
 }
 
 QTEST_GUILESS_MAIN(TestNameSourceExtraction)
-#include "tst_NameSourceExtraction.moc"
+#include "tst_namesourceextraction.moc"

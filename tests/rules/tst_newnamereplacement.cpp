@@ -71,4 +71,4 @@ void TestNewNameReplacement::writesEveryRowBackAtOnce()
 }
 
 QTEST_GUILESS_MAIN(TestNewNameReplacement)
-#include "tst_NewNameReplacement.moc"
+#include "tst_newnamereplacement.moc"

@@ -210,4 +210,4 @@ void TestRuleHandlers::replacementIsUndoneByTheNextRule()
 }
 
 QTEST_MAIN(TestRuleHandlers)
-#include "tst_RuleHandlers.moc"
+#include "tst_rulehandlers.moc"

@@ -196,4 +196,4 @@ void TestNewNameComposition::emptyTableWritesNothing()
 }
 
 QTEST_GUILESS_MAIN(TestNewNameComposition)
-#include "tst_NewNameComposition.moc"
+#include "tst_newnamecomposition.moc"

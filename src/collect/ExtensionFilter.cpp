@@ -1,0 +1,35 @@
+#include "collect/ExtensionFilter.h"
+
+namespace {
+
+// Characters after the last dot of the path's file name, counting a surrogate pair as one;
+// -1 when the name has no dot among its last five characters.
+int charactersAfterDot(const QString& path, QChar separator)
+{
+    int characters = 0;
+    for (qsizetype i = path.size() - 1; i >= 0 && characters < 5; --i) {
+        const QChar c = path[i];
+        if (c == separator)
+            return -1;
+        if (c == u'.')
+            return characters;
+        if (!c.isLowSurrogate() || i == 0 || !path[i - 1].isHighSurrogate())
+            ++characters;
+    }
+    return -1;
+}
+
+} // namespace
+
+void keepShortExtensions(QStringList& paths, QChar separator)
+{
+    paths.removeIf([separator](const QString& path) { return charactersAfterDot(path, separator) < 0; });
+}
+
+void keepDropExtensions(QStringList& paths, QChar separator)
+{
+    paths.removeIf([separator](const QString& path) {
+        const int after = charactersAfterDot(path, separator);
+        return after != 3 && after != 4;
+    });
+}

@@ -1,0 +1,64 @@
+#include "collect/WildcardPattern.h"
+
+namespace {
+
+char16_t folded(QChar c)
+{
+    return c.toCaseFolded().unicode();
+}
+
+// The length in code units of the character starting at i: two for a surrogate pair.
+qsizetype characterLength(QStringView text, qsizetype i)
+{
+    return text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
+}
+
+// Glob match with backtracking to the last "*": linear for the usual single-star patterns.
+bool globMatches(QStringView pattern, QStringView name)
+{
+    qsizetype p = 0;
+    qsizetype n = 0;
+    qsizetype starAt = -1;  // pattern position after the last "*"
+    qsizetype starName = 0; // name position that "*" currently stretches to
+    while (n < name.size()) {
+        if (p < pattern.size() && pattern[p] == u'*') {
+            starAt = ++p;
+            starName = n;
+        } else if (p < pattern.size() && pattern[p] == u'?') {
+            ++p;
+            n += characterLength(name, n);
+        } else if (p < pattern.size() && pattern[p].unicode() == folded(name[n])) {
+            ++p;
+            ++n;
+        } else if (starAt >= 0) {
+            // Let the star take one more character and try again from there.
+            starName += characterLength(name, starName);
+            n = starName;
+            p = starAt;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == u'*')
+        ++p;
+    return p == pattern.size();
+}
+
+} // namespace
+
+WildcardPattern::WildcardPattern(const QString& pattern)
+    : m_folded(pattern), m_dotStarTail(pattern.endsWith(QStringLiteral(".*")))
+{
+    // Folded the same way as the names, one code unit at a time.
+    for (QChar& c : m_folded)
+        c = QChar(folded(c));
+}
+
+bool WildcardPattern::matches(QStringView name) const
+{
+    if (name.isEmpty())
+        return false;
+    if (globMatches(m_folded, name))
+        return true;
+    return m_dotStarTail && globMatches(QStringView(m_folded).chopped(2), name);
+}
