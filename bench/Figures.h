@@ -11,4 +11,5 @@ struct BenchContext
     int runs = 5;
 };
 
+void measureScanFigures(const BenchContext& context, QList<Figure>& figures);
 void measureTableFigures(const BenchContext& context, QList<Figure>& figures);

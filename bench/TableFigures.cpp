@@ -12,7 +12,9 @@ void measureTableFigures(const BenchContext& context, QList<Figure>& figures)
     const QStringList& files = context.tree.files;
     NoProgress progress;
 
-    Figure build{QStringLiteral("table build"), files.size()};
+    Figure build;
+    build.name = QStringLiteral("table build");
+    build.size = files.size();
     std::unique_ptr<Sheet> sheet;
     build.measured = measure(
         context.runs, [&] { buildTable(*sheet, files, {}, progress); }, [&] { sheet = std::make_unique<Sheet>(); });
@@ -27,7 +29,9 @@ void measureTableFigures(const BenchContext& context, QList<Figure>& figures)
     rules.strDate = QStringLiteral("2026-12-7");
     rules.setJoints({.numbering = true, .prefix = true, .date = true});
     writeNumbering(*sheet, true, QString());
-    Figure compose{QStringLiteral("composition (number, separator, before, date)"), files.size()};
+    Figure compose;
+    compose.name = QStringLiteral("composition (number, separator, before, date)");
+    compose.size = files.size();
     compose.measured = measure(context.runs, [&] { composeNewNames(*sheet, rules, false, progress); });
     compose.target = QStringLiteral("<100ms");
     compose.limit = 100.0 * double(files.size()) / 100000.0;

@@ -17,6 +17,7 @@ QList<Figure> measureAll(qsizetype fileCount, int runs)
     const BenchTree tree = BenchTree::create(scratch.path() + QStringLiteral("/tree"), fileCount);
     const BenchContext context{tree, scratch.path(), runs};
     QList<Figure> figures;
+    measureScanFigures(context, figures);
     measureTableFigures(context, figures);
     return figures;
 }
