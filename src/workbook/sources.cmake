@@ -1,4 +1,6 @@
 list(APPEND RENVORA_CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/Libxlsxwriter.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/WorkbookWriter.cpp
 )
 list(APPEND RENVORA_GUI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ExportHandler.cpp
