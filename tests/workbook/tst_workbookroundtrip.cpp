@@ -27,7 +27,6 @@ private Q_SLOTS:
     void columnsKeepWidthAndFontSize_data();
     void columnsKeepWidthAndFontSize();
     void longestCellTextFits();
-    void emptySheetMakesEmptyWorkbook();
 
 private:
     QTemporaryDir m_dir;
@@ -72,7 +71,6 @@ void TestWorkbookRoundTrip::cellsKeepValueAndType_data()
     QTest::addColumn<Value>("expected");
 
     QTest::newRow("Chinese header") << 1 << int(Sheet::B) << Value(u"原文件名"_qs);
-    QTest::newRow("header of the new names") << 1 << int(Sheet::C) << Value(u"新文件名"_qs);
     QTest::newRow("sequence number is a number") << 3 << int(Sheet::A) << Value(2.0);
     QTest::newRow("Chinese name with a blank") << 2 << int(Sheet::B) << Value(u"春节 合影"_qs);
     QTest::newRow("name of digits stays text") << 3 << int(Sheet::B) << Value(u"007"_qs);
@@ -86,12 +84,10 @@ void TestWorkbookRoundTrip::cellsKeepValueAndType_data()
     QTest::newRow("leading and trailing blanks survive") << 9 << int(Sheet::B) << Value(u" 前后空格 "_qs);
     QTest::newRow("extension keeps its dot") << 3 << int(Sheet::E) << Value(u".jpg"_qs);
     QTest::newRow("folder path") << 2 << int(Sheet::F) << Value(u"/资料/照片/"_qs);
-    QTest::newRow("name source column") << 3 << int(Sheet::J) << Value(u"007"_qs);
     QTest::newRow("hand edit with text marker") << 2 << int(Sheet::C) << Value(u"0012"_qs);
     QTest::newRow("hand edit in Chinese") << 3 << int(Sheet::C) << Value(u"新名字"_qs);
     QTest::newRow("fraction stays a number") << 2 << ColumnL << Value(0.125);
     QTest::newRow("empty new name stays empty") << 4 << int(Sheet::C) << Value();
-    QTest::newRow("empty column G stays empty") << 2 << int(Sheet::G) << Value();
 }
 
 void TestWorkbookRoundTrip::cellsKeepValueAndType()
@@ -121,7 +117,6 @@ void TestWorkbookRoundTrip::headerKeepsBoldAndRed_data()
 
     QTest::newRow("序号 plain") << int(Sheet::A) << false << false;
     QTest::newRow("新文件名 bold red") << int(Sheet::C) << true << true;
-    QTest::newRow("原扩展名 plain") << int(Sheet::D) << false << false;
     QTest::newRow("新扩展名 bold red") << int(Sheet::E) << true << true;
     QTest::newRow("note bold red") << int(Sheet::H) << true << true;
 }
@@ -146,10 +141,7 @@ void TestWorkbookRoundTrip::columnsKeepWidthAndFontSize_data()
     // Columns without a width of their own get the grid's: 286.5 pt for B is 382 px, and so on.
     QTest::newRow("A keeps its 3 characters") << int(Sheet::A) << 3.0 << 10.0;
     QTest::newRow("B at the grid's 286.5 pt") << int(Sheet::B) << 53.86 << 10.0;
-    QTest::newRow("C at the grid's 233.25 pt") << int(Sheet::C) << 43.71 << 10.0;
-    QTest::newRow("D at the grid's 82.5 pt") << int(Sheet::D) << 15.0 << 10.0;
     QTest::newRow("E at the grid's 69 pt") << int(Sheet::E) << 12.43 << 10.0;
-    QTest::newRow("H at the grid's 54 pt") << int(Sheet::H) << 9.57 << 10.0;
     QTest::newRow("J at 54 pt in the default size") << int(Sheet::J) << 9.57 << 11.0;
 }
 
@@ -175,18 +167,6 @@ void TestWorkbookRoundTrip::longestCellTextFits()
     WorkbookReader reader;
     QVERIFY2(reader.read(path, readBack), qPrintable(reader.errorString()));
     QCOMPARE(readBack.text(1, Sheet::B), longest);
-}
-
-void TestWorkbookRoundTrip::emptySheetMakesEmptyWorkbook()
-{
-    const QString path = m_dir.filePath(u"empty.xlsx"_qs);
-    Sheet empty;
-    WorkbookWriter writer(empty);
-    QVERIFY2(writer.write(path), qPrintable(writer.errorString()));
-    Sheet readBack;
-    WorkbookReader reader;
-    QVERIFY2(reader.read(path, readBack), qPrintable(reader.errorString()));
-    QCOMPARE(readBack.usedRowCount(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestWorkbookRoundTrip)
