@@ -2,7 +2,8 @@
 
 namespace {
 QDate fixedToday;
-}
+QDateTime fixedNow;
+} // namespace
 
 QDate Clock::today()
 {
@@ -12,4 +13,14 @@ QDate Clock::today()
 void Clock::setTodayForTesting(QDate date)
 {
     fixedToday = date;
+}
+
+QDateTime Clock::now()
+{
+    return fixedNow.isValid() ? fixedNow : QDateTime::currentDateTime();
+}
+
+void Clock::setNowForTesting(const QDateTime& time)
+{
+    fixedNow = time;
 }

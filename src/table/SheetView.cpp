@@ -1,5 +1,6 @@
 #include "table/SheetView.h"
 
+#include "table/GridDesign.h"
 #include "table/SheetDelegate.h"
 #include "table/SheetModel.h"
 #include "table/TabularText.h"
@@ -10,11 +11,6 @@
 #include <QHeaderView>
 
 namespace {
-
-// The grid's designed widths in points (A to E; the rest 54 pt) and row height.
-constexpr double DesignedWidthsPt[] = {31.5, 286.5, 233.25, 82.5, 69};
-constexpr double OtherWidthPt = 54;
-constexpr double RowHeightPt = 12.75;
 
 int pointsToPixels(double points)
 {
@@ -30,9 +26,9 @@ SheetView::SheetView(QWidget* parent) : QTableView(parent)
                       QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Droid Sans Fallback")});
     setFont(font);
     setItemDelegate(new SheetDelegate(this));
-    verticalHeader()->setDefaultSectionSize(pointsToPixels(RowHeightPt) + 2);
+    verticalHeader()->setDefaultSectionSize(pointsToPixels(GridDesign::RowHeightPt) + 2);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    horizontalHeader()->setDefaultSectionSize(pointsToPixels(OtherWidthPt));
+    horizontalHeader()->setDefaultSectionSize(pointsToPixels(GridDesign::OtherColumnWidthPt));
     setWordWrap(false);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -72,8 +68,7 @@ void SheetView::applyColumnWidths()
         return;
     const Sheet& sheet = m_model->sheet();
     for (int c = 1; c <= m_model->columnCount(); ++c) {
-        int width =
-            pointsToPixels(c <= int(std::size(DesignedWidthsPt)) ? DesignedWidthsPt[c - 1] : OtherWidthPt);
+        int width = pointsToPixels(GridDesign::columnWidthPt(c));
         if (auto characters = sheet.columnWidth(c))
             width = pixelsForCharacters(*characters);
         horizontalHeader()->resizeSection(c - 1, width);

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class QuaZip;
+
+// A zip package of parts tied together by relationships, as an .xlsx workbook is: the
+// package's relationships lead to the workbook part, the workbook's to its sheets.
+class OpcPackage
+{
+public:
+    struct Relationship
+    {
+        QString id;
+        QString type;
+        QString target; // the part's name inside the package, without a leading "/"
+    };
+
+    OpcPackage();
+    ~OpcPackage();
+    OpcPackage(const OpcPackage&) = delete;
+    OpcPackage& operator=(const OpcPackage&) = delete;
+
+    bool open(const QString& path);
+    // The part's bytes; nothing when the package has no such part or it cannot be read.
+    std::optional<QByteArray> part(const QString& name) const;
+    // The relationships of a part, or of the package itself for an empty name. External
+    // targets (links to elsewhere) are left out. nullopt when they cannot be read.
+    std::optional<QList<Relationship>> relationships(const QString& sourcePart) const;
+
+    // The first of the relationships whose type ends in "/" + kind (so that both the
+    // transitional and the strict schema's types match).
+    static std::optional<Relationship> firstOfKind(const QList<Relationship>& relationships,
+                                                   QStringView kind);
+
+private:
+    std::unique_ptr<QuaZip> m_zip;
+};

@@ -1,0 +1,276 @@
+#include "workbook/WorkbookWriter.h"
+
+#include "rules/Clock.h"
+#include "table/GridDesign.h"
+#include "table/Sheet.h"
+#include "table/SheetModel.h"
+#include "workbook/Libxlsxwriter.h"
+#include "workbook/WorkbookLimits.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <cmath>
+#include <map>
+#include <vector>
+
+namespace {
+
+// How a cell looks beyond its value. The workbook's default font is 11 pt, as the sheet's.
+struct Look
+{
+    bool bold = false;
+    qint64 color = -1; // 0xRRGGBB, -1 for the default colour
+    double fontSize = Sheet::DefaultFontSize;
+    bool text = false;
+
+    auto operator<=>(const Look&) const = default;
+};
+
+QString nativePath(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// A spreadsheet reads "_x0041_" in a cell's text as the character it encodes: a literal one
+// gets its underscore escaped so that the text comes back as it was.
+QByteArray workbookText(const QString& text)
+{
+    if (!text.contains(QStringLiteral("_x")))
+        return text.toUtf8();
+    static const QRegularExpression encodedCharacter(QStringLiteral("_(?=x[0-9A-Fa-f]{4}_)"));
+    QString escaped = text;
+    escaped.replace(encodedCharacter, QStringLiteral("_x005F_"));
+    return escaped.toUtf8();
+}
+
+int pixelsForPoints(double points)
+{
+    return qRound(points * 96.0 / 72.0);
+}
+
+// Writes one sheet into one worksheet, with one workbook format per distinct look.
+class SheetWriting
+{
+public:
+    SheetWriting(const Libxlsxwriter& lxw, lxw_workbook* workbook, lxw_worksheet* worksheet,
+                 const Sheet& sheet)
+        : m_lxw(lxw), m_workbook(workbook), m_worksheet(worksheet), m_sheet(sheet)
+    {
+        const int columns = std::max(sheet.usedColumnCount(), int(Sheet::H));
+        m_columnLooks.resize(columns + 1);
+        for (int c = 1; c <= columns; ++c) {
+            m_columnLooks[c].fontSize = sheet.fontSize(c);
+            m_columnLooks[c].text = sheet.hasColumnTextFormat(c);
+        }
+    }
+
+    lxw_error write()
+    {
+        m_lxw.worksheet_set_default_row(m_worksheet, GridDesign::RowHeightPt, LXW_FALSE);
+        const lxw_error error = writeColumns();
+        return error == LXW_NO_ERROR ? writeCells() : error;
+    }
+
+private:
+    lxw_format* format(const Look& look)
+    {
+        if (look == Look{})
+            return nullptr;
+        auto [it, added] = m_formats.try_emplace(look, nullptr);
+        if (added) {
+            lxw_format* format = m_lxw.workbook_add_format(m_workbook);
+            if (look.bold)
+                m_lxw.format_set_bold(format);
+            // libxlsxwriter takes 0 for "no colour" and has a value of its own for black.
+            if (look.color >= 0)
+                m_lxw.format_set_font_color(format, look.color == 0 ? lxw_color_t(LXW_COLOR_BLACK)
+                                                                    : lxw_color_t(look.color));
+            if (look.fontSize != Sheet::DefaultFontSize)
+                m_lxw.format_set_font_size(format, look.fontSize);
+            if (look.text)
+                m_lxw.format_set_num_format(format, "@");
+            it->second = format;
+        }
+        return it->second;
+    }
+
+    // Columns keep the sheet's widths; those without one get the grid's designed width, so
+    // the workbook opens looking like the grid.
+    lxw_error writeColumns()
+    {
+        for (int c = 1; c < int(m_columnLooks.size()); ++c) {
+            lxw_format* columnFormat = format(m_columnLooks[c]);
+            const lxw_col_t column = lxw_col_t(c - 1);
+            const std::optional<double> characters = m_sheet.columnWidth(c);
+            const lxw_error error =
+                characters
+                    ? m_lxw.worksheet_set_column(m_worksheet, column, column, *characters, columnFormat)
+                    : m_lxw.worksheet_set_column_pixels(m_worksheet, column, column,
+                                                        pixelsForPoints(GridDesign::columnWidthPt(c)),
+                                                        columnFormat);
+            if (error != LXW_NO_ERROR)
+                return error;
+        }
+        return LXW_NO_ERROR;
+    }
+
+    // Constant-memory workbooks take their rows strictly in order, top to bottom.
+    lxw_error writeCells()
+    {
+        const qsizetype rows = m_sheet.usedRowCount();
+        for (qsizetype r = 1; r <= rows; ++r) {
+            for (int c = 1; c < int(m_columnLooks.size()); ++c) {
+                const lxw_error error = writeCell(r, c);
+                if (error != LXW_NO_ERROR)
+                    return error;
+            }
+        }
+        return LXW_NO_ERROR;
+    }
+
+    lxw_error writeCell(qsizetype row, int column)
+    {
+        Look look = m_columnLooks[column];
+        look.bold = m_sheet.isBold(row, column);
+        if (const auto color = m_sheet.color(row, column))
+            look.color = *color;
+        const lxw_row_t r = lxw_row_t(row - 1);
+        const lxw_col_t c = lxw_col_t(column - 1);
+        const Sheet::Value& value = m_sheet.value(row, column);
+        if (const auto* number = std::get_if<double>(&value); number && std::isfinite(*number))
+            return m_lxw.worksheet_write_number(m_worksheet, r, c, *number, format(look));
+        // An empty cell needs writing only for a look of its own; the column gives the rest.
+        if (std::holds_alternative<std::monostate>(value))
+            return look.bold || look.color >= 0 ? m_lxw.worksheet_write_blank(m_worksheet, r, c, format(look))
+                                                : LXW_NO_ERROR;
+        return m_lxw.worksheet_write_string(
+            m_worksheet, r, c, workbookText(m_sheet.text(row, column)).constData(), format(look));
+    }
+
+    const Libxlsxwriter& m_lxw;
+    lxw_workbook* m_workbook;
+    lxw_worksheet* m_worksheet;
+    const Sheet& m_sheet;
+    std::vector<Look> m_columnLooks; // by column number, from 1
+    std::map<Look, lxw_format*> m_formats;
+};
+
+QString describe(const Libxlsxwriter& lxw, lxw_error error, const QString& path)
+{
+    switch (error) {
+    case LXW_ERROR_MEMORY_MALLOC_FAILED:
+        return QStringLiteral("内存不足");
+    case LXW_ERROR_CREATING_XLSX_FILE:
+        return QStringLiteral("无法创建文件 %1").arg(nativePath(path));
+    case LXW_ERROR_CREATING_TMPFILE:
+    case LXW_ERROR_READING_TMPFILE:
+        return QStringLiteral("无法使用临时文件，磁盘可能已满");
+    case LXW_ERROR_ZIP_FILE_OPERATION:
+    case LXW_ERROR_ZIP_PARAMETER_ERROR:
+    case LXW_ERROR_ZIP_BAD_ZIP_FILE:
+    case LXW_ERROR_ZIP_INTERNAL_ERROR:
+    case LXW_ERROR_ZIP_FILE_ADD:
+    case LXW_ERROR_ZIP_CLOSE:
+        return QStringLiteral("无法写入文件 %1，磁盘可能已满").arg(nativePath(path));
+    case LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED:
+        return QStringLiteral("有单元格的文字超过工作簿单元格最多 %1 个字符")
+            .arg(WorkbookLimits::MaxCellText);
+    default:
+        return QStringLiteral("写入工作簿时出错（%1）").arg(QString::fromUtf8(lxw.lxw_strerror(error)));
+    }
+}
+
+} // namespace
+
+WorkbookWriter::WorkbookWriter(const Sheet& sheet) : m_sheet(sheet) {}
+
+bool WorkbookWriter::write(const QString& path)
+{
+    m_error.clear();
+    const Libxlsxwriter* lxw = Libxlsxwriter::open(&m_error);
+    if (!lxw || !fitsWorkbook() || !reserve(path))
+        return false;
+
+    const QByteArray fileName = QFile::encodeName(path);
+    // libxlsxwriter's own temporary files go beside the workbook, in a folder known writable.
+    QByteArray temporaryFolder = QFile::encodeName(QFileInfo(path).absolutePath());
+    lxw_workbook_options options{};
+    // Rows go straight to a temporary file, so memory stays flat however long the table is.
+    options.constant_memory = LXW_TRUE;
+    options.tmpdir = temporaryFolder.data();
+    lxw_workbook* workbook = lxw->workbook_new_opt(fileName.constData(), &options);
+    if (!workbook) {
+        QFile::remove(path);
+        return fail(describe(*lxw, LXW_ERROR_MEMORY_MALLOC_FAILED, path));
+    }
+    lxw_doc_properties properties{};
+    properties.created = time_t(Clock::now().toSecsSinceEpoch());
+    lxw->workbook_set_properties(workbook, &properties);
+
+    lxw_error error = LXW_ERROR_CREATING_TMPFILE;
+    if (lxw_worksheet* worksheet = lxw->workbook_add_worksheet(workbook, nullptr))
+        error = SheetWriting(*lxw, workbook, worksheet, m_sheet).write();
+    // A bad path or a full disk shows only here, when the file itself is written.
+    const lxw_error closed = lxw->workbook_close(workbook);
+    if (error == LXW_NO_ERROR)
+        error = closed;
+    if (error != LXW_NO_ERROR) {
+        QFile::remove(path);
+        return fail(describe(*lxw, error, path));
+    }
+    return true;
+}
+
+// Checks what libxlsxwriter would refuse only halfway through, with a warning on stderr.
+bool WorkbookWriter::fitsWorkbook()
+{
+    const qsizetype rows = m_sheet.usedRowCount();
+    if (rows > WorkbookLimits::MaxRows)
+        return fail(
+            QStringLiteral("表格有 %1 行，超过工作簿最多 %2 行").arg(rows).arg(WorkbookLimits::MaxRows));
+    const int columns = m_sheet.usedColumnCount();
+    if (columns > WorkbookLimits::MaxColumns)
+        return fail(QStringLiteral("表格有 %1 列，超过工作簿最多 %2 列")
+                        .arg(columns)
+                        .arg(WorkbookLimits::MaxColumns));
+    for (int c = 1; c <= columns; ++c) {
+        for (qsizetype r = 1; r <= rows; ++r) {
+            const auto* text = std::get_if<QString>(&m_sheet.value(r, c));
+            if (text && text->size() > WorkbookLimits::MaxCellText)
+                return fail(QStringLiteral("单元格 %1%2 的文字有 %3 个字符，超过工作簿单元格最多 %4 个字符")
+                                .arg(SheetModel::columnName(c))
+                                .arg(r)
+                                .arg(text->size())
+                                .arg(WorkbookLimits::MaxCellText));
+        }
+    }
+    return true;
+}
+
+// Creating the file first keeps an existing one untouched and reports an unusable folder
+// before any work, with a reason libxlsxwriter would only give at the end.
+bool WorkbookWriter::reserve(const QString& path)
+{
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    if (file.exists() || file.isSymLink())
+        return fail(QStringLiteral("文件 %1 已存在").arg(nativePath(path)));
+    if (!folder.isDir())
+        return fail(QStringLiteral("找不到文件夹 %1").arg(nativePath(folder.filePath())));
+    QFile reserved(path);
+    if (!reserved.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        if (!folder.isWritable())
+            return fail(QStringLiteral("没有在文件夹 %1 中写入的权限").arg(nativePath(folder.filePath())));
+        return fail(QStringLiteral("无法创建文件 %1（%2）").arg(nativePath(path), reserved.errorString()));
+    }
+    return true;
+}
+
+bool WorkbookWriter::fail(const QString& reason)
+{
+    m_error = reason;
+    return false;
+}

@@ -1,0 +1,178 @@
+#include "GuiTest.h"
+
+#include "collect/FileListModel.h"
+#include "rules/Clock.h"
+#include "table/SheetModel.h"
+#include "table/SheetView.h"
+#include "workbook/ExportHandler.h"
+#include "workbook/WorkbookReader.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// Everything the user could see change: every cell with its look, the file list, the
+// target folder and each control's state.
+QStringList windowState(GuiTest& gui)
+{
+    QStringList state;
+    const Sheet& sheet = gui.form().table->sheet();
+    for (qsizetype r = 1; r <= sheet.usedRowCount() + 1; ++r)
+        for (int c = 1; c <= sheet.usedColumnCount() + 1; ++c)
+            state << u"%1,%2:%3:%4:%5:%6"_qs.arg(r)
+                         .arg(c)
+                         .arg(sheet.value(r, c).index())
+                         .arg(sheet.text(r, c))
+                         .arg(sheet.isBold(r, c))
+                         .arg(sheet.color(r, c).value_or(1u << 24));
+    for (int c = 1; c <= 12; ++c)
+        state << u"column %1:%2:%3"_qs.arg(c).arg(sheet.columnWidth(c).value_or(-1)).arg(sheet.fontSize(c));
+    state << gui.form().files->paths() << gui.form().targetFolder;
+    for (const QCheckBox* box : gui.window().findChildren<QCheckBox*>())
+        state << box->objectName() + u':' + QString::number(box->isChecked()) +
+                     QString::number(box->isEnabled());
+    for (const QRadioButton* option : gui.window().findChildren<QRadioButton*>())
+        state << option->objectName() + u':' + QString::number(option->isChecked());
+    for (const QLineEdit* field : gui.window().findChildren<QLineEdit*>())
+        state << field->objectName() + u':' + field->text();
+    state << gui.form().Combo1->currentText();
+    return state;
+}
+
+} // namespace
+
+class TestExportHandler : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void pressingTwiceMakesTwoWorkbooks();
+    void emptyTableIsExportedAllTheSame();
+    void withoutApplicationThePathIsShown();
+    void failingWriteIsReportedAndChangesNothing();
+
+private:
+    void buildTableWithHandEdit();
+    QString exportedPath(const QString& name) const { return m_dir->filePath(name); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<GuiTest> m_gui;
+};
+
+void TestExportHandler::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    ExportHandler::setOutputFolderForTesting(m_dir->path());
+    Clock::setNowForTesting(QDateTime(QDate(2026, 12, 7), QTime(9, 5, 30)));
+    m_gui = std::make_unique<GuiTest>();
+}
+
+void TestExportHandler::cleanup()
+{
+    m_gui.reset();
+    ExportHandler::setOutputFolderForTesting({});
+    Clock::setNowForTesting({});
+}
+
+void TestExportHandler::buildTableWithHandEdit()
+{
+    m_gui->form().files->setPaths(
+        {m_dir->filePath(u"相册/007.jpg"_qs), m_dir->filePath(u"相册/春节.jpg"_qs)});
+    m_gui->click("Command14");
+    QCOMPARE(m_gui->usedRows(), 2 + 1);
+
+    // Type a new name into C3 as the user does.
+    SheetView* grid = m_gui->control<SheetView>("sp1");
+    const QModelIndex c3 = m_gui->form().table->index(2, 2);
+    grid->setCurrentIndex(c3);
+    grid->edit(c3);
+    auto* editor = grid->viewport()->findChild<QLineEdit*>();
+    QVERIFY(editor);
+    QTest::keyClicks(editor, u"'0012"_qs);
+    QTest::keyClick(editor, Qt::Key_Return);
+    // The editor hands its text over once the event loop runs.
+    QTRY_COMPARE(m_gui->cell(3, Sheet::C), u"0012"_qs);
+}
+
+void TestExportHandler::pressingTwiceMakesTwoWorkbooks()
+{
+    buildTableWithHandEdit();
+    const QStringList before = windowState(*m_gui);
+
+    m_gui->click("Command15");
+    m_gui->click("Command15");
+
+    const QStringList expected{exportedPath(u"Renvora改名表_20261207_090530.xlsx"_qs),
+                               exportedPath(u"Renvora改名表_20261207_090530_2.xlsx"_qs)};
+    QCOMPARE(m_gui->platform.openedFiles, expected);
+    QCOMPARE(m_gui->platform.messages.size(), 0);
+    QCOMPARE(windowState(*m_gui), before);
+    QVERIFY(!m_gui->window().menuBar()->findChild<QAction*>(u"import"_qs)->isEnabled());
+
+    for (const QString& path : expected) {
+        Sheet workbook;
+        WorkbookReader reader;
+        QVERIFY2(reader.read(path, workbook), qPrintable(reader.errorString()));
+        QCOMPARE(workbook.text(1, Sheet::C), u"新文件名"_qs);
+        QVERIFY(workbook.isBold(1, Sheet::C));
+        QCOMPARE(workbook.value(2, Sheet::A), Sheet::Value(1.0));
+        QCOMPARE(workbook.value(2, Sheet::B), Sheet::Value(u"007"_qs));
+        QCOMPARE(workbook.value(3, Sheet::B), Sheet::Value(u"春节"_qs));
+        QCOMPARE(workbook.value(3, Sheet::C), Sheet::Value(u"0012"_qs));
+    }
+}
+
+void TestExportHandler::emptyTableIsExportedAllTheSame()
+{
+    m_gui->click("Command15");
+
+    const QString path = exportedPath(u"Renvora改名表_20261207_090530.xlsx"_qs);
+    QCOMPARE(m_gui->platform.openedFiles, QStringList{path});
+    Sheet workbook;
+    WorkbookReader reader;
+    QVERIFY2(reader.read(path, workbook), qPrintable(reader.errorString()));
+    QCOMPARE(workbook.usedRowCount(), 0);
+}
+
+void TestExportHandler::withoutApplicationThePathIsShown()
+{
+    buildTableWithHandEdit();
+    m_gui->platform.openSucceeds = false;
+
+    m_gui->click("Command15");
+
+    const QString path = exportedPath(u"Renvora改名表_20261207_090530.xlsx"_qs);
+    QCOMPARE(m_gui->platform.messageTexts(), QStringList{u"已导出到："_qs + path});
+    QCOMPARE(m_gui->platform.messages.first().icon, PlatformServices::Icon::Information);
+    QCOMPARE(m_gui->platform.messages.first().buttons, PlatformServices::Buttons::Ok);
+    QVERIFY(QFileInfo(path).isFile());
+}
+
+void TestExportHandler::failingWriteIsReportedAndChangesNothing()
+{
+    buildTableWithHandEdit();
+    const QString missing = m_dir->filePath(u"已删除的文件夹"_qs);
+    ExportHandler::setOutputFolderForTesting(missing);
+    const QStringList before = windowState(*m_gui);
+
+    m_gui->click("Command15");
+
+    QCOMPARE(m_gui->platform.messageTexts(), QStringList{u"导出失败：找不到文件夹 "_qs + missing});
+    QCOMPARE(m_gui->platform.messages.first().icon, PlatformServices::Icon::Critical);
+    QCOMPARE(m_gui->platform.openedFiles, QStringList{});
+    QCOMPARE(windowState(*m_gui), before);
+    QVERIFY(QDir(m_dir->path()).isEmpty());
+}
+
+QTEST_MAIN(TestExportHandler)
+#include "tst_exporthandler.moc"
