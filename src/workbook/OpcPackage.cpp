@@ -4,8 +4,9 @@
 #include <QUrl>
 #include <QXmlStreamReader>
 
-#include <quazip.h>
-#include <quazipfile.h>
+#include <QFile>
+
+#include <unzip.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -35,29 +36,39 @@ QString resolveTarget(const QString& sourcePart, const QString& target)
 } // namespace
 
 OpcPackage::OpcPackage() = default;
-OpcPackage::~OpcPackage() = default;
+
+OpcPackage::~OpcPackage()
+{
+    if (m_zip)
+        unzClose(m_zip);
+}
 
 bool OpcPackage::open(const QString& path)
 {
-    m_zip = std::make_unique<QuaZip>(path);
-    if (!m_zip->open(QuaZip::mdUnzip)) {
-        m_zip.reset();
-        return false;
-    }
-    return true;
+    if (m_zip)
+        unzClose(m_zip);
+    m_zip = unzOpen64(QFile::encodeName(path).constData());
+    return m_zip != nullptr;
 }
 
 std::optional<QByteArray> OpcPackage::part(const QString& name) const
 {
-    // Part names compare without regard to case.
-    if (!m_zip || !m_zip->setCurrentFile(name, QuaZip::csInsensitive))
+    // Part names compare without regard to case (minizip's case sensitivity 2).
+    if (!m_zip || unzLocateFile(m_zip, name.toUtf8().constData(), 2) != UNZ_OK)
         return std::nullopt;
-    QuaZipFile file(m_zip.get());
-    if (!file.open(QIODevice::ReadOnly))
+    unz_file_info64 info;
+    if (unzGetCurrentFileInfo64(m_zip, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK ||
+        unzOpenCurrentFile(m_zip) != UNZ_OK)
         return std::nullopt;
-    QByteArray bytes = file.readAll();
-    file.close();
-    if (file.getZipError() != UNZ_OK)
+    QByteArray bytes;
+    bytes.reserve(qsizetype(std::min<ZPOS64_T>(info.uncompressed_size, 1u << 30)));
+    char buffer[64 * 1024];
+    int read = 0;
+    while ((read = unzReadCurrentFile(m_zip, buffer, sizeof buffer)) > 0)
+        bytes.append(buffer, read);
+    // Closing checks the part's CRC: a damaged part is no part.
+    const int closed = unzCloseCurrentFile(m_zip);
+    if (read < 0 || closed != UNZ_OK)
         return std::nullopt;
     return bytes;
 }

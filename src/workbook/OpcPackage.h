@@ -3,10 +3,7 @@
 #include <QList>
 #include <QString>
 
-#include <memory>
 #include <optional>
-
-class QuaZip;
 
 // A zip package of parts tied together by relationships, as an .xlsx workbook is: the
 // package's relationships lead to the workbook part, the workbook's to its sheets.
@@ -38,5 +35,5 @@ public:
                                                    QStringView kind);
 
 private:
-    std::unique_ptr<QuaZip> m_zip;
+    void* m_zip = nullptr; // minizip's unzFile
 };

@@ -4,13 +4,14 @@
 #include "table/GridDesign.h"
 #include "table/Sheet.h"
 #include "table/SheetModel.h"
-#include "workbook/Libxlsxwriter.h"
 #include "workbook/WorkbookLimits.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+
+#include <xlsxwriter.h>
 
 #include <cmath>
 #include <map>
@@ -55,9 +56,9 @@ int pixelsForPoints(double points)
 class SheetWriting
 {
 public:
-    SheetWriting(const Libxlsxwriter& lxw, lxw_workbook* workbook, lxw_worksheet* worksheet,
+    SheetWriting(lxw_workbook* workbook, lxw_worksheet* worksheet,
                  const Sheet& sheet)
-        : m_lxw(lxw), m_workbook(workbook), m_worksheet(worksheet), m_sheet(sheet)
+        : m_workbook(workbook), m_worksheet(worksheet), m_sheet(sheet)
     {
         const int columns = std::max(sheet.usedColumnCount(), int(Sheet::H));
         m_columnLooks.resize(columns + 1);
@@ -69,7 +70,7 @@ public:
 
     lxw_error write()
     {
-        m_lxw.worksheet_set_default_row(m_worksheet, GridDesign::RowHeightPt, LXW_FALSE);
+        ::worksheet_set_default_row(m_worksheet, GridDesign::RowHeightPt, LXW_FALSE);
         const lxw_error error = writeColumns();
         return error == LXW_NO_ERROR ? writeCells() : error;
     }
@@ -81,17 +82,17 @@ private:
             return nullptr;
         auto [it, added] = m_formats.try_emplace(look, nullptr);
         if (added) {
-            lxw_format* format = m_lxw.workbook_add_format(m_workbook);
+            lxw_format* format = ::workbook_add_format(m_workbook);
             if (look.bold)
-                m_lxw.format_set_bold(format);
+                ::format_set_bold(format);
             // libxlsxwriter takes 0 for "no colour" and has a value of its own for black.
             if (look.color >= 0)
-                m_lxw.format_set_font_color(format, look.color == 0 ? lxw_color_t(LXW_COLOR_BLACK)
+                ::format_set_font_color(format, look.color == 0 ? lxw_color_t(LXW_COLOR_BLACK)
                                                                     : lxw_color_t(look.color));
             if (look.fontSize != Sheet::DefaultFontSize)
-                m_lxw.format_set_font_size(format, look.fontSize);
+                ::format_set_font_size(format, look.fontSize);
             if (look.text)
-                m_lxw.format_set_num_format(format, "@");
+                ::format_set_num_format(format, "@");
             it->second = format;
         }
         return it->second;
@@ -107,8 +108,8 @@ private:
             const std::optional<double> characters = m_sheet.columnWidth(c);
             const lxw_error error =
                 characters
-                    ? m_lxw.worksheet_set_column(m_worksheet, column, column, *characters, columnFormat)
-                    : m_lxw.worksheet_set_column_pixels(m_worksheet, column, column,
+                    ? ::worksheet_set_column(m_worksheet, column, column, *characters, columnFormat)
+                    : ::worksheet_set_column_pixels(m_worksheet, column, column,
                                                         pixelsForPoints(GridDesign::columnWidthPt(c)),
                                                         columnFormat);
             if (error != LXW_NO_ERROR)
@@ -141,16 +142,15 @@ private:
         const lxw_col_t c = lxw_col_t(column - 1);
         const Sheet::Value& value = m_sheet.value(row, column);
         if (const auto* number = std::get_if<double>(&value); number && std::isfinite(*number))
-            return m_lxw.worksheet_write_number(m_worksheet, r, c, *number, format(look));
+            return ::worksheet_write_number(m_worksheet, r, c, *number, format(look));
         // An empty cell needs writing only for a look of its own; the column gives the rest.
         if (std::holds_alternative<std::monostate>(value))
-            return look.bold || look.color >= 0 ? m_lxw.worksheet_write_blank(m_worksheet, r, c, format(look))
+            return look.bold || look.color >= 0 ? ::worksheet_write_blank(m_worksheet, r, c, format(look))
                                                 : LXW_NO_ERROR;
-        return m_lxw.worksheet_write_string(
+        return ::worksheet_write_string(
             m_worksheet, r, c, workbookText(m_sheet.text(row, column)).constData(), format(look));
     }
 
-    const Libxlsxwriter& m_lxw;
     lxw_workbook* m_workbook;
     lxw_worksheet* m_worksheet;
     const Sheet& m_sheet;
@@ -158,7 +158,7 @@ private:
     std::map<Look, lxw_format*> m_formats;
 };
 
-QString describe(const Libxlsxwriter& lxw, lxw_error error, const QString& path)
+QString describe(lxw_error error, const QString& path)
 {
     switch (error) {
     case LXW_ERROR_MEMORY_MALLOC_FAILED:
@@ -179,7 +179,7 @@ QString describe(const Libxlsxwriter& lxw, lxw_error error, const QString& path)
         return QStringLiteral("有单元格的文字超过工作簿单元格最多 %1 个字符")
             .arg(WorkbookLimits::MaxCellText);
     default:
-        return QStringLiteral("写入工作簿时出错（%1）").arg(QString::fromUtf8(lxw.lxw_strerror(error)));
+        return QStringLiteral("写入工作簿时出错（%1）").arg(QString::fromUtf8(::lxw_strerror(error)));
     }
 }
 
@@ -190,8 +190,7 @@ WorkbookWriter::WorkbookWriter(const Sheet& sheet) : m_sheet(sheet) {}
 bool WorkbookWriter::write(const QString& path)
 {
     m_error.clear();
-    const Libxlsxwriter* lxw = Libxlsxwriter::open(&m_error);
-    if (!lxw || !fitsWorkbook() || !reserve(path))
+    if (!fitsWorkbook() || !reserve(path))
         return false;
 
     const QByteArray fileName = QFile::encodeName(path);
@@ -201,25 +200,25 @@ bool WorkbookWriter::write(const QString& path)
     // Rows go straight to a temporary file, so memory stays flat however long the table is.
     options.constant_memory = LXW_TRUE;
     options.tmpdir = temporaryFolder.data();
-    lxw_workbook* workbook = lxw->workbook_new_opt(fileName.constData(), &options);
+    lxw_workbook* workbook = ::workbook_new_opt(fileName.constData(), &options);
     if (!workbook) {
         QFile::remove(path);
-        return fail(describe(*lxw, LXW_ERROR_MEMORY_MALLOC_FAILED, path));
+        return fail(describe(LXW_ERROR_MEMORY_MALLOC_FAILED, path));
     }
     lxw_doc_properties properties{};
     properties.created = time_t(Clock::now().toSecsSinceEpoch());
-    lxw->workbook_set_properties(workbook, &properties);
+    ::workbook_set_properties(workbook, &properties);
 
     lxw_error error = LXW_ERROR_CREATING_TMPFILE;
-    if (lxw_worksheet* worksheet = lxw->workbook_add_worksheet(workbook, nullptr))
-        error = SheetWriting(*lxw, workbook, worksheet, m_sheet).write();
+    if (lxw_worksheet* worksheet = ::workbook_add_worksheet(workbook, nullptr))
+        error = SheetWriting(workbook, worksheet, m_sheet).write();
     // A bad path or a full disk shows only here, when the file itself is written.
-    const lxw_error closed = lxw->workbook_close(workbook);
+    const lxw_error closed = ::workbook_close(workbook);
     if (error == LXW_NO_ERROR)
         error = closed;
     if (error != LXW_NO_ERROR) {
         QFile::remove(path);
-        return fail(describe(*lxw, error, path));
+        return fail(describe(error, path));
     }
     return true;
 }

@@ -5,8 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <quazip.h>
-#include <quazipfile.h>
+#include <zip.h>
 
 #include <map>
 
@@ -19,17 +18,19 @@ using Parts = std::map<QString, QByteArray>;
 
 bool writeZip(const QString& path, const Parts& parts)
 {
-    QuaZip zip(path);
-    if (!zip.open(QuaZip::mdCreate))
+    zipFile zip = zipOpen64(QFile::encodeName(path).constData(), APPEND_STATUS_CREATE);
+    if (!zip)
         return false;
+    bool written = true;
     for (const auto& [name, bytes] : parts) {
-        QuaZipFile file(&zip);
-        if (!file.open(QIODevice::WriteOnly, QuaZipNewInfo(name)) || file.write(bytes) != bytes.size())
-            return false;
-        file.close();
+        zip_fileinfo info{};
+        written = written &&
+                  zipOpenNewFileInZip64(zip, name.toUtf8().constData(), &info, nullptr, 0, nullptr, 0, nullptr,
+                                        Z_DEFLATED, Z_DEFAULT_COMPRESSION, 0) == ZIP_OK &&
+                  zipWriteInFileInZip(zip, bytes.constData(), unsigned(bytes.size())) == ZIP_OK &&
+                  zipCloseFileInZip(zip) == ZIP_OK;
     }
-    zip.close();
-    return zip.getZipError() == ZIP_OK;
+    return zipClose(zip, nullptr) == ZIP_OK && written;
 }
 
 const QByteArray Main = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
