@@ -13,3 +13,4 @@ struct BenchContext
 
 void measureScanFigures(const BenchContext& context, QList<Figure>& figures);
 void measureTableFigures(const BenchContext& context, QList<Figure>& figures);
+void measureExportFigures(const BenchContext& context, QList<Figure>& figures);

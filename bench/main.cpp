@@ -19,6 +19,7 @@ QList<Figure> measureAll(qsizetype fileCount, int runs)
     QList<Figure> figures;
     measureScanFigures(context, figures);
     measureTableFigures(context, figures);
+    measureExportFigures(context, figures);
     return figures;
 }
 

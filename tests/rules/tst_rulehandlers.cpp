@@ -100,7 +100,7 @@ void TestRuleHandlers::buttonsApplyEditedTexts()
     gui.click("fengefu");
     QCOMPARE(gui.cell(2, Sheet::C), u"report-终稿"_s);
 
-    setText("houzhuitxt", u"定稿"_s);
+    gui.type("houzhuitxt", u"定稿"_s);
     gui.type("fengefutxt", u"_"_s);
     QCOMPARE(gui.cell(2, Sheet::C), u"report-终稿"_s);
 

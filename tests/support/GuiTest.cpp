@@ -64,7 +64,15 @@ void GuiTest::type(const char* name, const QString& text)
     field->setFocus();
     field->selectAll();
     QTest::keyClick(field, Qt::Key_Delete);
-    QTest::keyClicks(field, text);
+    // QTest types Latin-1 only; other characters arrive as the text of a key without a code.
+    for (QChar ch : text) {
+        if (ch.unicode() < 0x80) {
+            QTest::keyClick(field, char(ch.unicode()));
+        } else {
+            QTest::sendKeyEvent(QTest::Press, field, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Release, field, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+        }
+    }
 }
 
 QString GuiTest::cell(qsizetype row, int column) const
