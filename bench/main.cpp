@@ -20,6 +20,7 @@ QList<Figure> measureAll(qsizetype fileCount, int runs)
     measureScanFigures(context, figures);
     measureTableFigures(context, figures);
     measureExportFigures(context, figures);
+    measureKeystrokeFigure(context, figures);
     return figures;
 }
 
@@ -53,5 +54,8 @@ int main(int argc, char* argv[])
     }
     if (sizes.size() > 1)
         printGrowth(all);
+    QList<Figure> memory;
+    measureMemoryFigure(memory);
+    printTable(memory);
     return 0;
 }
