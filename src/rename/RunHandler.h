@@ -1,8 +1,14 @@
 #pragma once
 
+#include "rename/RunResult.h"
+
 #include <QObject>
+#include <memory>
+#include <vector>
 
 struct Form1;
+class FileSystem;
+struct RunSettings;
 
 // Handlers of 开始改名 (Command3): carries the rename table out on the file system.
 class RunHandler : public QObject
@@ -11,7 +17,17 @@ class RunHandler : public QObject
 
 public:
     explicit RunHandler(Form1& form);
+    ~RunHandler() override;
+
+    // The click of Command3.
+    void run();
 
 private:
+    RunSettings readSettings() const;
+    void markFailures(const std::vector<FailedOperation>& failures);
+    void writeDerivationFolders();
+    void tell(const QString& text);
+
     Form1& m_form;
+    std::unique_ptr<FileSystem> m_fileSystem;
 };

@@ -40,6 +40,8 @@ void writeHeader(Sheet& sheet, const TableBuildOptions& options)
 qsizetype buildTable(Sheet& sheet, const QStringList& files, const TableBuildOptions& options, Progress& progress)
 {
     Sheet::Batch batch(sheet);
+    // Rows marked by an earlier run no longer stand for what failed.
+    sheet.clearRowMarks();
     writeHeader(sheet, options);
 
     progress.setMaximum(files.size());
