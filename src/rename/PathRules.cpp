@@ -12,11 +12,12 @@ bool isSeparator(QChar c)
 }
 
 #ifdef Q_OS_WIN
-bool isReservedDeviceName(const QString& name)
+bool isReservedDeviceName(QStringView name)
 {
     static const QStringList devices = {QStringLiteral("CON"), QStringLiteral("PRN"), QStringLiteral("AUX"),
                                         QStringLiteral("NUL")};
-    const QString stem = name.section(u'.', 0, 0).trimmed().toUpper();
+    const qsizetype dot = name.indexOf(u'.');
+    const QString stem = (dot < 0 ? name : name.first(dot)).trimmed().toString().toUpper();
     if (devices.contains(stem))
         return true;
     return stem.size() == 4 &&
@@ -27,7 +28,7 @@ bool isReservedDeviceName(const QString& name)
 
 } // namespace
 
-bool isFullPath(const QString& path)
+bool isFullPath(QStringView path)
 {
 #ifdef Q_OS_WIN
     // A drive with its root (C:\) or a network share (\\server\share); "C:x" and "\x" depend
@@ -40,7 +41,7 @@ bool isFullPath(const QString& path)
 #endif
 }
 
-bool isAcceptableFileName(const QString& name)
+bool isAcceptableFileName(QStringView name)
 {
     if (name.isEmpty() || name == u"." || name == u"..")
         return false;
@@ -59,7 +60,7 @@ bool isAcceptableFileName(const QString& name)
     return true;
 }
 
-bool endsWithSeparator(const QString& path)
+bool endsWithSeparator(QStringView path)
 {
     return !path.isEmpty() && isSeparator(path.back());
 }

@@ -6,10 +6,10 @@
 namespace PathRules {
 
 // An absolute path, never one that depends on the program's working folder.
-bool isFullPath(const QString& path);
+bool isFullPath(QStringView path);
 // A name for one file in one folder: no separator, nothing the platform refuses.
-bool isAcceptableFileName(const QString& name);
-bool endsWithSeparator(const QString& path);
+bool isAcceptableFileName(QStringView name);
+bool endsWithSeparator(QStringView path);
 // The folder with one trailing separator; an empty folder stays empty.
 QString withTrailingSeparator(const QString& folder);
 

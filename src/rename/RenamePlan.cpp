@@ -4,6 +4,7 @@
 #include "table/Sheet.h"
 
 #include <QDir>
+#include <QStringBuilder>
 
 #include <algorithm>
 #include <optional>
@@ -34,7 +35,7 @@ struct TableRow
                 sheet.text(row, Sheet::G)};
     }
 
-    QString source() const { return folder + oldName + oldExtension; }
+    QString source() const { return folder % oldName % oldExtension; }
 };
 
 void refuse(RenameOperation& operation, Failure why)
@@ -54,32 +55,39 @@ RenameOperation planned(const TableRow& row, Kind kind, QString destination)
 }
 
 // The folders must be full paths and the new name must stay one name in its folder.
-void refuseUnlessSound(RenameOperation& operation, std::initializer_list<QString> folders,
-                       const QString& fileName)
+void refuseUnlessSound(RenameOperation& operation, const QString& folder, const QString& destinationFolder,
+                       QStringView fileName)
 {
-    for (const QString& folder : folders) {
-        if (!PathRules::isFullPath(folder))
-            return refuse(operation, Failure::NotFullPath);
-    }
-    if (!PathRules::isAcceptableFileName(fileName))
+    if (!PathRules::isFullPath(folder) || !PathRules::isFullPath(destinationFolder))
+        refuse(operation, Failure::NotFullPath);
+    else if (!PathRules::isAcceptableFileName(fileName))
         refuse(operation, Failure::IllegalName);
 }
 
-// A copy or rename into destinationFolder under fileName.
+// A copy or rename into destinationFolder under name and extension.
 RenameOperation fileOperation(const TableRow& row, Kind kind, const QString& destinationFolder,
-                              const QString& fileName)
+                              const QString& name, const QString& extension)
 {
-    RenameOperation operation = planned(row, kind, destinationFolder + fileName);
-    refuseUnlessSound(operation, {row.folder, destinationFolder}, fileName);
+    RenameOperation operation = planned(row, kind, destinationFolder % name % extension);
+    const QStringView fileName = QStringView(operation.destination).sliced(destinationFolder.size());
+    refuseUnlessSound(operation, row.folder, destinationFolder, fileName);
     return operation;
 }
 
-QString distributionDestination(const TableRow& row)
+RenameOperation distribution(const TableRow& row)
 {
     const QString& folder = row.newName;
-    const QString name = row.oldName + row.newExtension;
     // A folder written with its separator does not get a second one.
-    return PathRules::endsWithSeparator(folder) ? folder + name : folder + QDir::separator() + name;
+    const bool written = PathRules::endsWithSeparator(folder);
+    const QString separator = written ? QString() : QString(QDir::separator());
+    RenameOperation operation = planned(row, Kind::Copy, folder % separator % row.oldName % row.newExtension);
+    const QStringView fileName =
+        QStringView(operation.destination).last(row.oldName.size() + row.newExtension.size());
+    // The folder of column C is the pre-pass's business.
+    refuseUnlessSound(operation, row.folder, row.folder, fileName);
+    operation.folder = folder;
+    operation.warnFolderForm = written;
+    return operation;
 }
 
 RenameOperation folderStep(const TableRow& row)
@@ -103,7 +111,7 @@ std::optional<RenameOperation> batchOperation(const TableRow& row, RunSettings::
         if (row.oldName.isEmpty() && row.oldExtension.isEmpty())
             return std::nullopt;
         RenameOperation operation =
-            fileOperation(row, Kind::Rename, row.folder, row.newName + row.newExtension);
+            fileOperation(row, Kind::Rename, row.folder, row.newName, row.newExtension);
         if (operation.state == RenameOperation::State::Ready && operation.source == operation.destination)
             operation.state = RenameOperation::State::Unchanged;
         return operation;
@@ -111,16 +119,11 @@ std::optional<RenameOperation> batchOperation(const TableRow& row, RunSettings::
     case RunSettings::BatchMode::CopyToTarget:
         if (row.oldExtension.isEmpty())
             return std::nullopt;
-        return fileOperation(row, Kind::Copy, row.newFolder, row.newName + row.newExtension);
+        return fileOperation(row, Kind::Copy, row.newFolder, row.newName, row.newExtension);
     case RunSettings::BatchMode::Distribute: {
         if (row.oldExtension.isEmpty())
             return std::nullopt;
-        RenameOperation operation = planned(row, Kind::Copy, distributionDestination(row));
-        // The folder of column C is the pre-pass's business.
-        refuseUnlessSound(operation, {row.folder}, row.oldName + row.newExtension);
-        operation.folder = row.newName;
-        operation.warnFolderForm = PathRules::endsWithSeparator(row.newName);
-        return operation;
+        return distribution(row);
     }
     }
     return std::nullopt;
@@ -159,7 +162,7 @@ RenamePlan RenamePlan::fromTable(const Sheet& sheet, const RunSettings& settings
         if (plan.derivationRuns && !row.oldExtension.isEmpty()) {
             // Derived copies keep the original extension under the row's new name.
             const QString& target = settings.deriveInPlace ? row.folder : row.newFolder;
-            plan.derivation.push_back(fileOperation(row, Kind::Copy, target, row.newName + row.oldExtension));
+            plan.derivation.push_back(fileOperation(row, Kind::Copy, target, row.newName, row.oldExtension));
         }
     }
     return plan;
