@@ -8,6 +8,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,6 +17,31 @@ namespace {
 QByteArray encoded(const QString& path)
 {
     return QFile::encodeName(path);
+}
+
+// What a name stands for; nothing when the name is not there. A symbolic link is itself.
+std::optional<struct stat> entryAt(const QByteArray& path)
+{
+    struct stat st;
+    if (::lstat(path.constData(), &st) != 0)
+        return std::nullopt;
+    return st;
+}
+
+// What a path leads to, following symbolic links.
+std::optional<struct stat> targetOf(const QByteArray& path)
+{
+    struct stat st;
+    if (::stat(path.constData(), &st) != 0)
+        return std::nullopt;
+    return st;
+}
+
+bool sameFile(const QByteArray& a, const QByteArray& b)
+{
+    const auto first = entryAt(a);
+    const auto second = entryAt(b);
+    return first && second && first->st_dev == second->st_dev && first->st_ino == second->st_ino;
 }
 
 // 0 or an errno; never replaces the destination.
@@ -31,28 +57,23 @@ int renameWithoutReplacing(const QByteArray& source, const QByteArray& destinati
         return errno;
     if (::unlink(source.constData()) != 0) {
         const int error = errno;
-        ::unlink(destination.constData()); // back to the one name the file had
+        // Back to the one name the file had, as long as that name still holds it.
+        if (sameFile(source, destination))
+            ::unlink(destination.constData());
         return error;
     }
     return 0;
-}
-
-bool sameFile(const QByteArray& a, const QByteArray& b)
-{
-    struct stat first
-    {
-    };
-    struct stat second
-    {
-    };
-    return ::lstat(a.constData(), &first) == 0 && ::lstat(b.constData(), &second) == 0 &&
-           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
 QByteArray folderOf(const QByteArray& path)
 {
     const qsizetype slash = path.lastIndexOf('/');
     return slash < 0 ? QByteArray() : path.left(slash + 1);
+}
+
+QString systemMessage(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
 }
 
 } // namespace
@@ -65,13 +86,8 @@ FileOutcome PosixFileSystem::outcomeFor(int error, const QByteArray& source)
     case ENOTEMPTY:
         return FileOutcome::failed(Failure::DestinationExists);
     case ENOENT:
-    case ENOTDIR: {
-        struct stat st
-        {
-        };
-        const bool sourceThere = ::lstat(source.constData(), &st) == 0;
-        return FileOutcome::failed(sourceThere ? Failure::FolderMissing : Failure::SourceMissing);
-    }
+    case ENOTDIR:
+        return FileOutcome::failed(entryAt(source) ? Failure::FolderMissing : Failure::SourceMissing);
     case EACCES:
     case EPERM:
     case EROFS:
@@ -80,7 +96,7 @@ FileOutcome PosixFileSystem::outcomeFor(int error, const QByteArray& source)
     case EILSEQ:
         return FileOutcome::failed(Failure::IllegalName);
     default:
-        return FileOutcome::failed(Failure::Other, QString::fromLocal8Bit(std::strerror(error)));
+        return FileOutcome::failed(Failure::Other, systemMessage(error));
     }
 }
 
@@ -121,16 +137,24 @@ FileOutcome PosixFileSystem::renameThroughTemporary(const QByteArray& source, co
 FileOutcome PosixFileSystem::copyExclusive(const QString& source, const QString& destination)
 {
     const QByteArray from = encoded(source);
+    const QByteArray to = encoded(destination);
     std::error_code error;
     // copy_options::none opens the destination exclusively: an existing file is an error,
     // never replaced and never skipped in silence.
     std::filesystem::copy_file(std::filesystem::path(from.toStdString()),
-                               std::filesystem::path(encoded(destination).toStdString()),
-                               std::filesystem::copy_options::none, error);
+                               std::filesystem::path(to.toStdString()), std::filesystem::copy_options::none,
+                               error);
     if (!error)
         return FileOutcome::success();
     if (error == std::errc::file_exists)
         return FileOutcome::failed(FileOutcome::Failure::DestinationExists);
+    if (error == std::errc::invalid_argument) {
+        // copy_file's word for a destination that is no file, or a source that is none.
+        if (entryAt(to))
+            return FileOutcome::failed(FileOutcome::Failure::DestinationExists);
+        if (const auto st = targetOf(from); st && !S_ISREG(st->st_mode))
+            return FileOutcome::failed(FileOutcome::Failure::Other, systemMessage(EINVAL));
+    }
     if (error.category() == std::generic_category() || error.category() == std::system_category())
         return outcomeFor(error.value(), from);
     return FileOutcome::failed(FileOutcome::Failure::Other, QString::fromStdString(error.message()));
@@ -150,16 +174,11 @@ FileOutcome PosixFileSystem::createFolder(const QString& path)
 
 bool PosixFileSystem::exists(const QString& path)
 {
-    struct stat st
-    {
-    };
-    return ::stat(encoded(path).constData(), &st) == 0;
+    return targetOf(encoded(path)).has_value();
 }
 
 bool PosixFileSystem::isFolder(const QString& path)
 {
-    struct stat st
-    {
-    };
-    return ::stat(encoded(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+    const auto st = targetOf(encoded(path));
+    return st && S_ISDIR(st->st_mode);
 }

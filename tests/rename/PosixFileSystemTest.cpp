@@ -131,6 +131,9 @@ private Q_SLOTS:
         QCOMPARE(read(u"b.txt"_s), QByteArray("old"));
         QCOMPARE(m_fs.copyExclusive(path(u"a.txt"_s), path(u"a.txt"_s)).reason(), u"目标已存在"_s);
         QCOMPARE(read(u"a.txt"_s), QByteArray("new"));
+        QVERIFY(QDir(m_dir->path()).mkdir(u"folder"_s));
+        QCOMPARE(m_fs.copyExclusive(path(u"a.txt"_s), path(u"folder"_s)).reason(), u"目标已存在"_s);
+        QVERIFY(m_fs.isFolder(path(u"folder"_s)));
     }
 
     void createFolderNeedsItsParent()
