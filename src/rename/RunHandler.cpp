@@ -61,43 +61,54 @@ void RunHandler::run()
         sheet.clearRowMarks();
     }
 
+    m_lastRun = {};
     m_form.progress->setMaximum(plan.dataRows);
     RunFeedback feedback(m_form, plan.dataRows);
     RenameExecutor executor(*m_fileSystem, feedback);
-    PhaseResult prePass = executor.createFolders(plan.folders);
+    m_lastRun.prePass = executor.createFolders(plan.folders);
 
     if (plan.batchRuns) {
-        feedback.setCountsRows(true);
-        PhaseResult batch = executor.carryOut(plan.batch);
-        feedback.showRowCount(batch.cancelled ? batch.stoppedAtRow - 2 : plan.dataRows);
-        feedback.setCountsRows(false);
-        // The pre-pass belongs to this pass: its failures are the rows' failures.
-        std::vector<FailedOperation> failures = std::move(prePass.failures);
-        failures.insert(failures.end(), batch.failures.begin(), batch.failures.end());
-        markFailures(failures);
-        // Only renaming and copying count renamed files; anything else counts distributed ones.
-        const bool renames = settings.batchMode == RunSettings::BatchMode::RenameInPlace ||
-                             settings.batchMode == RunSettings::BatchMode::CopyToTarget;
-        const QString status = RunReport::batchStatus(plan.dataRows, batch.done(), !renames);
-        m_form.Text3->setText(status);
-        tell(RunReport::batchMessage(status, batch.unchanged, failures));
-        if (batch.cancelled)
+        if (!runBatch(plan, settings, executor, feedback))
             return;
-    } else if (!prePass.failures.empty()) {
+    } else if (!m_lastRun.prePass.failures.empty()) {
         // No summary follows the pre-pass alone, but its failures are still told.
-        markFailures(prePass.failures);
-        tell(RunReport::failureSection(prePass.failures));
+        markFailures(m_lastRun.prePass.failures);
+        tell(RunReport::failureSection(m_lastRun.prePass.failures));
     }
+    if (plan.derivationRuns)
+        runDerivation(plan, settings, executor);
+}
 
-    if (plan.derivationRuns) {
-        if (settings.deriveInPlace)
-            writeDerivationFolders();
-        else
-            m_form.Text1->setText(m_form.targetFolder);
-        const PhaseResult derivation = executor.carryOut(plan.derivation);
-        markFailures(derivation.failures);
-        tell(RunReport::derivationMessage(derivation.done(), derivation.failures));
-    }
+bool RunHandler::runBatch(const RenamePlan& plan, const RunSettings& settings, RenameExecutor& executor,
+                          RunFeedback& feedback)
+{
+    feedback.setCountsRows(true);
+    const PhaseResult& batch = m_lastRun.batch = executor.carryOut(plan.batch);
+    feedback.showRowCount(batch.cancelled ? batch.stoppedAtRow - 2 : plan.dataRows);
+    feedback.setCountsRows(false);
+
+    // The pre-pass belongs to this pass: its failures are the rows' failures.
+    std::vector<FailedOperation> failures = m_lastRun.prePass.failures;
+    failures.insert(failures.end(), batch.failures.begin(), batch.failures.end());
+    markFailures(failures);
+    // Only renaming and copying count renamed files; anything else counts distributed ones.
+    const bool renames = settings.batchMode == RunSettings::BatchMode::RenameInPlace ||
+                         settings.batchMode == RunSettings::BatchMode::CopyToTarget;
+    const QString status = RunReport::batchStatus(plan.dataRows, batch.done(), !renames);
+    m_form.Text3->setText(status);
+    tell(RunReport::batchMessage(status, batch.unchanged, failures));
+    return !batch.cancelled;
+}
+
+void RunHandler::runDerivation(const RenamePlan& plan, const RunSettings& settings, RenameExecutor& executor)
+{
+    if (settings.deriveInPlace)
+        writeDerivationFolders();
+    else
+        m_form.Text1->setText(m_form.targetFolder);
+    const PhaseResult& derivation = m_lastRun.derivation = executor.carryOut(plan.derivation);
+    markFailures(derivation.failures);
+    tell(RunReport::derivationMessage(derivation.done(), derivation.failures));
 }
 
 void RunHandler::writeDerivationFolders()

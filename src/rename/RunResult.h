@@ -35,3 +35,20 @@ struct PhaseResult
 
     qint64 done() const { return qint64(completed.size()); }
 };
+
+// What a whole run did: the distribution's pre-pass, the batch pass, the derivation pass.
+struct RunResult
+{
+    PhaseResult prePass;
+    PhaseResult batch;
+    PhaseResult derivation;
+
+    // Every operation that changed the disk, in the order it happened.
+    std::vector<CompletedOperation> completed() const
+    {
+        std::vector<CompletedOperation> all = prePass.completed;
+        all.insert(all.end(), batch.completed.begin(), batch.completed.end());
+        all.insert(all.end(), derivation.completed.begin(), derivation.completed.end());
+        return all;
+    }
+};

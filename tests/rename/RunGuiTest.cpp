@@ -240,6 +240,20 @@ private Q_SLOTS:
         QCOMPARE(messages(), QStringList());
     }
 
+    void prePassAloneStillTellsItsFailures()
+    {
+        gui().click("Option3");
+        collect({{u"a.txt"_s, "A"}, {u"b.txt"_s, "B"}});
+        newNames({tree().path(u"out"_s), u"rel"_s});
+        gui().click("Check1");
+        gui().click("Command3");
+
+        QCOMPARE(tree().snapshot(), (Entries{{u"a.txt"_s, "A"}, {u"b.txt"_s, "B"}, {u"out/"_s, ""}}));
+        QCOMPARE(messages(),
+                 QStringList{u"失败:1个\n"_s + tree().path(u"b.txt"_s) + u" -> rel：目录不是完整路径"_s});
+        QCOMPARE(mark(3), u"目录不是完整路径"_s);
+    }
+
     void folderWrittenWithItsSeparatorIsWarnedAboutOnce_data()
     {
         QTest::addColumn<bool>("ok");
