@@ -138,7 +138,6 @@ RenamePlan RenamePlan::fromTable(const Sheet& sheet, const RunSettings& settings
     plan.dataRows = std::max<qsizetype>(0, lastRow - 1);
     const bool distributionMode = settings.batchMode == RunSettings::BatchMode::Distribute;
     plan.batchRuns = settings.batch;
-    plan.distributes = settings.batch && distributionMode;
     plan.derivationRuns = settings.derive;
     // The pre-pass belongs to the distribution: in the derivation on its own, column C holds
     // file names, not folders.

@@ -15,7 +15,6 @@ struct RenamePlan
     // The distribution's pre-pass: the folder of every row, created when missing.
     std::vector<RenameOperation> folders;
     bool batchRuns = false;
-    bool distributes = false; // the batch copies into per-row folders
     std::vector<RenameOperation> batch;
     bool derivationRuns = false;
     std::vector<RenameOperation> derivation;
