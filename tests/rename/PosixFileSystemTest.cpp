@@ -145,16 +145,6 @@ private Q_SLOTS:
         QVERIFY(!m_fs.exists(path(u"missing"_s)));
     }
 
-    void existsAndIsFolder()
-    {
-        write(u"a.txt"_s, "A");
-        QVERIFY(m_fs.exists(path(u"a.txt"_s)));
-        QVERIFY(!m_fs.isFolder(path(u"a.txt"_s)));
-        QVERIFY(m_fs.exists(m_dir->path()));
-        QVERIFY(m_fs.isFolder(m_dir->path() + u"/"_s));
-        QVERIFY(!m_fs.exists(path(u"b.txt"_s)));
-    }
-
     void systemErrorsBecomeReasons_data()
     {
         QTest::addColumn<int>("error");
