@@ -121,7 +121,7 @@ private Q_SLOTS:
         QFETCH(qsizetype, emptyRow);
         Entries files;
         for (int i = 1; i <= 65; ++i)
-            files.insert(u"f%1.txt"_s.arg(i, 2, 10, u'0'), QByteArray::number(i));
+            files.insert(u"f%1.txt"_s.arg(i, 2, 10, QChar(u'0')), QByteArray::number(i));
         collect(files);
         for (qsizetype r = 2; r <= 66; ++r) {
             if (r != emptyRow)
