@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <optional>
 
 struct Form1;
 
@@ -13,6 +14,28 @@ class ModeHandlers : public QObject
 public:
     explicit ModeHandlers(Form1& form);
 
+    // Asks for the target folder of copies; a cancelled browser keeps the one chosen before.
+    QString pickFolder(const QString& prompt);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void option1Click();
+    void option2Click();
+    void option3Click();
+    void check1Click();
+    void check2Click();
+    void ysqClick();
+    void yss2Click();
+    void command2Click();
+
+    void clearBatchCount();
+    void resetTableForSingleFile();
+    void followBatchCountState();
+    std::optional<qsizetype> derivationCount();
+    void tell(const QString& text);
+
     Form1& m_form;
+    bool m_refusingBatchCount = false;
 };

@@ -1,5 +1,130 @@
 #include "rename/RunHandler.h"
 
 #include "app/Form1.h"
+#include "app/PlatformServices.h"
+#include "rename/PosixFileSystem.h"
+#include "rename/RenameExecutor.h"
+#include "rename/RenamePlan.h"
+#include "rename/RunFeedback.h"
+#include "rename/RunReport.h"
+#include "rename/RunSettings.h"
+#include "table/Progress.h"
+#include "table/SheetModel.h"
 
-RunHandler::RunHandler(Form1& form) : m_form(form) {}
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+RunHandler::RunHandler(Form1& form) : m_form(form), m_fileSystem(std::make_unique<PosixFileSystem>())
+{
+    connect(m_form.Command3, &QPushButton::clicked, this, &RunHandler::run);
+}
+
+RunHandler::~RunHandler() = default;
+
+RunSettings RunHandler::readSettings() const
+{
+    RunSettings settings;
+    settings.batch = m_form.Check1->isChecked();
+    if (m_form.Option1->isChecked())
+        settings.batchMode = RunSettings::BatchMode::RenameInPlace;
+    else if (m_form.Option2->isChecked())
+        settings.batchMode = RunSettings::BatchMode::CopyToTarget;
+    else if (m_form.Option3->isChecked())
+        settings.batchMode = RunSettings::BatchMode::Distribute;
+    else
+        settings.batchMode = RunSettings::BatchMode::None;
+    settings.derive = m_form.Check2->isChecked();
+    settings.deriveInPlace = m_form.yss1->isChecked();
+    return settings;
+}
+
+void RunHandler::tell(const QString& text)
+{
+    m_form.platform->showMessage(text, Form1::title(), PlatformServices::Buttons::Ok,
+                                 PlatformServices::Icon::None);
+}
+
+void RunHandler::run()
+{
+    Sheet& sheet = m_form.table->sheet();
+    // Every row needs its new name before any file is touched.
+    if (RenamePlan::firstRowWithoutNewName(sheet) > 0) {
+        tell(QStringLiteral("新文件名列没有建立规则（或有单元格为空）！请建立规则后重新开始改名！"));
+        return;
+    }
+    const RunSettings settings = readSettings();
+    const RenamePlan plan = RenamePlan::fromTable(sheet, settings);
+    {
+        Sheet::Batch batch(sheet);
+        sheet.clearRowMarks();
+    }
+
+    m_lastRun = {};
+    m_form.progress->setMaximum(plan.dataRows);
+    RunFeedback feedback(m_form, plan.dataRows);
+    RenameExecutor executor(*m_fileSystem, feedback);
+    m_lastRun.prePass = executor.createFolders(plan.folders);
+
+    if (plan.batchRuns) {
+        if (!runBatch(plan, settings, executor, feedback))
+            return;
+    } else if (!m_lastRun.prePass.failures.empty()) {
+        // No summary follows the pre-pass alone, but its failures are still told.
+        markFailures(m_lastRun.prePass.failures);
+        tell(RunReport::failureSection(m_lastRun.prePass.failures));
+    }
+    if (plan.derivationRuns)
+        runDerivation(plan, settings, executor);
+}
+
+bool RunHandler::runBatch(const RenamePlan& plan, const RunSettings& settings, RenameExecutor& executor,
+                          RunFeedback& feedback)
+{
+    feedback.setCountsRows(true);
+    const PhaseResult& batch = m_lastRun.batch = executor.carryOut(plan.batch);
+    feedback.showRowCount(batch.cancelled ? batch.stoppedAtRow - 2 : plan.dataRows);
+    feedback.setCountsRows(false);
+
+    // The pre-pass belongs to this pass: its failures are the rows' failures.
+    std::vector<FailedOperation> failures = m_lastRun.prePass.failures;
+    failures.insert(failures.end(), batch.failures.begin(), batch.failures.end());
+    markFailures(failures);
+    // Only renaming and copying count renamed files; anything else counts distributed ones.
+    const bool renames = settings.batchMode == RunSettings::BatchMode::RenameInPlace ||
+                         settings.batchMode == RunSettings::BatchMode::CopyToTarget;
+    const QString status = RunReport::batchStatus(plan.dataRows, batch.done(), !renames);
+    m_form.Text3->setText(status);
+    tell(RunReport::batchMessage(status, batch.unchanged, failures));
+    return !batch.cancelled;
+}
+
+void RunHandler::runDerivation(const RenamePlan& plan, const RunSettings& settings, RenameExecutor& executor)
+{
+    if (settings.deriveInPlace)
+        writeDerivationFolders();
+    else
+        m_form.Text1->setText(m_form.targetFolder);
+    const PhaseResult& derivation = m_lastRun.derivation = executor.carryOut(plan.derivation);
+    markFailures(derivation.failures);
+    tell(RunReport::derivationMessage(derivation.done(), derivation.failures));
+}
+
+void RunHandler::writeDerivationFolders()
+{
+    // Each copy goes beside its file: the table shows that folder as the new one.
+    Sheet& sheet = m_form.table->sheet();
+    Sheet::Batch batch(sheet);
+    const qsizetype lastRow = sheet.usedRowCount();
+    for (qsizetype r = 2; r <= lastRow; ++r)
+        sheet.setValue(r, Sheet::G, sheet.value(r, Sheet::F));
+}
+
+void RunHandler::markFailures(const std::vector<FailedOperation>& failures)
+{
+    Sheet& sheet = m_form.table->sheet();
+    Sheet::Batch batch(sheet);
+    for (const FailedOperation& failure : failures)
+        sheet.markRow(failure.row, failure.outcome.reason());
+}

@@ -41,6 +41,8 @@ qsizetype buildTable(Sheet& sheet, const QStringList& files, const TableBuildOpt
                      Progress& progress)
 {
     Sheet::Batch batch(sheet);
+    // Rows marked by an earlier run no longer stand for what failed.
+    sheet.clearRowMarks();
     writeHeader(sheet, options);
 
     progress.setMaximum(files.size());

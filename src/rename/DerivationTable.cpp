@@ -1,0 +1,76 @@
+#include "rename/DerivationTable.h"
+
+#include "table/Progress.h"
+#include "table/Sheet.h"
+
+namespace DerivationTable {
+
+std::optional<qsizetype> parseCount(const QString& text)
+{
+    const QString digits = text.trimmed();
+    if (digits.isEmpty())
+        return std::nullopt;
+    for (QChar c : digits) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+    }
+    bool ok = false;
+    const qlonglong count = digits.toLongLong(&ok);
+    if (!ok)
+        return std::nullopt;
+    return qsizetype(count);
+}
+
+void fillFromFirstRow(Sheet& sheet, qsizetype count, Progress& progress)
+{
+    Sheet::Batch batch(sheet);
+    const Sheet::Value name = sheet.value(2, Sheet::B);
+    const Sheet::Value oldExtension = sheet.value(2, Sheet::D);
+    const Sheet::Value newExtension = sheet.value(2, Sheet::E);
+    const Sheet::Value folder = sheet.value(2, Sheet::F);
+    progress.setMaximum(count + 1);
+    for (qsizetype r = 2; r <= count + 1; ++r) {
+        progress.setValue(r);
+        sheet.setValue(r, Sheet::B, name);
+        sheet.setValue(r, Sheet::J, name);
+        sheet.setNumber(r, Sheet::A, double(r - 1));
+        sheet.setValue(r, Sheet::D, oldExtension);
+        sheet.setValue(r, Sheet::E, newExtension);
+        sheet.setValue(r, Sheet::F, folder);
+        sheet.setValue(r, Sheet::G, folder);
+    }
+}
+
+void repeatFirstRow(Sheet& sheet, qsizetype count, bool withTargetFolder)
+{
+    Sheet::Batch batch(sheet);
+    std::vector<int> columns{Sheet::B, Sheet::D, Sheet::E, Sheet::F, Sheet::J};
+    if (withTargetFolder)
+        columns.push_back(Sheet::G);
+    std::vector<Sheet::Value> first;
+    for (int column : columns)
+        first.push_back(sheet.value(2, column));
+    for (qsizetype r = 3; r <= count + 1; ++r) {
+        for (size_t i = 0; i < columns.size(); ++i)
+            sheet.setValue(r, columns[i], first[i]);
+        sheet.setNumber(r, Sheet::A, double(r - 1));
+    }
+}
+
+void resetForSingleFile(Sheet& sheet)
+{
+    Sheet::Batch batch(sheet);
+    sheet.clear();
+    sheet.setText(1, Sheet::A, QStringLiteral("序号"));
+    sheet.setColumnWidth(Sheet::A, 5);
+    sheet.setText(1, Sheet::B, QStringLiteral("原文件名"));
+    sheet.setColumnWidth(Sheet::B, 35);
+    sheet.setText(1, Sheet::C, QStringLiteral("新文件名"));
+    sheet.setColumnWidth(Sheet::C, 45);
+    sheet.setText(1, Sheet::D, QStringLiteral("扩展名"));
+    sheet.setColumnTextFormat(Sheet::C);
+    sheet.setFontSize(9);
+    sheet.autoFitColumns(Sheet::F, 14); // F to N
+}
+
+} // namespace DerivationTable

@@ -1,0 +1,29 @@
+#include "rename/FileOutcome.h"
+
+FileOutcome FileOutcome::failed(Failure failure, QString systemMessage)
+{
+    return {failure, std::move(systemMessage)};
+}
+
+QString FileOutcome::reason() const
+{
+    switch (failure) {
+    case Failure::None:
+        return {};
+    case Failure::DestinationExists:
+        return QStringLiteral("目标已存在");
+    case Failure::SourceMissing:
+        return QStringLiteral("源文件不存在");
+    case Failure::FolderMissing:
+        return QStringLiteral("目标目录不存在");
+    case Failure::AccessDenied:
+        return QStringLiteral("没有权限");
+    case Failure::IllegalName:
+        return QStringLiteral("文件名含有非法字符");
+    case Failure::NotFullPath:
+        return QStringLiteral("目录不是完整路径");
+    case Failure::Other:
+        break;
+    }
+    return systemMessage.isEmpty() ? QStringLiteral("未知错误") : systemMessage;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+// What became of one file-system operation: success, or why it failed in terms the user is told.
+struct FileOutcome
+{
+    enum class Failure
+    {
+        None,
+        DestinationExists,
+        SourceMissing,
+        FolderMissing,
+        AccessDenied,
+        IllegalName,
+        NotFullPath,
+        Other, // the system's own message says why
+    };
+
+    Failure failure = Failure::None;
+    QString systemMessage;
+
+    static FileOutcome success() { return {}; }
+    static FileOutcome failed(Failure failure, QString systemMessage = {});
+
+    bool ok() const { return failure == Failure::None; }
+    // The short reason shown in the summary and as the failed row's tooltip.
+    QString reason() const;
+};

@@ -1,0 +1,184 @@
+#include "rename/PosixFileSystem.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray encoded(const QString& path)
+{
+    return QFile::encodeName(path);
+}
+
+// What a name stands for; nothing when the name is not there. A symbolic link is itself.
+std::optional<struct stat> entryAt(const QByteArray& path)
+{
+    struct stat st;
+    if (::lstat(path.constData(), &st) != 0)
+        return std::nullopt;
+    return st;
+}
+
+// What a path leads to, following symbolic links.
+std::optional<struct stat> targetOf(const QByteArray& path)
+{
+    struct stat st;
+    if (::stat(path.constData(), &st) != 0)
+        return std::nullopt;
+    return st;
+}
+
+bool sameFile(const QByteArray& a, const QByteArray& b)
+{
+    const auto first = entryAt(a);
+    const auto second = entryAt(b);
+    return first && second && first->st_dev == second->st_dev && first->st_ino == second->st_ino;
+}
+
+// 0 or an errno; never replaces the destination.
+int renameWithoutReplacing(const QByteArray& source, const QByteArray& destination)
+{
+    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, destination.constData(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return errno;
+    // The file system (or the kernel) does not know the flag: a hard link also refuses an
+    // existing name.
+    if (::link(source.constData(), destination.constData()) != 0)
+        return errno;
+    if (::unlink(source.constData()) != 0) {
+        const int error = errno;
+        // Back to the one name the file had, as long as that name still holds it.
+        if (sameFile(source, destination))
+            ::unlink(destination.constData());
+        return error;
+    }
+    return 0;
+}
+
+QByteArray folderOf(const QByteArray& path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    return slash < 0 ? QByteArray() : path.left(slash + 1);
+}
+
+QString systemMessage(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+} // namespace
+
+FileOutcome PosixFileSystem::outcomeFor(int error, const QByteArray& source)
+{
+    using Failure = FileOutcome::Failure;
+    switch (error) {
+    case EEXIST:
+    case ENOTEMPTY:
+        return FileOutcome::failed(Failure::DestinationExists);
+    case ENOENT:
+    case ENOTDIR:
+        return FileOutcome::failed(entryAt(source) ? Failure::FolderMissing : Failure::SourceMissing);
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return FileOutcome::failed(Failure::AccessDenied);
+    case EINVAL:
+    case EILSEQ:
+        return FileOutcome::failed(Failure::IllegalName);
+    default:
+        return FileOutcome::failed(Failure::Other, systemMessage(error));
+    }
+}
+
+FileOutcome PosixFileSystem::renameNoReplace(const QString& source, const QString& destination)
+{
+    const QByteArray from = encoded(source);
+    const QByteArray to = encoded(destination);
+    const int error = renameWithoutReplacing(from, to);
+    if (error == 0)
+        return FileOutcome::success();
+    // Where names ignore case, a.JPG "exists" as a.jpg: it is the file itself.
+    if (error == EEXIST && sameFile(from, to))
+        return renameThroughTemporary(from, to);
+    return outcomeFor(error, from);
+}
+
+FileOutcome PosixFileSystem::renameThroughTemporary(const QByteArray& source, const QByteArray& destination)
+{
+    QByteArray temporary;
+    int error = EEXIST;
+    for (int attempt = 0; attempt < 16 && error == EEXIST; ++attempt) {
+        temporary = folderOf(destination) + ".renvora-" +
+                    QByteArray::number(QRandomGenerator::global()->generate64(), 16) + ".tmp";
+        error = renameWithoutReplacing(source, temporary);
+    }
+    if (error != 0)
+        return outcomeFor(error, source);
+    error = renameWithoutReplacing(temporary, destination);
+    if (error == 0)
+        return FileOutcome::success();
+    // A second name of the same file (a hard link) holds the destination: put the file back.
+    if (renameWithoutReplacing(temporary, source) != 0)
+        return FileOutcome::failed(FileOutcome::Failure::Other,
+                                   QStringLiteral("文件暂存为 %1").arg(QFile::decodeName(temporary)));
+    return outcomeFor(error, source);
+}
+
+FileOutcome PosixFileSystem::copyExclusive(const QString& source, const QString& destination)
+{
+    const QByteArray from = encoded(source);
+    const QByteArray to = encoded(destination);
+    std::error_code error;
+    // copy_options::none opens the destination exclusively: an existing file is an error,
+    // never replaced and never skipped in silence.
+    std::filesystem::copy_file(std::filesystem::path(from.toStdString()),
+                               std::filesystem::path(to.toStdString()), std::filesystem::copy_options::none,
+                               error);
+    if (!error)
+        return FileOutcome::success();
+    if (error == std::errc::file_exists)
+        return FileOutcome::failed(FileOutcome::Failure::DestinationExists);
+    if (error == std::errc::invalid_argument) {
+        // copy_file's word for a destination that is no file, or a source that is none.
+        if (entryAt(to))
+            return FileOutcome::failed(FileOutcome::Failure::DestinationExists);
+        if (const auto st = targetOf(from); st && !S_ISREG(st->st_mode))
+            return FileOutcome::failed(FileOutcome::Failure::Other, systemMessage(EINVAL));
+    }
+    if (error.category() == std::generic_category() || error.category() == std::system_category())
+        return outcomeFor(error.value(), from);
+    return FileOutcome::failed(FileOutcome::Failure::Other, QString::fromStdString(error.message()));
+}
+
+FileOutcome PosixFileSystem::createFolder(const QString& path)
+{
+    const QByteArray folder = encoded(path);
+    if (::mkdir(folder.constData(), 0777) == 0)
+        return FileOutcome::success();
+    const int error = errno;
+    // A missing parent is a missing folder, not a missing source.
+    if (error == ENOENT || error == ENOTDIR)
+        return FileOutcome::failed(FileOutcome::Failure::FolderMissing);
+    return outcomeFor(error, folder);
+}
+
+bool PosixFileSystem::exists(const QString& path)
+{
+    return targetOf(encoded(path)).has_value();
+}
+
+bool PosixFileSystem::isFolder(const QString& path)
+{
+    const auto st = targetOf(encoded(path));
+    return st && S_ISDIR(st->st_mode);
+}

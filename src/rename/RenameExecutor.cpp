@@ -1,0 +1,82 @@
+#include "rename/RenameExecutor.h"
+
+#include "rename/FileSystem.h"
+#include "rename/RunObserver.h"
+
+namespace {
+
+FailedOperation failure(const RenameOperation& operation, FileOutcome outcome)
+{
+    return {operation.row, operation.kind, operation.source, operation.destination, std::move(outcome)};
+}
+
+CompletedOperation completion(const RenameOperation& operation)
+{
+    return {operation.row, operation.kind, operation.source, operation.destination};
+}
+
+} // namespace
+
+RenameExecutor::RenameExecutor(FileSystem& fileSystem, RunObserver& observer)
+    : m_fileSystem(fileSystem), m_observer(observer)
+{
+}
+
+PhaseResult RenameExecutor::createFolders(const std::vector<RenameOperation>& steps)
+{
+    PhaseResult result;
+    for (const RenameOperation& step : steps) {
+        FileOutcome outcome;
+        if (step.state == RenameOperation::State::Refused) {
+            outcome = FileOutcome::failed(step.refusal);
+        } else if (auto known = m_folders.constFind(step.destination); known != m_folders.cend()) {
+            outcome = *known;
+        } else if (!m_fileSystem.exists(step.destination)) {
+            outcome = m_fileSystem.createFolder(step.destination);
+            if (outcome.ok())
+                result.completed.push_back(completion(step));
+        } else if (!m_fileSystem.isFolder(step.destination)) {
+            // A file of that name is no folder to copy into.
+            outcome = FileOutcome::failed(FileOutcome::Failure::FolderMissing);
+        }
+        m_folders.insert(step.destination, outcome);
+        if (!outcome.ok())
+            result.failures.push_back(failure(step, std::move(outcome)));
+    }
+    return result;
+}
+
+PhaseResult RenameExecutor::carryOut(const std::vector<RenameOperation>& operations)
+{
+    PhaseResult result;
+    for (const RenameOperation& operation : operations) {
+        m_observer.rowReached(operation.row - 1);
+        if (operation.state == RenameOperation::State::Refused) {
+            result.failures.push_back(failure(operation, FileOutcome::failed(operation.refusal)));
+            continue;
+        }
+        if (operation.state == RenameOperation::State::Unchanged) {
+            ++result.unchanged;
+            continue;
+        }
+        // A row whose folder the pre-pass could not provide has its failure told there.
+        if (!operation.folder.isEmpty() && !m_folders.value(operation.folder).ok())
+            continue;
+        if (operation.warnFolderForm && !m_folderFormAccepted) {
+            if (!m_observer.acceptFolderForm()) {
+                result.cancelled = true;
+                result.stoppedAtRow = operation.row;
+                return result;
+            }
+            m_folderFormAccepted = true;
+        }
+        FileOutcome outcome = operation.kind == RenameOperation::Kind::Rename
+                                  ? m_fileSystem.renameNoReplace(operation.source, operation.destination)
+                                  : m_fileSystem.copyExclusive(operation.source, operation.destination);
+        if (outcome.ok())
+            result.completed.push_back(completion(operation));
+        else
+            result.failures.push_back(failure(operation, std::move(outcome)));
+    }
+    return result;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "rename/FileOutcome.h"
+
+#include <QString>
+#include <QtGlobal>
+
+// One planned step of a run, for one row of the table.
+struct RenameOperation
+{
+    enum class Kind
+    {
+        CreateFolder,
+        Rename,
+        Copy
+    };
+    enum class State
+    {
+        Ready,
+        Unchanged, // the destination is the source itself: nothing to do
+        Refused,   // the table asks for something the run will not do; see refusal
+    };
+
+    qsizetype row = 0;
+    Kind kind = Kind::Rename;
+    // For CreateFolder: the row's file, so that a failure names what could not be placed.
+    QString source;
+    // For CreateFolder: the folder.
+    QString destination;
+    State state = State::Ready;
+    FileOutcome::Failure refusal = FileOutcome::Failure::None;
+    // A distribution copy: the folder it goes into, which the pre-pass has to provide.
+    QString folder;
+    // A distribution folder written with a trailing separator: the user is warned first.
+    bool warnFolderForm = false;
+};

@@ -1,0 +1,178 @@
+#include "rename/RenamePlan.h"
+
+#include "rename/PathRules.h"
+#include "table/Sheet.h"
+
+#include <QDir>
+#include <QStringBuilder>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+using Failure = FileOutcome::Failure;
+using Kind = RenameOperation::Kind;
+
+struct TableRow
+{
+    qsizetype row;
+    QString oldName;      // B
+    QString newName;      // C; the folder in the distribution mode
+    QString oldExtension; // D
+    QString newExtension; // E
+    QString folder;       // F
+    QString newFolder;    // G
+
+    static TableRow read(const Sheet& sheet, qsizetype row)
+    {
+        return {row,
+                sheet.text(row, Sheet::B),
+                sheet.text(row, Sheet::C),
+                sheet.text(row, Sheet::D),
+                sheet.text(row, Sheet::E),
+                sheet.text(row, Sheet::F),
+                sheet.text(row, Sheet::G)};
+    }
+
+    QString source() const { return folder % oldName % oldExtension; }
+};
+
+void refuse(RenameOperation& operation, Failure why)
+{
+    operation.state = RenameOperation::State::Refused;
+    operation.refusal = why;
+}
+
+RenameOperation planned(const TableRow& row, Kind kind, QString destination)
+{
+    RenameOperation operation;
+    operation.row = row.row;
+    operation.kind = kind;
+    operation.source = row.source();
+    operation.destination = std::move(destination);
+    return operation;
+}
+
+// The folders must be full paths and the new name must stay one name in its folder.
+void refuseUnlessSound(RenameOperation& operation, const QString& folder, const QString& destinationFolder,
+                       QStringView fileName)
+{
+    if (!PathRules::isFullPath(folder) || !PathRules::isFullPath(destinationFolder))
+        refuse(operation, Failure::NotFullPath);
+    else if (!PathRules::isAcceptableFileName(fileName))
+        refuse(operation, Failure::IllegalName);
+}
+
+// A copy or rename into destinationFolder under name and extension.
+RenameOperation fileOperation(const TableRow& row, Kind kind, const QString& destinationFolder,
+                              const QString& name, const QString& extension)
+{
+    RenameOperation operation = planned(row, kind, destinationFolder % name % extension);
+    const QStringView fileName = QStringView(operation.destination).sliced(destinationFolder.size());
+    refuseUnlessSound(operation, row.folder, destinationFolder, fileName);
+    return operation;
+}
+
+RenameOperation distribution(const TableRow& row)
+{
+    const QString& folder = row.newName;
+    // A folder written with its separator does not get a second one.
+    const bool written = PathRules::endsWithSeparator(folder);
+    const QString separator = written ? QString() : QString(QDir::separator());
+    RenameOperation operation = planned(row, Kind::Copy, folder % separator % row.oldName % row.newExtension);
+    const QStringView fileName =
+        QStringView(operation.destination).last(row.oldName.size() + row.newExtension.size());
+    // The folder of column C is the pre-pass's business.
+    refuseUnlessSound(operation, row.folder, row.folder, fileName);
+    operation.folder = folder;
+    operation.warnFolderForm = written;
+    return operation;
+}
+
+RenameOperation folderStep(const TableRow& row)
+{
+    RenameOperation step;
+    step.row = row.row;
+    step.kind = Kind::CreateFolder;
+    step.source = row.source();
+    step.destination = row.newName;
+    if (!PathRules::isFullPath(row.newName))
+        refuse(step, Failure::NotFullPath);
+    return step;
+}
+
+std::optional<RenameOperation> batchOperation(const TableRow& row, RunSettings::BatchMode mode)
+{
+    switch (mode) {
+    case RunSettings::BatchMode::None:
+        return std::nullopt;
+    case RunSettings::BatchMode::RenameInPlace: {
+        if (row.oldName.isEmpty() && row.oldExtension.isEmpty())
+            return std::nullopt;
+        RenameOperation operation =
+            fileOperation(row, Kind::Rename, row.folder, row.newName, row.newExtension);
+        if (operation.state == RenameOperation::State::Ready && operation.source == operation.destination)
+            operation.state = RenameOperation::State::Unchanged;
+        return operation;
+    }
+    case RunSettings::BatchMode::CopyToTarget:
+        if (row.oldExtension.isEmpty())
+            return std::nullopt;
+        return fileOperation(row, Kind::Copy, row.newFolder, row.newName, row.newExtension);
+    case RunSettings::BatchMode::Distribute: {
+        if (row.oldExtension.isEmpty())
+            return std::nullopt;
+        return distribution(row);
+    }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+RenamePlan RenamePlan::fromTable(const Sheet& sheet, const RunSettings& settings)
+{
+    RenamePlan plan;
+    const qsizetype lastRow = sheet.usedRowCount();
+    plan.dataRows = std::max<qsizetype>(0, lastRow - 1);
+    const bool distributionMode = settings.batchMode == RunSettings::BatchMode::Distribute;
+    plan.batchRuns = settings.batch;
+    plan.derivationRuns = settings.derive;
+    // The pre-pass belongs to the distribution: in the derivation on its own, column C holds
+    // file names, not folders.
+    const bool prePass = distributionMode && (settings.batch || !settings.derive);
+
+    if (prePass)
+        plan.folders.reserve(plan.dataRows);
+    if (plan.batchRuns)
+        plan.batch.reserve(plan.dataRows);
+    if (plan.derivationRuns)
+        plan.derivation.reserve(plan.dataRows);
+
+    for (qsizetype r = 2; r <= lastRow; ++r) {
+        const TableRow row = TableRow::read(sheet, r);
+        if (prePass)
+            plan.folders.push_back(folderStep(row));
+        if (plan.batchRuns) {
+            if (auto operation = batchOperation(row, settings.batchMode))
+                plan.batch.push_back(std::move(*operation));
+        }
+        if (plan.derivationRuns && !row.oldExtension.isEmpty()) {
+            // Derived copies keep the original extension under the row's new name.
+            const QString& target = settings.deriveInPlace ? row.folder : row.newFolder;
+            plan.derivation.push_back(fileOperation(row, Kind::Copy, target, row.newName, row.oldExtension));
+        }
+    }
+    return plan;
+}
+
+qsizetype RenamePlan::firstRowWithoutNewName(const Sheet& sheet)
+{
+    const qsizetype lastRow = sheet.usedRowCount();
+    for (qsizetype r = 2; r <= lastRow; ++r) {
+        if (sheet.isEmpty(r, Sheet::C))
+            return r;
+    }
+    return 0;
+}

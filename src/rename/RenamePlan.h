@@ -1,0 +1,25 @@
+#pragma once
+
+#include "rename/RenameOperation.h"
+#include "rename/RunSettings.h"
+
+#include <vector>
+
+class Sheet;
+
+// Everything a run will do, worked out from the table and the mode settings before any file
+// is touched: the table is read once, here.
+struct RenamePlan
+{
+    qsizetype dataRows = 0;
+    // The distribution's pre-pass: the folder of every row, created when missing.
+    std::vector<RenameOperation> folders;
+    bool batchRuns = false;
+    std::vector<RenameOperation> batch;
+    bool derivationRuns = false;
+    std::vector<RenameOperation> derivation;
+
+    static RenamePlan fromTable(const Sheet& sheet, const RunSettings& settings);
+    // The first data row whose new name (column C) is empty; 0 when every row has one.
+    static qsizetype firstRowWithoutNewName(const Sheet& sheet);
+};

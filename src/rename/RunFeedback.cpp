@@ -1,0 +1,37 @@
+#include "rename/RunFeedback.h"
+
+#include "app/Form1.h"
+#include "app/PlatformServices.h"
+#include "table/Progress.h"
+
+#include <QLineEdit>
+
+#include <algorithm>
+
+RunFeedback::RunFeedback(Form1& form, qint64 dataRows)
+    : m_form(form), m_step(std::max<qint64>(1, dataRows / 200)) // as often as the bar moves
+{
+}
+
+void RunFeedback::showRowCount(qint64 rows)
+{
+    m_shownRows = rows;
+    m_form.Text2->setText(QStringLiteral("批量更名的文件数：") + QString::number(rows));
+    // The run keeps the event loop waiting: paint now or the count is seen only at the end.
+    m_form.Text2->repaint();
+}
+
+void RunFeedback::rowReached(qint64 index)
+{
+    m_form.progress->setValue(index);
+    if (m_countsRows && (m_shownRows < 0 || index - m_shownRows >= m_step))
+        showRowCount(index);
+}
+
+bool RunFeedback::acceptFolderForm()
+{
+    const QString warning = QStringLiteral("请注意:文件分配时候，目录形式要形如：C:\\XX;不能是C:\\XX\\;") +
+                            QStringLiteral("\r\n") + QStringLiteral("文件退出，请重新检查EXCEL规则表");
+    return m_form.platform->showMessage(warning, QStringLiteral("XTB"), PlatformServices::Buttons::OkCancel,
+                                        PlatformServices::Icon::Critical) == PlatformServices::Answer::Ok;
+}

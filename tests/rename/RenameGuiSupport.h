@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+class GuiTest;
+
+// A tree of the user's files in a temporary folder.
+class FileTree
+{
+public:
+    FileTree();
+
+    bool isValid() const { return m_dir.isValid(); }
+    // The full path of an entry; the tree's own folder for an empty name.
+    QString path(const QString& relative = {}) const;
+    // The full path of a folder, with its trailing separator as the table holds folders.
+    QString folder(const QString& relative = {}) const;
+    void write(const QString& relative, const QByteArray& content);
+    void makeFolder(const QString& relative);
+    // Every file with its content and every folder (as "name/" with an empty content), by
+    // relative path: what a test compares before and after a run.
+    QMap<QString, QByteArray> snapshot() const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Collects the files and builds the table the way 建立规则 does.
+void loadTable(GuiTest& gui, const QStringList& paths);
+// Types into one cell of the grid.
+void typeCell(GuiTest& gui, qsizetype row, int column, const QString& text);

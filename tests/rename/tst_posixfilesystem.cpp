@@ -1,0 +1,175 @@
+#include "rename/PosixFileSystem.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cerrno>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+class PosixFileSystemTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    PosixFileSystem m_fs;
+
+    QString path(const QString& name) const { return m_dir->filePath(name); }
+
+    void write(const QString& name, const QByteArray& content)
+    {
+        QFile file(path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+    QByteArray read(const QString& name) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    QStringList entries() const
+    {
+        return QDir(m_dir->path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+    }
+
+    void renameGivesTheFileItsNewName()
+    {
+        write(u"a.txt"_s, "A");
+        QVERIFY(m_fs.renameNoReplace(path(u"a.txt"_s), path(u"b.txt"_s)).ok());
+        QCOMPARE(entries(), QStringList{u"b.txt"_s});
+        QCOMPARE(read(u"b.txt"_s), QByteArray("A"));
+    }
+
+    void renameOntoAnExistingNameLeavesBothFiles()
+    {
+        write(u"a.txt"_s, "A");
+        write(u"b.txt"_s, "B");
+        const FileOutcome outcome = m_fs.renameNoReplace(path(u"a.txt"_s), path(u"b.txt"_s));
+        QCOMPARE(outcome.reason(), u"目标已存在"_s);
+        QCOMPARE(read(u"a.txt"_s), QByteArray("A"));
+        QCOMPARE(read(u"b.txt"_s), QByteArray("B"));
+    }
+
+    void caseOnlyRenameWorks()
+    {
+        write(u"photo.JPG"_s, "P");
+        QVERIFY(m_fs.renameNoReplace(path(u"photo.JPG"_s), path(u"photo.jpg"_s)).ok());
+        QCOMPARE(entries(), QStringList{u"photo.jpg"_s});
+        QCOMPARE(read(u"photo.jpg"_s), QByteArray("P"));
+    }
+
+    void destinationThatIsTheSourceItselfGoesThroughATemporaryName()
+    {
+        // What a name differing only in case is where names ignore case: the same file.
+        write(u"a.txt"_s, "A");
+        QVERIFY(m_fs.renameNoReplace(path(u"a.txt"_s), m_dir->path() + u"/./a.txt"_s).ok());
+        QCOMPARE(entries(), QStringList{u"a.txt"_s});
+        QCOMPARE(read(u"a.txt"_s), QByteArray("A"));
+    }
+
+    void secondNameOfTheSameFileIsNotReplaced()
+    {
+        write(u"a.txt"_s, "A");
+        QCOMPARE(::link(QFile::encodeName(path(u"a.txt"_s)).constData(),
+                        QFile::encodeName(path(u"b.txt"_s)).constData()),
+                 0);
+        const FileOutcome outcome = m_fs.renameNoReplace(path(u"a.txt"_s), path(u"b.txt"_s));
+        QCOMPARE(outcome.reason(), u"目标已存在"_s);
+        // Both names are back, and no temporary name is left behind.
+        QCOMPARE(entries(), (QStringList{u"a.txt"_s, u"b.txt"_s}));
+    }
+
+    void renameFailureNamesWhatIsMissing_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("destination");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("source gone") << u"gone.txt"_s << u"b.txt"_s << u"源文件不存在"_s;
+        QTest::newRow("destination folder missing")
+            << u"a.txt"_s << u"nowhere/b.txt"_s << u"目标目录不存在"_s;
+    }
+
+    void renameFailureNamesWhatIsMissing()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, destination);
+        QFETCH(QString, reason);
+        write(u"a.txt"_s, "A");
+        QCOMPARE(m_fs.renameNoReplace(path(source), path(destination)).reason(), reason);
+        QCOMPARE(entries(), QStringList{u"a.txt"_s});
+        QCOMPARE(m_fs.copyExclusive(path(source), path(destination)).reason(), reason);
+        QCOMPARE(entries(), QStringList{u"a.txt"_s});
+    }
+
+    void copyMakesANewFile()
+    {
+        write(u"a.txt"_s, "content");
+        QVERIFY(m_fs.copyExclusive(path(u"a.txt"_s), path(u"b.txt"_s)).ok());
+        QCOMPARE(read(u"a.txt"_s), QByteArray("content"));
+        QCOMPARE(read(u"b.txt"_s), QByteArray("content"));
+    }
+
+    void copyOntoAnExistingFileLeavesItUntouched()
+    {
+        write(u"a.txt"_s, "new");
+        write(u"b.txt"_s, "old");
+        QCOMPARE(m_fs.copyExclusive(path(u"a.txt"_s), path(u"b.txt"_s)).reason(), u"目标已存在"_s);
+        QCOMPARE(read(u"b.txt"_s), QByteArray("old"));
+        QCOMPARE(m_fs.copyExclusive(path(u"a.txt"_s), path(u"a.txt"_s)).reason(), u"目标已存在"_s);
+        QCOMPARE(read(u"a.txt"_s), QByteArray("new"));
+        QVERIFY(QDir(m_dir->path()).mkdir(u"folder"_s));
+        QCOMPARE(m_fs.copyExclusive(path(u"a.txt"_s), path(u"folder"_s)).reason(), u"目标已存在"_s);
+        QVERIFY(m_fs.isFolder(path(u"folder"_s)));
+    }
+
+    void createFolderNeedsItsParent()
+    {
+        QVERIFY(m_fs.createFolder(path(u"out"_s)).ok());
+        QVERIFY(m_fs.isFolder(path(u"out"_s)));
+        QCOMPARE(m_fs.createFolder(path(u"out"_s)).reason(), u"目标已存在"_s);
+        QCOMPARE(m_fs.createFolder(path(u"missing/sub"_s)).reason(), u"目标目录不存在"_s);
+        QVERIFY(!m_fs.exists(path(u"missing"_s)));
+    }
+
+    void systemErrorsBecomeReasons_data()
+    {
+        QTest::addColumn<int>("error");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("no access") << EACCES << u"没有权限"_s;
+        QTest::newRow("not permitted") << EPERM << u"没有权限"_s;
+        QTest::newRow("read-only file system") << EROFS << u"没有权限"_s;
+        QTest::newRow("name the file system cannot store") << EILSEQ << u"文件名含有非法字符"_s;
+        QTest::newRow("existing name") << EEXIST << u"目标已存在"_s;
+    }
+
+    void systemErrorsBecomeReasons()
+    {
+        QFETCH(int, error);
+        QFETCH(QString, reason);
+        QCOMPARE(PosixFileSystem::outcomeFor(error, QFile::encodeName(path(u"a.txt"_s))).reason(), reason);
+    }
+
+    void otherErrorsKeepTheSystemsWords()
+    {
+        const FileOutcome outcome = PosixFileSystem::outcomeFor(ENOSPC, QFile::encodeName(path(u"a.txt"_s)));
+        QCOMPARE(outcome.failure, FileOutcome::Failure::Other);
+        QCOMPARE(outcome.reason(), QString::fromLocal8Bit(std::strerror(ENOSPC)));
+    }
+};
+
+QTEST_GUILESS_MAIN(PosixFileSystemTest)
+#include "tst_posixfilesystem.moc"
