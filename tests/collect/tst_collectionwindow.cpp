@@ -194,6 +194,7 @@ void CollectionWindowTest::derivationCountOffered()
     if (copyMode)
         form().Option2->setChecked(true);
     form().ysq->setEnabled(true);
+    form().yanshengshu->setText(QStringLiteral("1"));
     form().ysq->setChecked(true);
 
     chooseFiles(m_tree->paths({QStringLiteral("a.txt"), QStringLiteral("b.txt")}).mid(0, files));
@@ -354,6 +355,7 @@ void CollectionWindowTest::dropSwitchesToRenameInPlace()
     m_tree->file(QStringLiteral("a.txt"));
     form().Option2->setChecked(true);
     form().ysq->setEnabled(true);
+    form().yanshengshu->setText(QStringLiteral("1"));
     form().ysq->setChecked(true);
     form().yss1->setEnabled(true);
     form().yss2->setEnabled(true);
