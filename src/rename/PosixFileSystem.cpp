@@ -148,6 +148,11 @@ FileOutcome PosixFileSystem::copyExclusive(const QString& source, const QString&
         return FileOutcome::success();
     if (error == std::errc::file_exists)
         return FileOutcome::failed(FileOutcome::Failure::DestinationExists);
+    // Any other failure that left a file behind failed after creating it (an existing file
+    // stops the copy before it starts): a partial copy is no copy.
+    if (error != std::errc::invalid_argument)
+        if (const auto st = entryAt(to); st && S_ISREG(st->st_mode))
+            ::unlink(to.constData());
     if (error == std::errc::invalid_argument) {
         // copy_file's word for a destination that is no file, or a source that is none.
         if (entryAt(to))

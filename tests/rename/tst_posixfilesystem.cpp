@@ -6,6 +6,8 @@
 #include <QTest>
 
 #include <cerrno>
+#include <csignal>
+#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -134,6 +136,26 @@ private Q_SLOTS:
         QVERIFY(QDir(m_dir->path()).mkdir(u"folder"_s));
         QCOMPARE(m_fs.copyExclusive(path(u"a.txt"_s), path(u"folder"_s)).reason(), u"目标已存在"_s);
         QVERIFY(m_fs.isFolder(path(u"folder"_s)));
+    }
+
+    void copyThatFailsHalfwayLeavesNoPartialFile()
+    {
+        write(u"big.bin"_s, QByteArray(64 * 1024, 'x'));
+        // A file size limit makes the copy's writes fail part of the way through, as a full
+        // disk would.
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit old{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+        rlimit small = old;
+        small.rlim_cur = 4096;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const FileOutcome outcome = m_fs.copyExclusive(path(u"big.bin"_s), path(u"copy.bin"_s));
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
+
+        QVERIFY(!outcome.ok());
+        QCOMPARE(entries(), QStringList{u"big.bin"_s});
+        QCOMPARE(read(u"big.bin"_s).size(), 64 * 1024);
     }
 
     void createFolderNeedsItsParent()
