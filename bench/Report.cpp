@@ -15,13 +15,15 @@ bool Figure::holds() const
 void printTable(const QList<Figure>& figures)
 {
     QTextStream out(stdout);
-    auto line = [&out](const QString& a, const QString& b, const QString& c, const QString& d, const QString& e,
-                       const QString& f, const QString& g, const QString& h) {
+    auto line = [&out](const QString& a, const QString& b, const QString& c, const QString& d,
+                       const QString& e, const QString& f, const QString& g, const QString& h) {
         out << a.leftJustified(46) << b.rightJustified(9) << c.rightJustified(12) << d.rightJustified(12)
-            << e.rightJustified(8) << f.rightJustified(10) << g.rightJustified(10) << h.rightJustified(6) << '\n';
+            << e.rightJustified(8) << f.rightJustified(10) << g.rightJustified(10) << h.rightJustified(6)
+            << '\n';
     };
-    line(QStringLiteral("figure"), QStringLiteral("size"), QStringLiteral("median ms"), QStringLiteral("baseline"),
-         QStringLiteral("ratio"), QStringLiteral("peak MiB"), QStringLiteral("target"), QStringLiteral("ok"));
+    line(QStringLiteral("figure"), QStringLiteral("size"), QStringLiteral("median ms"),
+         QStringLiteral("baseline"), QStringLiteral("ratio"), QStringLiteral("peak MiB"),
+         QStringLiteral("target"), QStringLiteral("ok"));
     for (const Figure& f : figures) {
         line(f.name, QString::number(f.size), QString::number(f.measured.medianMs, 'f', 1),
              f.baselineMs ? QString::number(*f.baselineMs, 'f', 1) : QStringLiteral("-"),
@@ -42,7 +44,8 @@ void printGrowth(const QList<Figure>& figures)
         byName[f.name] << &f;
     }
     QTextStream out(stdout);
-    out << "\ngrowth from the smallest to the largest size (linear growth = size ratio; target ≤ 1.2x of it)\n";
+    out << "\ngrowth from the smallest to the largest size (linear growth = size ratio; target ≤ 1.2x of "
+           "it)\n";
     for (const QString& name : order) {
         const auto& runs = byName[name];
         if (runs.size() < 2)
@@ -50,10 +53,11 @@ void printGrowth(const QList<Figure>& figures)
         const Figure* small = runs.first();
         const Figure* large = runs.last();
         const double sizeRatio = double(large->size) / double(small->size);
-        const double valueRatio = small->measured.medianMs > 0 ? large->measured.medianMs / small->measured.medianMs : 0;
+        const double valueRatio =
+            small->measured.medianMs > 0 ? large->measured.medianMs / small->measured.medianMs : 0;
         out << name.leftJustified(46) << QString::number(small->size).rightJustified(9) << " -> "
-            << QString::number(large->size).rightJustified(8) << "  time x" << QString::number(valueRatio, 'f', 1)
-            << " (sizes x" << QString::number(sizeRatio, 'f', 0) << ")"
+            << QString::number(large->size).rightJustified(8) << "  time x"
+            << QString::number(valueRatio, 'f', 1) << " (sizes x" << QString::number(sizeRatio, 'f', 0) << ")"
             << (valueRatio <= sizeRatio * 1.2 ? "  ok" : "  NO") << '\n';
     }
     out.flush();

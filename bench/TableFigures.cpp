@@ -17,7 +17,8 @@ void measureTableFigures(const BenchContext& context, QList<Figure>& figures)
     build.size = files.size();
     std::unique_ptr<Sheet> sheet;
     build.measured = measure(
-        context.runs, [&] { buildTable(*sheet, files, {}, progress); }, [&] { sheet = std::make_unique<Sheet>(); });
+        context.runs, [&] { buildTable(*sheet, files, {}, progress); },
+        [&] { sheet = std::make_unique<Sheet>(); });
     build.target = QStringLiteral("<150ms");
     build.limit = 150.0 * double(files.size()) / 100000.0;
     figures << build;

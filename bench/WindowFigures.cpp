@@ -63,8 +63,9 @@ void measureMemoryFigure(QList<Figure>& figures)
     QStringList paths;
     paths.reserve(Rows);
     for (qsizetype i = 0; i < Rows; ++i)
-        paths << QStringLiteral("/srv/archive/d%1/IMG_%2.jpg").arg(i / 1000, 4, 10, QLatin1Char('0')).arg(i, 7, 10,
-                                                                                                        QLatin1Char('0'));
+        paths << QStringLiteral("/srv/archive/d%1/IMG_%2.jpg")
+                     .arg(i / 1000, 4, 10, QLatin1Char('0'))
+                     .arg(i, 7, 10, QLatin1Char('0'));
     BenchPlatform platform;
     Figure memory;
     memory.name = QStringLiteral("peak memory, table of 1,000,000 rows");

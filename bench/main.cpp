@@ -35,7 +35,8 @@ int main(int argc, char* argv[])
     parser.addHelpOption();
     QCommandLineOption files(QStringLiteral("files"), QStringLiteral("number of files (default 100000)"),
                              QStringLiteral("N"), QStringLiteral("100000"));
-    QCommandLineOption scale(QStringLiteral("scale"), QStringLiteral("run 10,000, 100,000 and 1,000,000 files"));
+    QCommandLineOption scale(QStringLiteral("scale"),
+                             QStringLiteral("run 10,000, 100,000 and 1,000,000 files"));
     QCommandLineOption runs(QStringLiteral("runs"), QStringLiteral("measured runs per figure (default 5)"),
                             QStringLiteral("N"), QStringLiteral("5"));
     parser.addOptions({files, scale, runs});

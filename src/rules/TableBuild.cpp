@@ -4,6 +4,8 @@
 #include "table/Progress.h"
 #include "table/Sheet.h"
 
+#include <QSet>
+
 namespace {
 
 constexpr Sheet::Rgb Red = 0xFF0000;
@@ -48,6 +50,8 @@ qsizetype buildTable(Sheet& sheet, const QStringList& files, const TableBuildOpt
     progress.setMaximum(files.size());
     qsizetype written = 0;
     QString lastDirectory;
+    // Most files share a handful of extensions: the table keeps one copy of each.
+    QSet<QString> extensions;
     for (qsizetype k = 0; k < files.size(); ++k) {
         progress.setValue(k);
         PathParts parts = PathParts::split(files[k], options.separator);
@@ -58,6 +62,10 @@ qsizetype buildTable(Sheet& sheet, const QStringList& files, const TableBuildOpt
             parts.directory = lastDirectory;
         else
             lastDirectory = parts.directory;
+        if (const auto known = extensions.constFind(parts.dotext); known != extensions.cend())
+            parts.dotext = *known;
+        else if (extensions.size() < 256)
+            extensions.insert(parts.dotext);
 
         ++written;
         const qsizetype row = written + 1;

@@ -11,13 +11,6 @@
 
 namespace {
 
-const Sheet::Value EmptyValue;
-
-bool holdsValue(const Sheet::Value& value)
-{
-    return !std::holds_alternative<std::monostate>(value);
-}
-
 CellRange cellAt(qsizetype row, int column)
 {
     return {row, column, row, column};
@@ -28,36 +21,51 @@ CellRange cellAt(qsizetype row, int column)
 Sheet::Sheet() = default;
 Sheet::~Sheet() = default;
 
-const Sheet::Value& Sheet::value(qsizetype row, int column) const
+const SheetColumn* Sheet::column(int column) const
 {
-    if (row < 1 || column < 1 || column > int(m_columns.size()))
-        return EmptyValue;
-    const auto& cells = m_columns[column - 1];
-    return row <= qsizetype(cells.size()) ? cells[row - 1] : EmptyValue;
+    return column >= 1 && column <= int(m_columns.size()) ? &m_columns[column - 1] : nullptr;
+}
+
+SheetColumn& Sheet::writableColumn(int column)
+{
+    if (column > int(m_columns.size()))
+        m_columns.resize(column);
+    return m_columns[column - 1];
+}
+
+Sheet::Value Sheet::value(qsizetype row, int column) const
+{
+    const SheetColumn* cells = this->column(column);
+    if (!cells || row < 1 || row > cells->size())
+        return {};
+    return cells->value(row - 1);
 }
 
 QString Sheet::text(qsizetype row, int column) const
 {
-    const Value& v = value(row, column);
-    if (const auto* s = std::get_if<QString>(&v))
-        return *s;
-    if (const auto* n = std::get_if<double>(&v)) {
+    const SheetColumn* cells = this->column(column);
+    if (!cells || row < 1 || row > cells->size())
+        return {};
+    if (cells->isNumber(row - 1)) {
+        const double n = cells->number(row - 1);
         // Whole numbers, such as sequence numbers, read back without an exponent.
-        if (std::trunc(*n) == *n && std::abs(*n) < 1e15)
-            return QString::number(qint64(*n));
-        return QString::number(*n, 'g', QLocale::FloatingPointShortest);
+        if (std::trunc(n) == n && std::abs(n) < 1e15)
+            return QString::number(qint64(n));
+        return QString::number(n, 'g', QLocale::FloatingPointShortest);
     }
-    return {};
+    return cells->text(row - 1);
 }
 
 bool Sheet::isEmpty(qsizetype row, int column) const
 {
-    return !holdsValue(value(row, column));
+    const SheetColumn* cells = this->column(column);
+    return !cells || row < 1 || row > cells->size() || !cells->holds(row - 1);
 }
 
 bool Sheet::isNumber(qsizetype row, int column) const
 {
-    return std::holds_alternative<double>(value(row, column));
+    const SheetColumn* cells = this->column(column);
+    return cells && row >= 1 && row <= cells->size() && cells->isNumber(row - 1);
 }
 
 void Sheet::put(qsizetype row, int column, const QString& input)
@@ -67,53 +75,48 @@ void Sheet::put(qsizetype row, int column, const QString& input)
 
 void Sheet::setText(qsizetype row, int column, const QString& text)
 {
-    if (text.isEmpty())
-        storeValue(row, column, Value{});
-    else
-        storeValue(row, column, text);
+    if (row < 1 || column < 1)
+        return;
+    if (text.isEmpty()) {
+        clearCell(row, column);
+        return;
+    }
+    writableColumn(column).setText(row - 1, text);
+    noteValueStored(row, column, true);
 }
 
 void Sheet::setNumber(qsizetype row, int column, double number)
 {
-    storeValue(row, column, number);
+    if (row < 1 || column < 1)
+        return;
+    writableColumn(column).setNumber(row - 1, number);
+    noteValueStored(row, column, true);
 }
 
 void Sheet::setValue(qsizetype row, int column, const Value& value)
 {
-    const auto* s = std::get_if<QString>(&value);
-    storeValue(row, column, s && s->isEmpty() ? Value{} : value);
+    if (const auto* n = std::get_if<double>(&value))
+        setNumber(row, column, *n);
+    else if (const auto* s = std::get_if<QString>(&value))
+        setText(row, column, *s);
+    else
+        clearCell(row, column);
 }
 
 void Sheet::clearCell(qsizetype row, int column)
 {
-    storeValue(row, column, Value{});
-}
-
-Sheet::Value* Sheet::writableCell(qsizetype row, int column)
-{
-    if (column > int(m_columns.size()))
-        m_columns.resize(column);
-    auto& cells = m_columns[column - 1];
-    if (row > qsizetype(cells.size()))
-        cells.resize(row);
-    return &cells[row - 1];
-}
-
-void Sheet::storeValue(qsizetype row, int column, Value value)
-{
-    if (row < 1 || column < 1)
+    if (row < 1 || column < 1 || column > int(m_columns.size()) || row > m_columns[column - 1].size())
         return;
-    if (holdsValue(value)) {
-        *writableCell(row, column) = std::move(value);
-        if (row > m_usedRows)
-            m_usedRows = row;
-    } else {
-        if (column > int(m_columns.size()) || row > qsizetype(m_columns[column - 1].size()))
-            return;
-        m_columns[column - 1][row - 1] = Value{};
-        if (row == m_usedRows)
-            m_usedRowsStale = true;
-    }
+    m_columns[column - 1].clear(row - 1);
+    noteValueStored(row, column, false);
+}
+
+void Sheet::noteValueStored(qsizetype row, int column, bool holdsValue)
+{
+    if (holdsValue && row > m_usedRows)
+        m_usedRows = row;
+    else if (!holdsValue && row == m_usedRows)
+        m_usedRowsStale = true;
     noteCellsChanged(cellAt(row, column));
 }
 
@@ -139,14 +142,8 @@ qsizetype Sheet::usedRowCount() const
 {
     if (m_usedRowsStale) {
         qsizetype last = 0;
-        for (const auto& cells : m_columns) {
-            for (qsizetype r = std::min(qsizetype(cells.size()), m_usedRows); r > last; --r) {
-                if (holdsValue(cells[r - 1])) {
-                    last = r;
-                    break;
-                }
-            }
-        }
+        for (const SheetColumn& cells : m_columns)
+            last = std::max(last, cells.usedSize(m_usedRows));
         m_usedRows = last;
         m_usedRowsStale = false;
     }
@@ -156,8 +153,7 @@ qsizetype Sheet::usedRowCount() const
 int Sheet::usedColumnCount() const
 {
     for (int c = int(m_columns.size()); c > 0; --c) {
-        const auto& cells = m_columns[c - 1];
-        if (std::any_of(cells.rbegin(), cells.rend(), holdsValue))
+        if (m_columns[c - 1].usedSize(m_columns[c - 1].size()) > 0)
             return c;
     }
     return 0;
@@ -224,9 +220,9 @@ void Sheet::autoFitColumns(int firstColumn, int lastColumn)
     for (int c = firstColumn; c <= lastColumn; ++c) {
         int widest = 0;
         if (c <= int(m_columns.size())) {
-            const auto& cells = m_columns[c - 1];
-            for (qsizetype r = 1; r <= qsizetype(cells.size()); ++r)
-                if (holdsValue(cells[r - 1]))
+            const SheetColumn& cells = m_columns[c - 1];
+            for (qsizetype r = 1; r <= cells.size(); ++r)
+                if (cells.holds(r - 1))
                     widest = std::max(widest, displayCells(text(r, c)));
         }
         // An empty column goes back to the grid's own width.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "table/CellRange.h"
+#include "table/SheetColumn.h"
 
 #include <QString>
 #include <map>
@@ -30,7 +31,7 @@ public:
         J,
         K
     };
-    using Value = std::variant<std::monostate, double, QString>;
+    using Value = SheetColumn::Value;
     using Rgb = quint32; // 0xRRGGBB
     static constexpr double DefaultFontSize = 11;
 
@@ -41,7 +42,7 @@ public:
 
     // The cell's value as text: empty for an empty cell, a number as its decimal text.
     QString text(qsizetype row, int column) const;
-    const Value& value(qsizetype row, int column) const;
+    Value value(qsizetype row, int column) const;
     bool isEmpty(qsizetype row, int column) const;
     bool isNumber(qsizetype row, int column) const;
 
@@ -106,13 +107,14 @@ private:
     };
     using CellKey = std::pair<qsizetype, int>;
 
-    Value* writableCell(qsizetype row, int column);
-    void storeValue(qsizetype row, int column, Value value);
+    const SheetColumn* column(int column) const;
+    SheetColumn& writableColumn(int column);
+    void noteValueStored(qsizetype row, int column, bool holdsValue);
     void noteCellsChanged(const CellRange& range);
     void noteColumnFormatChanged();
     void endBatch();
 
-    std::vector<std::vector<Value>> m_columns; // m_columns[column - 1][row - 1]
+    std::vector<SheetColumn> m_columns; // m_columns[column - 1]
     mutable qsizetype m_usedRows = 0;
     mutable bool m_usedRowsStale = false;
     std::map<CellKey, CellStyle> m_cellStyles;

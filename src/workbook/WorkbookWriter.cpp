@@ -140,7 +140,7 @@ private:
             look.color = *color;
         const lxw_row_t r = lxw_row_t(row - 1);
         const lxw_col_t c = lxw_col_t(column - 1);
-        const Sheet::Value& value = m_sheet.value(row, column);
+        const Sheet::Value value = m_sheet.value(row, column);
         if (const auto* number = std::get_if<double>(&value); number && std::isfinite(*number))
             return ::worksheet_write_number(m_worksheet, r, c, *number, format(look));
         // An empty cell needs writing only for a look of its own; the column gives the rest.
@@ -237,7 +237,8 @@ bool WorkbookWriter::fitsWorkbook()
                         .arg(WorkbookLimits::MaxColumns));
     for (int c = 1; c <= columns; ++c) {
         for (qsizetype r = 1; r <= rows; ++r) {
-            const auto* text = std::get_if<QString>(&m_sheet.value(r, c));
+            const Sheet::Value value = m_sheet.value(r, c);
+            const auto* text = std::get_if<QString>(&value);
             if (text && text->size() > WorkbookLimits::MaxCellText)
                 return fail(QStringLiteral("单元格 %1%2 的文字有 %3 个字符，超过工作簿单元格最多 %4 个字符")
                                 .arg(SheetModel::columnName(c))
