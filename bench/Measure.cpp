@@ -8,21 +8,45 @@
 
 #include <malloc.h>
 
-Measurement measure(int runs, const std::function<void()>& work, const std::function<void()>& prepare)
+Measurement measure(int runs, const std::function<void()>& work, const std::function<void()>& prepare, int warmUps)
 {
     std::vector<double> times;
     resetPeakMemory();
-    for (int i = 0; i <= runs; ++i) {
+    for (int i = 0; i < warmUps + runs; ++i) {
         if (prepare)
             prepare();
         const auto start = std::chrono::steady_clock::now();
         work();
         const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
-        if (i > 0) // the first run warms caches up
+        if (i >= warmUps)
             times.push_back(elapsed.count());
     }
     std::sort(times.begin(), times.end());
     return {times[times.size() / 2], peakMemoryKiB()};
+}
+
+std::pair<Measurement, Measurement> measureInTurns(int runs, const std::function<void()>& work,
+                                                   const std::function<void()>& baseline,
+                                                   const std::function<void()>& prepare)
+{
+    std::vector<double> times[2];
+    const std::function<void()>* both[2] = {&work, &baseline};
+    resetPeakMemory();
+    for (int i = 0; i < runs; ++i) {
+        for (int which = 0; which < 2; ++which) {
+            prepare();
+            const auto start = std::chrono::steady_clock::now();
+            (*both[which])();
+            const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
+            times[which].push_back(elapsed.count());
+        }
+    }
+    const qint64 peak = peakMemoryKiB();
+    auto median = [](std::vector<double>& t) {
+        std::sort(t.begin(), t.end());
+        return t[t.size() / 2];
+    };
+    return {{median(times[0]), peak}, {median(times[1]), peak}};
 }
 
 void resetPeakMemory()

@@ -2,15 +2,23 @@
 
 #include <QString>
 #include <functional>
+#include <utility>
 
-// Median wall time of several runs after a warm-up. prepare runs before each run, untimed.
+// Median wall time of several runs after warm-up runs. prepare runs before each run, untimed.
 struct Measurement
 {
     double medianMs = 0;
     qint64 peakKiB = 0; // highest resident set seen during the runs
 };
 
-Measurement measure(int runs, const std::function<void()>& work, const std::function<void()>& prepare = {});
+Measurement measure(int runs, const std::function<void()>& work, const std::function<void()>& prepare = {},
+                    int warmUps = 1);
+
+// Two measurements taken in turns, prepare before each run, so that what the machine does in
+// the background (writing back, discarding freed blocks) falls on both alike.
+std::pair<Measurement, Measurement> measureInTurns(int runs, const std::function<void()>& work,
+                                                   const std::function<void()>& baseline,
+                                                   const std::function<void()>& prepare);
 
 // Resets the kernel's high-water mark of resident memory, then reads it back.
 void resetPeakMemory();

@@ -19,8 +19,10 @@ QList<Figure> measureAll(qsizetype fileCount, int runs)
     QList<Figure> figures;
     measureScanFigures(context, figures);
     measureTableFigures(context, figures);
+    measureRunFigures(context, figures);
     measureExportFigures(context, figures);
     measureKeystrokeFigure(context, figures);
+    measureWholePathFigure(context, figures);
     return figures;
 }
 

@@ -1,0 +1,34 @@
+#include "CoreRun.h"
+
+#include "rename/PosixFileSystem.h"
+#include "rename/RenameExecutor.h"
+#include "rename/RenamePlan.h"
+#include "rename/RunObserver.h"
+
+namespace {
+
+class SilentObserver final : public RunObserver
+{
+public:
+    void rowReached(qint64) override {}
+    bool acceptFolderForm() override { return true; }
+};
+
+} // namespace
+
+RunResult runOnCore(const Sheet& sheet, const RunSettings& settings)
+{
+    RunResult result;
+    if (RenamePlan::firstRowWithoutNewName(sheet) > 0)
+        return result;
+    const RenamePlan plan = RenamePlan::fromTable(sheet, settings);
+    PosixFileSystem fileSystem;
+    SilentObserver observer;
+    RenameExecutor executor(fileSystem, observer);
+    result.prePass = executor.createFolders(plan.folders);
+    if (plan.batchRuns)
+        result.batch = executor.carryOut(plan.batch);
+    if (plan.derivationRuns)
+        result.derivation = executor.carryOut(plan.derivation);
+    return result;
+}

@@ -1,0 +1,96 @@
+#include "BenchPlatform.h"
+#include "CoreRun.h"
+#include "Figures.h"
+
+#include "app/MainWindow.h"
+#include "collect/ExtensionFilter.h"
+#include "collect/FolderScan.h"
+#include "collect/WildcardPattern.h"
+#include "rules/NewNameComposition.h"
+#include "rules/Numbering.h"
+#include "rules/RuleValues.h"
+#include "rules/TableBuild.h"
+#include "table/Progress.h"
+#include "table/SheetModel.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QFile>
+#include <QPushButton>
+#include <QTest>
+
+#include <fcntl.h>
+#include <stdio.h>
+
+namespace {
+
+// Gives every file of the table its old name again (column C and E back to B and D).
+void renameBack(const Sheet& sheet)
+{
+    for (qsizetype r = 2; r <= sheet.usedRowCount(); ++r) {
+        const QString folder = sheet.text(r, Sheet::F);
+        const QByteArray renamed = QFile::encodeName(folder + sheet.text(r, Sheet::C) + sheet.text(r, Sheet::E));
+        const QByteArray original = QFile::encodeName(folder + sheet.text(r, Sheet::B) + sheet.text(r, Sheet::D));
+        renameat2(AT_FDCWD, renamed.constData(), AT_FDCWD, original.constData(), RENAME_NOREPLACE);
+    }
+}
+
+} // namespace
+
+// 选择目录, numbering and 开始改名 through the window, against the same steps on the core.
+void measureWholePathFigure(const BenchContext& context, QList<Figure>& figures)
+{
+    BenchPlatform platform;
+    platform.folder = context.tree.root;
+    MainWindow window(platform);
+    window.show();
+    (void)QTest::qWaitForWindowExposed(&window);
+    Form1& form = window.form();
+
+    Figure path;
+    path.name = QStringLiteral("whole path through the window");
+    path.size = context.tree.files.size();
+    path.measured = measure(
+        context.runs,
+        [&] {
+            form.Command4->click();
+            form.Check3->setChecked(true);
+            form.Command3->click();
+            QCoreApplication::processEvents();
+        },
+        [&] {
+            if (form.Check3->isChecked()) {
+                renameBack(form.table->sheet());
+                form.Check3->setChecked(false);
+            }
+        });
+    renameBack(form.table->sheet());
+
+    std::unique_ptr<Sheet> sheet;
+    const Measurement core = measure(
+        context.runs,
+        [&] {
+            QStringList files;
+            scanFolder(context.tree.root, WildcardPattern(QStringLiteral("*.*")), files);
+            keepShortExtensions(files);
+            sheet = std::make_unique<Sheet>();
+            NoProgress progress;
+            buildTable(*sheet, files, {}, progress);
+            writeNumbering(*sheet, true, QString());
+            RuleValues rules;
+            rules.setJoints({.numbering = true});
+            composeNewNames(*sheet, rules, false, progress);
+            RunSettings settings;
+            settings.batch = true;
+            runOnCore(*sheet, settings);
+        },
+        [&] {
+            if (sheet)
+                renameBack(*sheet);
+        });
+    renameBack(*sheet);
+    path.baselineMs = core.medianMs;
+    path.target = QStringLiteral("≤1.5x");
+    path.limit = 1.5;
+    figures << path;
+}
