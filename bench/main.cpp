@@ -39,8 +39,8 @@ int main(int argc, char* argv[])
                              QStringLiteral("N"), QStringLiteral("100000"));
     QCommandLineOption scale(QStringLiteral("scale"),
                              QStringLiteral("run 10,000, 100,000 and 1,000,000 files"));
-    QCommandLineOption runs(QStringLiteral("runs"), QStringLiteral("measured runs per figure (default 5)"),
-                            QStringLiteral("N"), QStringLiteral("5"));
+    QCommandLineOption runs(QStringLiteral("runs"), QStringLiteral("measured runs per figure (default 3)"),
+                            QStringLiteral("N"), QStringLiteral("3"));
     parser.addOptions({files, scale, runs});
     parser.process(app);
 
