@@ -115,10 +115,11 @@ void measureCopy(const BenchContext& context, QList<Figure>& figures)
     Figure copy;
     copy.name = QStringLiteral("copy run into a target folder");
     copy.size = context.tree.files.size();
-    // Creating a file is the slow part here: three runs of each, taken in turns, with the tree
+    // Creating a file is the slow part here: a few runs of each, taken in turns, with the tree
     // already warm from the figures before, keep the whole benchmark within minutes.
+    const int runs = copy.size >= 1000000 ? 1 : std::min(context.runs, 3);
     const auto [ours, plain] = measureInTurns(
-        std::min(context.runs, 3), [&] { checkDone(runOnCore(*sheet, settings), copy.size); },
+        runs, [&] { checkDone(runOnCore(*sheet, settings), copy.size); },
         [&] {
             for (const EncodedMove& move : moves)
                 std::filesystem::copy_file(move.from.constData(), move.to.constData(),

@@ -30,6 +30,8 @@ SheetView::SheetView(QWidget* parent) : QTableView(parent)
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setDefaultSectionSize(pointsToPixels(GridDesign::OtherColumnWidthPt));
     setWordWrap(false);
+    // A spreadsheet cuts a long text at the cell's edge rather than shortening it with an ellipsis.
+    setTextElideMode(Qt::ElideNone);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::AnyKeyPressed);
