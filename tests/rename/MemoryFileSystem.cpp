@@ -34,10 +34,21 @@ FileOutcome MemoryFileSystem::check(const QString& source, const QString& destin
     return FileOutcome::success();
 }
 
+std::optional<FileOutcome::Failure> MemoryFileSystem::injectedRenameFailure(const QString& source,
+                                                                            const QString& destination)
+{
+    for (const QPair<QString, QString>& key :
+         {qMakePair(source, destination), qMakePair(source, QString()), qMakePair(QString(), destination)}) {
+        if (renameFailures.contains(key))
+            return renameFailures.take(key);
+    }
+    return std::nullopt;
+}
+
 FileOutcome MemoryFileSystem::renameNoReplace(const QString& source, const QString& destination)
 {
     calls << QStringLiteral("rename %1 %2").arg(source, destination);
-    if (auto injected = renameFailures.constFind({source, destination}); injected != renameFailures.cend())
+    if (const auto injected = injectedRenameFailure(source, destination))
         return FileOutcome::failed(*injected, QStringLiteral("injected"));
     FileOutcome outcome = check(source, destination);
     if (outcome.ok())

@@ -18,7 +18,8 @@ public:
     QMap<QString, QByteArray> files;               // path -> content
     QSet<QString> folders;                         // paths without a trailing "/"
     QHash<QString, FileOutcome::Failure> failures; // destination -> the failure it meets
-    // (source, destination) -> the failure that one rename meets; the way back still works.
+    // (source, destination) -> the failure the next such rename meets, once, as a file locked
+    // for a moment would; an empty path stands for any.
     QHash<QPair<QString, QString>, FileOutcome::Failure> renameFailures;
     QStringList calls; // "rename a b", "copy a b", "mkdir f", "unlink f", "rmdir f"
 
@@ -32,5 +33,7 @@ public:
     FileOutcome removeEmptyFolder(const QString& path) override;
 
 private:
+    std::optional<FileOutcome::Failure> injectedRenameFailure(const QString& source,
+                                                              const QString& destination);
     FileOutcome check(const QString& source, const QString& destination) const;
 };

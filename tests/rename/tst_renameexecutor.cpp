@@ -156,6 +156,40 @@ private Q_SLOTS:
         QCOMPARE(m_fs.files.value(QStringLiteral("/d/f4.txt")), QByteArray("4"));
     }
 
+    void copyReadsOnlyWhatWasThereBeforeTheRun_data()
+    {
+        QTest::addColumn<bool>("middleExists");
+        QTest::addColumn<QStringList>("failures");
+        QTest::addColumn<QStringList>("files");
+        // Row 2 copies a to b, row 3 copies b to c.
+        QTest::newRow("b there: row 2 finds it taken, row 3 copies the original b")
+            << true << QStringList{u"2 目标已存在"_s} << QStringList{u"/d/a=A"_s, u"/d/b=B"_s, u"/d/c=B"_s};
+        QTest::newRow("b missing: row 2 makes it, row 3 does not copy that copy")
+            << false << QStringList{u"3 源文件不存在"_s} << QStringList{u"/d/a=A"_s, u"/d/b=A"_s};
+    }
+
+    void copyReadsOnlyWhatWasThereBeforeTheRun()
+    {
+        QFETCH(bool, middleExists);
+        QFETCH(QStringList, failures);
+        QFETCH(QStringList, files);
+        m_fs.folders = {QStringLiteral("/"), QStringLiteral("/d")};
+        m_fs.files.insert(QStringLiteral("/d/a"), "A");
+        if (middleExists)
+            m_fs.files.insert(QStringLiteral("/d/b"), "B");
+
+        ScriptedObserver observer;
+        const PhaseResult result = RenameExecutor(m_fs, observer)
+                                       .carryOut({operation(2, Kind::Copy, u"/d/a"_s, u"/d/b"_s),
+                                                  operation(3, Kind::Copy, u"/d/b"_s, u"/d/c"_s)});
+
+        QCOMPARE(rowsOf(result.failures), failures);
+        QStringList onDisk;
+        for (auto it = m_fs.files.begin(); it != m_fs.files.end(); ++it)
+            onDisk << it.key() + u'=' + QString::fromUtf8(it.value());
+        QCOMPARE(onDisk, files);
+    }
+
     void refusedAndUnchangedRowsNeverReachTheFileSystem()
     {
         fiveFilesIn(QStringLiteral("/d"));
