@@ -22,8 +22,8 @@ RunHandler::RunHandler(Form1& form) : m_form(form), m_fileSystem(std::make_uniqu
 {
     connect(m_form.Command3, &QPushButton::clicked, this, &RunHandler::run);
     connect(m_form.cmdUndo, &QPushButton::clicked, this, &RunHandler::undoLastRun);
-    // Every collection starts from an emptied file list: the last run is no longer the
-    // user's business, and its undo is not offered any more.
+    // Every collection starts by emptying the file list; from then on the last run is no
+    // longer offered for undo.
     connect(m_form.files, &QAbstractItemModel::modelReset, this, &RunHandler::forgetLastRun);
     m_form.cmdUndo->setEnabled(false);
 }
