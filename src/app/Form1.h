@@ -110,6 +110,7 @@ struct Form1
 
     // Commands
     QPushButton* Command3 = nullptr;  // 开始改名
+    QPushButton* cmdUndo = nullptr;   // 撤销改名
     QPushButton* Command12 = nullptr; // 高级选项->>
     QPushButton* Command13 = nullptr; // <<-高级选项
     QPushButton* Command15 = nullptr; // 导出Excel

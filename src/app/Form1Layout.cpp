@@ -176,6 +176,7 @@ QGroupBox* rulesFrame(Form1& f)
 QWidget* commandRow(Form1& f)
 {
     f.Command3 = button("Command3", QStringLiteral("开始改名"));
+    f.cmdUndo = button("cmdUndo", QStringLiteral("撤销改名"));
     f.Command12 = button("Command12", QStringLiteral("高级选项->>"));
     f.Command13 = button("Command13", QStringLiteral("<<-高级选项"));
     f.Command15 = button("Command15", QStringLiteral("导出Excel"));
@@ -184,11 +185,13 @@ QWidget* commandRow(Form1& f)
     bold.setBold(true);
     f.Command3->setFont(bold);
     f.Command3->setMinimumHeight(34);
+    f.cmdUndo->setMinimumHeight(34);
 
     auto* box = new QWidget;
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(f.Command3, 0, 0, 1, 2);
+    grid->addWidget(f.Command3, 0, 0);
+    grid->addWidget(f.cmdUndo, 0, 1);
     grid->addWidget(f.Command12, 1, 0);
     grid->addWidget(f.Command13, 1, 0);
     grid->addWidget(f.Command15, 1, 1);

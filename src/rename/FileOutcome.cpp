@@ -22,6 +22,18 @@ QString FileOutcome::reason() const
         return QStringLiteral("文件名含有非法字符");
     case Failure::NotFullPath:
         return QStringLiteral("目录不是完整路径");
+    case Failure::DuplicateDestination:
+        return QStringLiteral("目标重复");
+    case Failure::DuplicateSource:
+        return QStringLiteral("源文件重复");
+    case Failure::LinkedFailure:
+        return QStringLiteral("关联文件改名失败，本文件未改名");
+    case Failure::Modified:
+        return QStringLiteral("文件已被修改，未删除");
+    case Failure::FolderNotEmpty:
+        return QStringLiteral("目录不为空，未删除");
+    case Failure::Gone:
+        return QStringLiteral("已不存在");
     case Failure::Other:
         break;
     }

@@ -14,7 +14,13 @@ struct FileOutcome
         AccessDenied,
         IllegalName,
         NotFullPath,
-        Other, // the system's own message says why
+        DuplicateDestination, // several rows of the batch ask for the same new name
+        DuplicateSource,      // several rows of the batch move the same file
+        LinkedFailure,        // another rename of its chain or cycle failed; this one was put back
+        Modified,             // changed since the run wrote it: an undo keeps it
+        FolderNotEmpty,       // holds files now: an undo keeps it
+        Gone,                 // removed since the run
+        Other,                // the system's own message says why
     };
 
     Failure failure = Failure::None;

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "rename/FileOutcome.h"
+#include "rename/FileStamp.h"
 
 #include <QString>
+#include <optional>
 
-// The few file-system operations a rename run needs. None of them ever replaces an existing
-// file: a run must not lose one, whatever the table says.
+// The few file-system operations a rename run and its undo need. None of them ever replaces
+// an existing file: a run must not lose one, whatever the table says.
 class FileSystem
 {
 public:
@@ -21,4 +23,12 @@ public:
     // A file or a folder of that name is there.
     virtual bool exists(const QString& path) = 0;
     virtual bool isFolder(const QString& path) = 0;
+
+    // The stamp of the entry the name itself stands for (a symbolic link is not followed);
+    // nothing when the name is not there.
+    virtual std::optional<FileStamp> stamp(const QString& path) = 0;
+    // Removes a file (never a folder); a name no longer there fails as Gone.
+    virtual FileOutcome removeFile(const QString& path) = 0;
+    // Removes a folder only while it is empty.
+    virtual FileOutcome removeEmptyFolder(const QString& path) = 0;
 };

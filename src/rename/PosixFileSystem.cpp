@@ -187,3 +187,42 @@ bool PosixFileSystem::isFolder(const QString& path)
     const auto st = targetOf(encoded(path));
     return st && S_ISDIR(st->st_mode);
 }
+
+std::optional<FileStamp> PosixFileSystem::stamp(const QString& path)
+{
+    const auto st = entryAt(encoded(path));
+    if (!st)
+        return std::nullopt;
+    return FileStamp{qint64(st->st_size), qint64(st->st_mtim.tv_sec) * 1000000000 + st->st_mtim.tv_nsec,
+                     quint64(st->st_dev), quint64(st->st_ino)};
+}
+
+FileOutcome PosixFileSystem::removeFile(const QString& path)
+{
+    const QByteArray file = encoded(path);
+    if (::unlink(file.constData()) == 0)
+        return FileOutcome::success();
+    const int error = errno;
+    if (error == ENOENT || error == ENOTDIR)
+        return FileOutcome::failed(FileOutcome::Failure::Gone);
+    return outcomeFor(error, file);
+}
+
+FileOutcome PosixFileSystem::removeEmptyFolder(const QString& path)
+{
+    const QByteArray folder = encoded(path);
+    if (::rmdir(folder.constData()) == 0)
+        return FileOutcome::success();
+    const int error = errno;
+    switch (error) {
+    case ENOTEMPTY:
+    case EEXIST:
+        return FileOutcome::failed(FileOutcome::Failure::FolderNotEmpty);
+    case ENOENT:
+    case ENOTDIR:
+        // Nothing of that name, or something that is no folder: the folder the run made is gone.
+        return FileOutcome::failed(FileOutcome::Failure::Gone);
+    default:
+        return outcomeFor(error, folder);
+    }
+}

@@ -15,6 +15,9 @@ public:
     FileOutcome createFolder(const QString& path) override;
     bool exists(const QString& path) override;
     bool isFolder(const QString& path) override;
+    std::optional<FileStamp> stamp(const QString& path) override;
+    FileOutcome removeFile(const QString& path) override;
+    FileOutcome removeEmptyFolder(const QString& path) override;
 
     // The outcome for a failed call's errno; a missing path is told apart by whether the
     // source is there.

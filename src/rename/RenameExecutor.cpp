@@ -1,5 +1,6 @@
 #include "rename/RenameExecutor.h"
 
+#include "rename/ChainRenamer.h"
 #include "rename/FileSystem.h"
 #include "rename/RunObserver.h"
 
@@ -10,9 +11,9 @@ FailedOperation failure(const RenameOperation& operation, FileOutcome outcome)
     return {operation.row, operation.kind, operation.source, operation.destination, std::move(outcome)};
 }
 
-CompletedOperation completion(const RenameOperation& operation)
+CompletedOperation completion(const RenameOperation& operation, std::optional<FileStamp> stamp)
 {
-    return {operation.row, operation.kind, operation.source, operation.destination};
+    return {operation.row, operation.kind, operation.source, operation.destination, std::move(stamp)};
 }
 
 } // namespace
@@ -34,7 +35,7 @@ PhaseResult RenameExecutor::createFolders(const std::vector<RenameOperation>& st
         } else if (!m_fileSystem.exists(step.destination)) {
             outcome = m_fileSystem.createFolder(step.destination);
             if (outcome.ok())
-                result.completed.push_back(completion(step));
+                result.completed.push_back(completion(step, std::nullopt));
         } else if (!m_fileSystem.isFolder(step.destination)) {
             // A file of that name is no folder to copy into.
             outcome = FileOutcome::failed(FileOutcome::Failure::FolderMissing);
@@ -70,13 +71,30 @@ PhaseResult RenameExecutor::carryOut(const std::vector<RenameOperation>& operati
             }
             m_folderFormAccepted = true;
         }
-        FileOutcome outcome = operation.kind == RenameOperation::Kind::Rename
-                                  ? m_fileSystem.renameNoReplace(operation.source, operation.destination)
-                                  : m_fileSystem.copyExclusive(operation.source, operation.destination);
+        Q_ASSERT(operation.kind == RenameOperation::Kind::Copy);
+        FileOutcome outcome = copy(operation);
         if (outcome.ok())
-            result.completed.push_back(completion(operation));
+            result.completed.push_back(completion(operation, m_fileSystem.stamp(operation.destination)));
         else
             result.failures.push_back(failure(operation, std::move(outcome)));
     }
     return result;
+}
+
+PhaseResult RenameExecutor::renameInPlace(const std::vector<RenameOperation>& renames,
+                                          const RenameChains& chains)
+{
+    return ChainRenamer(m_fileSystem, m_observer).run(renames, chains);
+}
+
+FileOutcome RenameExecutor::copy(const RenameOperation& operation)
+{
+    // A copy can write into another row's source only where no file was: that row's source
+    // was missing before the run, and it must not read the copy instead.
+    if (m_written.contains(operation.source))
+        return FileOutcome::failed(FileOutcome::Failure::SourceMissing);
+    FileOutcome outcome = m_fileSystem.copyExclusive(operation.source, operation.destination);
+    if (outcome.ok())
+        m_written.insert(operation.destination);
+    return outcome;
 }

@@ -4,9 +4,11 @@
 #include "rename/RunResult.h"
 
 #include <QHash>
+#include <QSet>
 #include <vector>
 
 class FileSystem;
+class RenameChains;
 class RunObserver;
 
 // Carries a plan out through a file system. A failing operation is recorded for its row and
@@ -18,13 +20,19 @@ public:
 
     // The distribution's pre-pass: every row's folder, created when it is not there yet.
     PhaseResult createFolders(const std::vector<RenameOperation>& steps);
-    // Renames and copies, in the plan's order.
+    // Copies, in the plan's order. A copy reads only what was on disk before the run: its
+    // source is never a file the run itself wrote.
     PhaseResult carryOut(const std::vector<RenameOperation>& operations);
+    // Renames in place, chain by chain.
+    PhaseResult renameInPlace(const std::vector<RenameOperation>& renames, const RenameChains& chains);
 
 private:
+    FileOutcome copy(const RenameOperation& operation);
+
     FileSystem& m_fileSystem;
     RunObserver& m_observer;
     // How each distribution folder fared in the pre-pass; its rows' failures are told there.
     QHash<QString, FileOutcome> m_folders;
     bool m_folderFormAccepted = false;
+    QSet<QString> m_written; // every copy this run made
 };

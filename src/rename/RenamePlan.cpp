@@ -1,6 +1,7 @@
 #include "rename/RenamePlan.h"
 
 #include "rename/PathRules.h"
+#include "rename/PlanConflicts.h"
 #include "table/Sheet.h"
 
 #include <QDir>
@@ -164,6 +165,13 @@ RenamePlan RenamePlan::fromTable(const Sheet& sheet, const RunSettings& settings
             plan.derivation.push_back(fileOperation(row, Kind::Copy, target, row.newName, row.oldExtension));
         }
     }
+    // Whichever row comes first, no two rows of a pass write one name.
+    if (plan.batchRuns && settings.batchMode == RunSettings::BatchMode::RenameInPlace)
+        plan.batchChains = RenameChains::plan(plan.batch);
+    else if (plan.batchRuns)
+        PlanConflicts::refuseSharedDestinations(plan.batch);
+    if (plan.derivationRuns)
+        PlanConflicts::refuseSharedDestinations(plan.derivation);
     return plan;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rename/RenameChains.h"
 #include "rename/RenameOperation.h"
 #include "rename/RunSettings.h"
 
@@ -16,6 +17,8 @@ struct RenamePlan
     std::vector<RenameOperation> folders;
     bool batchRuns = false;
     std::vector<RenameOperation> batch;
+    // Renaming in place: the order the batch's renames run in.
+    RenameChains batchChains;
     bool derivationRuns = false;
     std::vector<RenameOperation> derivation;
 

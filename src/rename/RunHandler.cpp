@@ -2,12 +2,14 @@
 
 #include "app/Form1.h"
 #include "app/PlatformServices.h"
+#include "collect/FileListModel.h"
 #include "rename/PosixFileSystem.h"
 #include "rename/RenameExecutor.h"
 #include "rename/RenamePlan.h"
 #include "rename/RunFeedback.h"
 #include "rename/RunReport.h"
 #include "rename/RunSettings.h"
+#include "rename/RunUndo.h"
 #include "table/Progress.h"
 #include "table/SheetModel.h"
 
@@ -19,6 +21,11 @@
 RunHandler::RunHandler(Form1& form) : m_form(form), m_fileSystem(std::make_unique<PosixFileSystem>())
 {
     connect(m_form.Command3, &QPushButton::clicked, this, &RunHandler::run);
+    connect(m_form.cmdUndo, &QPushButton::clicked, this, &RunHandler::undoLastRun);
+    // Every collection starts by emptying the file list; from then on the last run is no
+    // longer offered for undo.
+    connect(m_form.files, &QAbstractItemModel::modelReset, this, &RunHandler::forgetLastRun);
+    m_form.cmdUndo->setEnabled(false);
 }
 
 RunHandler::~RunHandler() = default;
@@ -61,15 +68,17 @@ void RunHandler::run()
         sheet.clearRowMarks();
     }
 
-    m_lastRun = {};
+    forgetLastRun();
     m_form.progress->setMaximum(plan.dataRows);
     RunFeedback feedback(m_form, plan.dataRows);
     RenameExecutor executor(*m_fileSystem, feedback);
     m_lastRun.prePass = executor.createFolders(plan.folders);
 
     if (plan.batchRuns) {
-        if (!runBatch(plan, settings, executor, feedback))
+        if (!runBatch(plan, settings, executor, feedback)) {
+            offerUndo();
             return;
+        }
     } else if (!m_lastRun.prePass.failures.empty()) {
         // No summary follows the pre-pass alone, but its failures are still told.
         markFailures(m_lastRun.prePass.failures);
@@ -77,13 +86,16 @@ void RunHandler::run()
     }
     if (plan.derivationRuns)
         runDerivation(plan, settings, executor);
+    offerUndo();
 }
 
 bool RunHandler::runBatch(const RenamePlan& plan, const RunSettings& settings, RenameExecutor& executor,
                           RunFeedback& feedback)
 {
     feedback.setCountsRows(true);
-    const PhaseResult& batch = m_lastRun.batch = executor.carryOut(plan.batch);
+    const PhaseResult& batch = m_lastRun.batch = settings.batchMode == RunSettings::BatchMode::RenameInPlace
+                                                     ? executor.renameInPlace(plan.batch, plan.batchChains)
+                                                     : executor.carryOut(plan.batch);
     feedback.showRowCount(batch.cancelled ? batch.stoppedAtRow - 2 : plan.dataRows);
     feedback.setCountsRows(false);
 
@@ -109,6 +121,32 @@ void RunHandler::runDerivation(const RenamePlan& plan, const RunSettings& settin
     const PhaseResult& derivation = m_lastRun.derivation = executor.carryOut(plan.derivation);
     markFailures(derivation.failures);
     tell(RunReport::derivationMessage(derivation.done(), derivation.failures));
+}
+
+void RunHandler::undoLastRun()
+{
+    const PhaseResult undone = RunUndo(*m_fileSystem, *m_form.progress).undo(m_lastRun);
+    forgetLastRun();
+    Sheet& sheet = m_form.table->sheet();
+    {
+        Sheet::Batch batch(sheet);
+        sheet.clearRowMarks();
+    }
+    markFailures(undone.failures);
+    const QString status = RunReport::undoStatus(undone.done());
+    m_form.Text3->setText(status);
+    tell(RunReport::undoMessage(status, undone.failures));
+}
+
+void RunHandler::forgetLastRun()
+{
+    m_lastRun = {};
+    m_form.cmdUndo->setEnabled(false);
+}
+
+void RunHandler::offerUndo()
+{
+    m_form.cmdUndo->setEnabled(m_lastRun.changedDisk());
 }
 
 void RunHandler::writeDerivationFolders()

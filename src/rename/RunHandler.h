@@ -13,7 +13,9 @@ struct RenamePlan;
 class RunFeedback;
 struct RunSettings;
 
-// Handlers of 开始改名 (Command3): carries the rename table out on the file system.
+// Handlers of 开始改名 (Command3), which carries the rename table out on the file system, and of
+// 撤销改名 (cmdUndo), which puts back what the last run did. The undo is offered from a run
+// that changed the disk until the next run or the next collection of files.
 class RunHandler : public QObject
 {
     Q_OBJECT
@@ -24,6 +26,8 @@ public:
 
     // The click of Command3.
     void run();
+    // The click of cmdUndo.
+    void undoLastRun();
     // What the last run did to the disk.
     const RunResult& lastRun() const { return m_lastRun; }
 
@@ -33,6 +37,8 @@ private:
     bool runBatch(const RenamePlan& plan, const RunSettings& settings, RenameExecutor& executor,
                   RunFeedback& feedback);
     void runDerivation(const RenamePlan& plan, const RunSettings& settings, RenameExecutor& executor);
+    void forgetLastRun();
+    void offerUndo();
     void markFailures(const std::vector<FailedOperation>& failures);
     void writeDerivationFolders();
     void tell(const QString& text);

@@ -29,6 +29,16 @@ QString derivationMessage(qint64 copiesMade, const std::vector<FailedOperation>&
     return lines.join(u'\n');
 }
 
+QString undoStatus(qint64 undone)
+{
+    return QStringLiteral("已撤销:") + QString::number(undone) + QStringLiteral("个");
+}
+
+QString undoMessage(const QString& status, const std::vector<FailedOperation>& failures)
+{
+    return batchMessage(status, 0, failures);
+}
+
 QString failureSection(const std::vector<FailedOperation>& failures)
 {
     if (failures.empty())
@@ -45,6 +55,8 @@ QString failureSection(const std::vector<FailedOperation>& failures)
 
 QString failureLine(const FailedOperation& failure)
 {
+    if (failure.destination.isEmpty())
+        return failure.source + QStringLiteral("：") + failure.outcome.reason();
     return failure.source + QStringLiteral(" -> ") + failure.destination + QStringLiteral("：") +
            failure.outcome.reason();
 }

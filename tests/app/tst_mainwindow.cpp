@@ -94,6 +94,7 @@ void TestMainWindow::captions_data()
         {"yss2", "复制到其他位置衍生"},
         {"Command2", ">>"},
         {"Command3", "开始改名"},
+        {"cmdUndo", "撤销改名"},
         {"Command12", "高级选项->>"},
         {"Command13", "<<-高级选项"},
         {"Command15", "导出Excel"},

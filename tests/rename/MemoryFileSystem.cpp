@@ -1,5 +1,7 @@
 #include "MemoryFileSystem.h"
 
+#include <algorithm>
+
 namespace {
 
 QString normalised(QString path)
@@ -32,9 +34,22 @@ FileOutcome MemoryFileSystem::check(const QString& source, const QString& destin
     return FileOutcome::success();
 }
 
+std::optional<FileOutcome::Failure> MemoryFileSystem::injectedRenameFailure(const QString& source,
+                                                                            const QString& destination)
+{
+    for (const QPair<QString, QString>& key :
+         {qMakePair(source, destination), qMakePair(source, QString()), qMakePair(QString(), destination)}) {
+        if (renameFailures.contains(key))
+            return renameFailures.take(key);
+    }
+    return std::nullopt;
+}
+
 FileOutcome MemoryFileSystem::renameNoReplace(const QString& source, const QString& destination)
 {
     calls << QStringLiteral("rename %1 %2").arg(source, destination);
+    if (const auto injected = injectedRenameFailure(source, destination))
+        return FileOutcome::failed(*injected, QStringLiteral("injected"));
     FileOutcome outcome = check(source, destination);
     if (outcome.ok())
         files.insert(destination, files.take(source));
@@ -71,4 +86,37 @@ bool MemoryFileSystem::exists(const QString& path)
 bool MemoryFileSystem::isFolder(const QString& path)
 {
     return folders.contains(normalised(path));
+}
+
+std::optional<FileStamp> MemoryFileSystem::stamp(const QString& path)
+{
+    const QString p = normalised(path);
+    if (folders.contains(p))
+        return FileStamp{0, -1, 0, 0};
+    const auto file = files.constFind(p);
+    if (file == files.cend())
+        return std::nullopt;
+    return FileStamp{file->size(), qint64(qHash(*file)), 0, 0};
+}
+
+FileOutcome MemoryFileSystem::removeFile(const QString& path)
+{
+    calls << QStringLiteral("unlink %1").arg(path);
+    if (auto injected = failures.constFind(path); injected != failures.cend())
+        return FileOutcome::failed(*injected, QStringLiteral("injected"));
+    return files.remove(path) > 0 ? FileOutcome::success() : FileOutcome::failed(FileOutcome::Failure::Gone);
+}
+
+FileOutcome MemoryFileSystem::removeEmptyFolder(const QString& path)
+{
+    calls << QStringLiteral("rmdir %1").arg(path);
+    const QString folder = normalised(path);
+    if (!folders.contains(folder))
+        return FileOutcome::failed(FileOutcome::Failure::Gone);
+    const auto inside = [&](const QString& entry) { return parentOf(entry) == folder; };
+    if (std::any_of(files.keyBegin(), files.keyEnd(), inside) ||
+        std::any_of(folders.cbegin(), folders.cend(), inside))
+        return FileOutcome::failed(FileOutcome::Failure::FolderNotEmpty);
+    folders.remove(folder);
+    return FileOutcome::success();
 }

@@ -1,5 +1,6 @@
 #include "MemoryFileSystem.h"
 
+#include "rename/RenameChains.h"
 #include "rename/RenameExecutor.h"
 #include "rename/RunObserver.h"
 #include "rename/RunReport.h"
@@ -52,6 +53,15 @@ RenameOperation distribution(qsizetype row, const QString& name, const QString& 
 RenameOperation folderStep(qsizetype row, const QString& name, const QString& folder)
 {
     return operation(row, Kind::CreateFolder, QStringLiteral("/in/") + name, folder);
+}
+
+// Renames run chain by chain, copies in the table's order.
+PhaseResult carryOut(RenameExecutor& executor, std::vector<RenameOperation> operations)
+{
+    if (operations.empty() || operations.front().kind != Kind::Rename)
+        return executor.carryOut(operations);
+    const RenameChains chains = RenameChains::plan(operations);
+    return executor.renameInPlace(operations, chains);
 }
 
 QStringList rowsOf(const std::vector<FailedOperation>& failures)
@@ -114,7 +124,7 @@ private Q_SLOTS:
 
         ScriptedObserver observer;
         RenameExecutor executor(m_fs, observer);
-        const PhaseResult result = executor.carryOut(plan);
+        const PhaseResult result = carryOut(executor, plan);
 
         QCOMPARE(result.done(), 4);
         QCOMPARE(rowsOf(result.failures), QStringList{QStringLiteral("4 ") + reason});
@@ -134,14 +144,50 @@ private Q_SLOTS:
         fiveFilesIn(QStringLiteral("/d"));
         ScriptedObserver observer;
         RenameExecutor executor(m_fs, observer);
-        const PhaseResult result = executor.carryOut(
-            {operation(2, Kind::Rename, QStringLiteral("/d/f1.txt"), QStringLiteral("/d/f2.txt")),
-             operation(3, Kind::Copy, QStringLiteral("/d/f3.txt"), QStringLiteral("/d/f4.txt"))});
+        const PhaseResult renames = carryOut(
+            executor, {operation(2, Kind::Rename, QStringLiteral("/d/f1.txt"), QStringLiteral("/d/f2.txt"))});
+        const PhaseResult copies = executor.carryOut(
+            {operation(3, Kind::Copy, QStringLiteral("/d/f3.txt"), QStringLiteral("/d/f4.txt"))});
 
-        QCOMPARE(rowsOf(result.failures), (QStringList{u"2 目标已存在"_s, u"3 目标已存在"_s}));
+        QCOMPARE(rowsOf(renames.failures), QStringList{u"2 目标已存在"_s});
+        QCOMPARE(rowsOf(copies.failures), QStringList{u"3 目标已存在"_s});
         QCOMPARE(m_fs.files.value(QStringLiteral("/d/f1.txt")), QByteArray("1"));
         QCOMPARE(m_fs.files.value(QStringLiteral("/d/f2.txt")), QByteArray("2"));
         QCOMPARE(m_fs.files.value(QStringLiteral("/d/f4.txt")), QByteArray("4"));
+    }
+
+    void copyReadsOnlyWhatWasThereBeforeTheRun_data()
+    {
+        QTest::addColumn<bool>("middleExists");
+        QTest::addColumn<QStringList>("failures");
+        QTest::addColumn<QStringList>("files");
+        // Row 2 copies a to b, row 3 copies b to c.
+        QTest::newRow("b there: row 2 finds it taken, row 3 copies the original b")
+            << true << QStringList{u"2 目标已存在"_s} << QStringList{u"/d/a=A"_s, u"/d/b=B"_s, u"/d/c=B"_s};
+        QTest::newRow("b missing: row 2 makes it, row 3 does not copy that copy")
+            << false << QStringList{u"3 源文件不存在"_s} << QStringList{u"/d/a=A"_s, u"/d/b=A"_s};
+    }
+
+    void copyReadsOnlyWhatWasThereBeforeTheRun()
+    {
+        QFETCH(bool, middleExists);
+        QFETCH(QStringList, failures);
+        QFETCH(QStringList, files);
+        m_fs.folders = {QStringLiteral("/"), QStringLiteral("/d")};
+        m_fs.files.insert(QStringLiteral("/d/a"), "A");
+        if (middleExists)
+            m_fs.files.insert(QStringLiteral("/d/b"), "B");
+
+        ScriptedObserver observer;
+        const PhaseResult result = RenameExecutor(m_fs, observer)
+                                       .carryOut({operation(2, Kind::Copy, u"/d/a"_s, u"/d/b"_s),
+                                                  operation(3, Kind::Copy, u"/d/b"_s, u"/d/c"_s)});
+
+        QCOMPARE(rowsOf(result.failures), failures);
+        QStringList onDisk;
+        for (auto it = m_fs.files.begin(); it != m_fs.files.end(); ++it)
+            onDisk << it.key() + u'=' + QString::fromUtf8(it.value());
+        QCOMPARE(onDisk, files);
     }
 
     void refusedAndUnchangedRowsNeverReachTheFileSystem()
@@ -157,7 +203,7 @@ private Q_SLOTS:
 
         ScriptedObserver observer;
         RenameExecutor executor(m_fs, observer);
-        const PhaseResult result = executor.carryOut({refused, unchanged});
+        const PhaseResult result = carryOut(executor, {refused, unchanged});
 
         QCOMPARE(m_fs.calls, QStringList());
         QCOMPARE(result.done(), 0);

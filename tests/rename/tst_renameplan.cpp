@@ -226,6 +226,51 @@ private Q_SLOTS:
         QCOMPARE(RenamePlan::firstRowWithoutNewName(sheet), expected);
     }
 
+    void rowsAskingForOneNameAreRefusedInEveryMode_data()
+    {
+        QTest::addColumn<RunSettings>("settings");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("rename in place") << batch(Mode::RenameInPlace)
+                                         << u"rename /d/a.txt -> /d/x.txt refused: 目标重复\nrename /d/b.txt "
+                                            u"-> /d/x.txt refused: 目标重复\n"
+                                            u"rename /d/c.txt -> /d/a.txt"_s;
+        QTest::newRow("copy into the target folder")
+            << batch(Mode::CopyToTarget)
+            << u"copy /d/a.txt -> /g/x.txt refused: 目标重复\ncopy /d/b.txt -> /g/x.txt refused: 目标重复\n"
+               u"copy /d/c.txt -> /g/a.txt"_s;
+        QTest::newRow("derivation")
+            << derivation(true)
+            << u"copy /d/a.txt -> /d/x.txt refused: 目标重复\ncopy /d/b.txt -> /d/x.txt refused: 目标重复\n"
+               u"copy /d/c.txt -> /d/a.txt"_s;
+    }
+
+    void rowsAskingForOneNameAreRefusedInEveryMode()
+    {
+        QFETCH(RunSettings, settings);
+        QFETCH(QString, expected);
+        Sheet sheet;
+        writeRow(sheet, 2, {u"a"_s, u"x"_s, u".txt"_s, u".txt"_s, u"/d/"_s, u"/g/"_s});
+        writeRow(sheet, 3, {u"b"_s, u"x"_s, u".txt"_s, u".txt"_s, u"/d/"_s, u"/g/"_s});
+        writeRow(sheet, 4, {u"c"_s, u"a"_s, u".txt"_s, u".txt"_s, u"/d/"_s, u"/g/"_s});
+
+        const RenamePlan plan = RenamePlan::fromTable(sheet, settings);
+
+        QCOMPARE(describe(settings.derive ? plan.derivation : plan.batch), expected);
+    }
+
+    void renamesInPlaceComeWithTheirOrder()
+    {
+        Sheet sheet;
+        writeRow(sheet, 2, {u"a"_s, u"b"_s, u".txt"_s, u".txt"_s, u"/d/"_s, u""_s});
+        writeRow(sheet, 3, {u"b"_s, u"a"_s, u".txt"_s, u".txt"_s, u"/d/"_s, u""_s});
+
+        const RenamePlan plan = RenamePlan::fromTable(sheet, batch(Mode::RenameInPlace));
+
+        QCOMPARE(plan.batchChains.groups().size(), size_t(1));
+        QVERIFY(plan.batchChains.groups().front().cycle);
+        QCOMPARE(plan.batchChains.order(), (std::vector<qsizetype>{0, 1}));
+    }
+
     void batchAndDerivationArePlannedOnTheirOwn()
     {
         Sheet sheet;

@@ -1,0 +1,167 @@
+#include "rename/ChainRenamer.h"
+
+#include "rename/FileSystem.h"
+#include "rename/PathRules.h"
+#include "rename/RenameChains.h"
+#include "rename/RunObserver.h"
+
+#include <QRandomGenerator>
+
+#include <algorithm>
+
+namespace {
+
+using Failure = FileOutcome::Failure;
+
+} // namespace
+
+ChainRenamer::ChainRenamer(FileSystem& fileSystem, RunObserver& observer)
+    : m_fileSystem(fileSystem), m_observer(observer)
+{
+}
+
+PhaseResult ChainRenamer::run(const std::vector<RenameOperation>& renames, const RenameChains& chains)
+{
+    m_renames = &renames;
+    m_result = {};
+    m_result.completed.reserve(renames.size());
+    m_reached = 0;
+    for (qsizetype i = 0; i < qsizetype(renames.size()); ++i) {
+        const RenameOperation& rename = renames[i];
+        if (rename.state == RenameOperation::State::Refused) {
+            step();
+            fail(i, FileOutcome::failed(rename.refusal));
+        } else if (rename.state == RenameOperation::State::Unchanged) {
+            step();
+            ++m_result.unchanged;
+        }
+    }
+    const std::span<const qsizetype> order(chains.order());
+    for (const RenameChains::Group& group : chains.groups())
+        runGroup(order.subspan(group.begin, group.end - group.begin), group.cycle);
+
+    std::stable_sort(m_result.failures.begin(), m_result.failures.end(),
+                     [](const FailedOperation& a, const FailedOperation& b) { return a.row < b.row; });
+    m_renames = nullptr;
+    return std::move(m_result);
+}
+
+void ChainRenamer::runGroup(std::span<const qsizetype> members, bool cycle)
+{
+    m_moved.clear();
+    std::span<const qsizetype> rest = members;
+    std::optional<Parked> parked;
+    if (cycle) {
+        const qsizetype first = members.front();
+        rest = members.subspan(1);
+        step();
+        QString temporary;
+        const FileOutcome outcome = park((*m_renames)[first], temporary);
+        if (outcome.ok()) {
+            parked = Parked{first, temporary};
+        } else {
+            fail(first, outcome);
+            // A file that is not there leaves its name free: the rest is a plain chain.
+            if (outcome.failure != Failure::SourceMissing) {
+                giveUp(rest);
+                return;
+            }
+        }
+    }
+    for (qsizetype k = 0; k < qsizetype(rest.size()); ++k) {
+        const qsizetype index = rest[k];
+        const RenameOperation& rename = (*m_renames)[index];
+        step();
+        const FileOutcome outcome = m_fileSystem.renameNoReplace(rename.source, rename.destination);
+        if (outcome.ok()) {
+            m_moved.push_back(index);
+            continue;
+        }
+        fail(index, outcome);
+        if (outcome.failure == Failure::SourceMissing)
+            continue;
+        putBack(parked, FileOutcome::success());
+        giveUp(rest.subspan(k + 1));
+        return;
+    }
+    if (parked) {
+        const FileOutcome outcome =
+            m_fileSystem.renameNoReplace(parked->temporary, (*m_renames)[parked->index].destination);
+        if (!outcome.ok()) {
+            putBack(parked, outcome);
+            return;
+        }
+        m_moved.push_back(parked->index);
+    }
+    for (qsizetype index : m_moved)
+        complete(index);
+}
+
+FileOutcome ChainRenamer::park(const RenameOperation& rename, QString& temporary)
+{
+    // A random name in the same folder; the no-replace rename turns down the unlikely one
+    // that is taken, and another is drawn.
+    const QString folder = PathRules::folderOf(rename.source);
+    FileOutcome outcome;
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        temporary = folder + QStringLiteral(".renvora-%1.tmp")
+                                 .arg(QRandomGenerator::global()->generate64(), 16, 16, QChar(u'0'));
+        outcome = m_fileSystem.renameNoReplace(rename.source, temporary);
+        if (outcome.failure != Failure::DestinationExists)
+            break;
+    }
+    return outcome;
+}
+
+void ChainRenamer::putBack(const std::optional<Parked>& parked, const FileOutcome& parkedFailure)
+{
+    for (auto it = m_moved.rbegin(); it != m_moved.rend(); ++it) {
+        const RenameOperation& rename = (*m_renames)[*it];
+        if (m_fileSystem.renameNoReplace(rename.destination, rename.source).ok())
+            fail(*it, FileOutcome::failed(Failure::LinkedFailure));
+        else
+            complete(*it); // its old name is taken now: the file keeps the new one it asked for
+    }
+    if (!parked)
+        return;
+    const RenameOperation& first = (*m_renames)[parked->index];
+    if (m_fileSystem.renameNoReplace(parked->temporary, first.source).ok()) {
+        fail(parked->index, parkedFailure.ok() ? FileOutcome::failed(Failure::LinkedFailure) : parkedFailure);
+        return;
+    }
+    // Its old name is taken: its new one will do, unless that is what just failed.
+    if (parkedFailure.ok() && m_fileSystem.renameNoReplace(parked->temporary, first.destination).ok()) {
+        complete(parked->index);
+        return;
+    }
+    fail(parked->index,
+         FileOutcome::failed(Failure::Other, QStringLiteral("文件暂存为 %1").arg(parked->temporary)));
+}
+
+void ChainRenamer::giveUp(std::span<const qsizetype> members)
+{
+    for (qsizetype index : members)
+        fail(index, FileOutcome::failed(Failure::LinkedFailure));
+    if (!members.empty()) {
+        m_reached += qint64(members.size());
+        m_observer.rowReached(m_reached);
+    }
+}
+
+void ChainRenamer::step()
+{
+    m_observer.rowReached(++m_reached);
+}
+
+void ChainRenamer::complete(qsizetype index)
+{
+    const RenameOperation& rename = (*m_renames)[index];
+    m_result.completed.push_back({rename.row, rename.kind, rename.source, rename.destination, std::nullopt});
+}
+
+void ChainRenamer::fail(qsizetype index, FileOutcome outcome)
+{
+    const RenameOperation& rename = (*m_renames)[index];
+    m_result.failures.push_back(
+        {rename.row, rename.kind, rename.source, rename.destination, std::move(outcome)});
+}

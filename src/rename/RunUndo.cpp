@@ -1,0 +1,117 @@
+#include "rename/RunUndo.h"
+
+#include "rename/ChainRenamer.h"
+#include "rename/FileSystem.h"
+#include "rename/RenameChains.h"
+#include "rename/RunObserver.h"
+#include "table/Progress.h"
+
+#include <algorithm>
+
+namespace {
+
+using Failure = FileOutcome::Failure;
+
+// Moves the progress bar on while renames go back; there is nothing to ask.
+class UndoObserver final : public RunObserver
+{
+public:
+    UndoObserver(Progress& progress, qint64 offset) : m_progress(progress), m_offset(offset) {}
+
+    void rowReached(qint64 index) override { m_progress.setValue(m_offset + index); }
+    bool acceptFolderForm() override { return true; }
+
+private:
+    Progress& m_progress;
+    qint64 m_offset;
+};
+
+RenameOperation renameBackOf(const CompletedOperation& rename)
+{
+    RenameOperation back;
+    back.row = rename.row;
+    back.kind = RenameOperation::Kind::Rename;
+    back.source = rename.destination;
+    back.destination = rename.source;
+    return back;
+}
+
+} // namespace
+
+RunUndo::RunUndo(FileSystem& fileSystem, Progress& progress) : m_fileSystem(fileSystem), m_progress(progress)
+{
+}
+
+PhaseResult RunUndo::undo(const RunResult& run)
+{
+    m_result = {};
+    m_reached = 0;
+    m_progress.setMaximum(
+        qint64(run.derivation.completed.size() + run.batch.completed.size() + run.prePass.completed.size()));
+    undoPhase(run.derivation);
+    undoPhase(run.batch);
+    undoPhase(run.prePass);
+    std::stable_sort(m_result.failures.begin(), m_result.failures.end(),
+                     [](const FailedOperation& a, const FailedOperation& b) { return a.row < b.row; });
+    return std::move(m_result);
+}
+
+void RunUndo::undoPhase(const PhaseResult& phase)
+{
+    std::vector<RenameOperation> renames;
+    for (auto it = phase.completed.rbegin(); it != phase.completed.rend(); ++it) {
+        switch (it->kind) {
+        case RenameOperation::Kind::Copy:
+            removeCopy(*it);
+            break;
+        case RenameOperation::Kind::CreateFolder:
+            removeFolder(*it);
+            break;
+        case RenameOperation::Kind::Rename:
+            renames.push_back(renameBackOf(*it));
+            break;
+        }
+    }
+    if (!renames.empty())
+        renameBack(std::move(renames));
+}
+
+void RunUndo::removeCopy(const CompletedOperation& copy)
+{
+    const std::optional<FileStamp> now = m_fileSystem.stamp(copy.destination);
+    FileOutcome outcome;
+    if (!now)
+        outcome = FileOutcome::failed(Failure::Gone);
+    else if (!copy.stamp || *now != *copy.stamp)
+        outcome = FileOutcome::failed(Failure::Modified); // someone's work now, not the run's copy
+    else
+        outcome = m_fileSystem.removeFile(copy.destination);
+    note(copy, outcome);
+}
+
+void RunUndo::removeFolder(const CompletedOperation& folder)
+{
+    note(folder, m_fileSystem.removeEmptyFolder(folder.destination));
+}
+
+void RunUndo::renameBack(std::vector<RenameOperation> renames)
+{
+    // The way back is a batch of renames like any other: the old names may form chains and
+    // cycles among themselves.
+    const RenameChains chains = RenameChains::plan(renames);
+    UndoObserver observer(m_progress, m_reached);
+    PhaseResult back = ChainRenamer(m_fileSystem, observer).run(renames, chains);
+    m_reached += qint64(renames.size());
+    m_progress.setValue(m_reached);
+    m_result.completed.insert(m_result.completed.end(), back.completed.begin(), back.completed.end());
+    m_result.failures.insert(m_result.failures.end(), back.failures.begin(), back.failures.end());
+}
+
+void RunUndo::note(const CompletedOperation& done, const FileOutcome& outcome)
+{
+    m_progress.setValue(++m_reached);
+    if (outcome.ok())
+        m_result.completed.push_back({done.row, done.kind, done.destination, QString(), std::nullopt});
+    else
+        m_result.failures.push_back({done.row, done.kind, done.destination, QString(), outcome});
+}
