@@ -27,7 +27,7 @@ RunResult runOnCore(const Sheet& sheet, const RunSettings& settings)
     RenameExecutor executor(fileSystem, observer);
     result.prePass = executor.createFolders(plan.folders);
     if (plan.batchRuns)
-        result.batch = executor.carryOut(plan.batch);
+        result.batch = executor.carryOutBatch(plan);
     if (plan.derivationRuns)
         result.derivation = executor.carryOut(plan.derivation);
     return result;

@@ -2,6 +2,7 @@
 
 #include "rename/ChainRenamer.h"
 #include "rename/FileSystem.h"
+#include "rename/RenamePlan.h"
 #include "rename/RunObserver.h"
 
 namespace {
@@ -97,4 +98,9 @@ FileOutcome RenameExecutor::copy(const RenameOperation& operation)
     if (outcome.ok())
         m_written.insert(operation.destination);
     return outcome;
+}
+
+PhaseResult RenameExecutor::carryOutBatch(const RenamePlan& plan)
+{
+    return plan.batchRenamesInPlace ? renameInPlace(plan.batch, plan.batchChains) : carryOut(plan.batch);
 }

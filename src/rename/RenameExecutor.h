@@ -8,6 +8,7 @@
 #include <vector>
 
 class FileSystem;
+struct RenamePlan;
 class RenameChains;
 class RunObserver;
 
@@ -25,6 +26,8 @@ public:
     PhaseResult carryOut(const std::vector<RenameOperation>& operations);
     // Renames in place, chain by chain.
     PhaseResult renameInPlace(const std::vector<RenameOperation>& renames, const RenameChains& chains);
+    // The batch pass of a plan: its renames in place or its copies, whichever it holds.
+    PhaseResult carryOutBatch(const RenamePlan& plan);
 
 private:
     FileOutcome copy(const RenameOperation& operation);

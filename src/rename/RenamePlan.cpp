@@ -166,7 +166,8 @@ RenamePlan RenamePlan::fromTable(const Sheet& sheet, const RunSettings& settings
         }
     }
     // Whichever row comes first, no two rows of a pass write one name.
-    if (plan.batchRuns && settings.batchMode == RunSettings::BatchMode::RenameInPlace)
+    plan.batchRenamesInPlace = plan.batchRuns && settings.batchMode == RunSettings::BatchMode::RenameInPlace;
+    if (plan.batchRenamesInPlace)
         plan.batchChains = RenameChains::plan(plan.batch);
     else if (plan.batchRuns)
         PlanConflicts::refuseSharedDestinations(plan.batch);

@@ -17,7 +17,8 @@ struct RenamePlan
     std::vector<RenameOperation> folders;
     bool batchRuns = false;
     std::vector<RenameOperation> batch;
-    // Renaming in place: the order the batch's renames run in.
+    // Renaming in place: the batch renames, in the order of batchChains.
+    bool batchRenamesInPlace = false;
     RenameChains batchChains;
     bool derivationRuns = false;
     std::vector<RenameOperation> derivation;

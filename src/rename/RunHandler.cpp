@@ -93,9 +93,7 @@ bool RunHandler::runBatch(const RenamePlan& plan, const RunSettings& settings, R
                           RunFeedback& feedback)
 {
     feedback.setCountsRows(true);
-    const PhaseResult& batch = m_lastRun.batch = settings.batchMode == RunSettings::BatchMode::RenameInPlace
-                                                     ? executor.renameInPlace(plan.batch, plan.batchChains)
-                                                     : executor.carryOut(plan.batch);
+    const PhaseResult& batch = m_lastRun.batch = executor.carryOutBatch(plan);
     feedback.showRowCount(batch.cancelled ? batch.stoppedAtRow - 2 : plan.dataRows);
     feedback.setCountsRows(false);
 
