@@ -83,7 +83,7 @@ QWidget* collectionColumn(Form1& f)
     f.Text3 = field("Text3");
 
     auto* column = new QWidget;
-    column->setFixedWidth(210);
+    column->setFixedWidth(230);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(buttons);
@@ -94,19 +94,11 @@ QWidget* collectionColumn(Form1& f)
     return column;
 }
 
-QWidget* tableColumn(Form1& f)
+SheetView* table(Form1& f)
 {
     f.sp1 = named(new SheetView, "sp1");
-    f.sp1->setMinimumWidth(150);
-    f.PBar1 = named(new QProgressBar, "PBar1");
-    f.PBar1->setRange(0, 100);
-    f.PBar1->setValue(0);
-    auto* column = new QWidget;
-    auto* layout = new QVBoxLayout(column);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(f.sp1, 1);
-    layout->addWidget(f.PBar1);
-    return column;
+    f.sp1->setMinimumHeight(200);
+    return f.sp1;
 }
 
 QGroupBox* modeFrame(Form1& f)
@@ -170,47 +162,51 @@ QGroupBox* rulesFrame(Form1& f)
     f.Text2->setReadOnly(true);
     grid->addWidget(f.Text2, row, 0, 1, 3);
     grid->setColumnStretch(1, 1);
+    grid->setVerticalSpacing(4);
+    grid->setRowStretch(row + 1, 1);
     return f.Frame4;
 }
 
-QWidget* commandRow(Form1& f)
-{
-    f.Command3 = button("Command3", QStringLiteral("开始改名"));
-    f.cmdUndo = button("cmdUndo", QStringLiteral("撤销改名"));
-    f.Command12 = button("Command12", QStringLiteral("高级选项->>"));
-    f.Command13 = button("Command13", QStringLiteral("<<-高级选项"));
-    f.Command15 = button("Command15", QStringLiteral("导出Excel"));
-    f.Command16 = button("Command16", QStringLiteral("导入"));
-    QFont bold = f.Command3->font();
-    bold.setBold(true);
-    f.Command3->setFont(bold);
-    f.Command3->setMinimumHeight(34);
-    f.cmdUndo->setMinimumHeight(34);
-
-    auto* box = new QWidget;
-    auto* grid = new QGridLayout(box);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(f.Command3, 0, 0);
-    grid->addWidget(f.cmdUndo, 0, 1);
-    grid->addWidget(f.Command12, 1, 0);
-    grid->addWidget(f.Command13, 1, 0);
-    grid->addWidget(f.Command15, 1, 1);
-    grid->addWidget(f.Command16, 2, 1);
-    return box;
-}
-
-QWidget* modesAndRulesColumn(Form1& f)
+QWidget* modesColumn(Form1& f)
 {
     auto* column = new QWidget;
-    column->setFixedWidth(240);
+    column->setFixedWidth(230);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(modeFrame(f));
     layout->addWidget(buildFrame(f));
-    layout->addWidget(rulesFrame(f));
     layout->addStretch(1);
-    layout->addWidget(commandRow(f));
     return column;
+}
+
+// The progress bar and the commands under the table.
+QWidget* commandRow(Form1& f)
+{
+    f.PBar1 = named(new QProgressBar, "PBar1");
+    f.PBar1->setRange(0, 100);
+    f.PBar1->setValue(0);
+    f.Command3 = button("Command3", QStringLiteral("开始改名"));
+    f.cmdUndo = button("cmdUndo", QStringLiteral("撤销改名"));
+    f.Command15 = button("Command15", QStringLiteral("导出Excel"));
+    f.Command16 = button("Command16", QStringLiteral("导入"));
+    f.Command12 = button("Command12", QStringLiteral("高级选项->>"));
+    f.Command13 = button("Command13", QStringLiteral("<<-高级选项"));
+    QFont bold = f.Command3->font();
+    bold.setBold(true);
+    f.Command3->setFont(bold);
+
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(f.PBar1, 1);
+    layout->addWidget(f.Command3);
+    layout->addWidget(f.cmdUndo);
+    layout->addWidget(f.Command15);
+    layout->addWidget(f.Command16);
+    // Only one of the two shows at a time, in the same place.
+    layout->addWidget(f.Command12);
+    layout->addWidget(f.Command13);
+    return row;
 }
 
 QGroupBox* extractionFrame(Form1& f)
@@ -289,14 +285,26 @@ QWidget* advancedPanel(Form1& f)
 QWidget* buildForm1(QMainWindow* window, Form1& form)
 {
     form.window = window;
+    // Collection, modes and rules side by side above the table, which takes the whole width
+    // so that old and new names show next to each other.
+    auto* settingsRow = new QWidget;
+    settingsRow->setMaximumHeight(270);
+    auto* settings = new QHBoxLayout(settingsRow);
+    settings->setContentsMargins(0, 0, 0, 0);
+    settings->addWidget(collectionColumn(form));
+    settings->addWidget(modesColumn(form));
+    settings->addWidget(rulesFrame(form), 1);
+    auto* work = new QVBoxLayout;
+    work->addWidget(settingsRow);
+    work->addWidget(table(form), 1);
+    work->addWidget(commandRow(form));
+
     auto* central = new QWidget;
     auto* layout = new QHBoxLayout(central);
     layout->setContentsMargins(6, 6, 6, 6);
-    layout->addWidget(collectionColumn(form));
-    layout->addWidget(tableColumn(form), 1);
-    layout->addWidget(modesAndRulesColumn(form));
+    layout->addLayout(work, 1);
     QWidget* panel = advancedPanel(form);
-    layout->addWidget(panel);
+    layout->addWidget(panel, 0, Qt::AlignTop);
     window->setCentralWidget(central);
     return panel;
 }

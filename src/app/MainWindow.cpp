@@ -50,7 +50,7 @@ MainWindow::MainWindow(PlatformServices& platform, QWidget* parent) : QMainWindo
     connectWindowControls();
 
     setWide(false);
-    resize(NarrowWidth, 720);
+    resize(NarrowWidth, 760);
     formLoad();
 }
 
