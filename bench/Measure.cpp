@@ -8,7 +8,8 @@
 
 #include <malloc.h>
 
-Measurement measure(int runs, const std::function<void()>& work, const std::function<void()>& prepare, int warmUps)
+Measurement measure(int runs, const std::function<void()>& work, const std::function<void()>& prepare,
+                    int warmUps)
 {
     std::vector<double> times;
     resetPeakMemory();
@@ -37,7 +38,8 @@ std::pair<Measurement, Measurement> measureInTurns(int runs, const std::function
             prepare();
             const auto start = std::chrono::steady_clock::now();
             (*both[which])();
-            const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
+            const std::chrono::duration<double, std::milli> elapsed =
+                std::chrono::steady_clock::now() - start;
             times[which].push_back(elapsed.count());
         }
     }

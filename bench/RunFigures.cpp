@@ -8,8 +8,8 @@
 #include <QDir>
 #include <QFile>
 
-#include <filesystem>
 #include <fcntl.h>
+#include <filesystem>
 #include <stdio.h>
 
 namespace {
@@ -61,30 +61,28 @@ void measureRename(const BenchContext& context, QList<Figure>& figures)
 {
     const QStringList& files = context.tree.files;
     const std::unique_ptr<Sheet> tables[2] = {renameTable(files, true, {}), renameTable(files, false, {})};
-    const std::vector<EncodedMove> moves[2] = {encodedMoves(*tables[0], false), encodedMoves(*tables[1], false)};
+    const std::vector<EncodedMove> moves[2] = {encodedMoves(*tables[0], false),
+                                               encodedMoves(*tables[1], false)};
     RunSettings settings;
     settings.batch = true;
     settings.batchMode = RunSettings::BatchMode::RenameInPlace;
 
-    // Each run renames the files back and forth; the tree ends as it began.
+    // Each run renames the files back and forth, ours and the plain loop in turns; the tree
+    // ends as it began.
     int calls = 0;
     Figure rename;
     rename.name = QStringLiteral("rename run in place");
     rename.size = files.size();
-    rename.measured = measure(context.runs, [&] { checkDone(runOnCore(*tables[calls++ % 2], settings), files.size()); });
-    if (calls % 2)
-        checkDone(runOnCore(*tables[calls++ % 2], settings), files.size());
-
-    calls = 0;
-    const Measurement plain = measure(context.runs, [&] {
-        for (const EncodedMove& move : moves[calls % 2])
-            if (renameat2(AT_FDCWD, move.from.constData(), AT_FDCWD, move.to.constData(), RENAME_NOREPLACE) != 0)
-                qFatal("plain rename failed");
-        ++calls;
-    });
-    if (calls % 2)
-        for (const EncodedMove& move : moves[1])
-            renameat2(AT_FDCWD, move.from.constData(), AT_FDCWD, move.to.constData(), RENAME_NOREPLACE);
+    const auto [ours, plain] = measureInTurns(
+        context.runs, [&] { checkDone(runOnCore(*tables[calls++ % 2], settings), files.size()); },
+        [&] {
+            for (const EncodedMove& move : moves[calls++ % 2])
+                if (renameat2(AT_FDCWD, move.from.constData(), AT_FDCWD, move.to.constData(),
+                              RENAME_NOREPLACE) != 0)
+                    qFatal("plain rename failed");
+        },
+        [] {});
+    rename.measured = ours;
     rename.baselineMs = plain.medianMs;
     rename.target = QStringLiteral("≤1.3x");
     rename.limit = 1.3;

@@ -29,8 +29,10 @@ void renameBack(const Sheet& sheet)
 {
     for (qsizetype r = 2; r <= sheet.usedRowCount(); ++r) {
         const QString folder = sheet.text(r, Sheet::F);
-        const QByteArray renamed = QFile::encodeName(folder + sheet.text(r, Sheet::C) + sheet.text(r, Sheet::E));
-        const QByteArray original = QFile::encodeName(folder + sheet.text(r, Sheet::B) + sheet.text(r, Sheet::D));
+        const QByteArray renamed =
+            QFile::encodeName(folder + sheet.text(r, Sheet::C) + sheet.text(r, Sheet::E));
+        const QByteArray original =
+            QFile::encodeName(folder + sheet.text(r, Sheet::B) + sheet.text(r, Sheet::D));
         renameat2(AT_FDCWD, renamed.constData(), AT_FDCWD, original.constData(), RENAME_NOREPLACE);
     }
 }
@@ -47,49 +49,47 @@ void measureWholePathFigure(const BenchContext& context, QList<Figure>& figures)
     (void)QTest::qWaitForWindowExposed(&window);
     Form1& form = window.form();
 
+    std::unique_ptr<Sheet> coreSheet;
+    const Sheet* lastRun = nullptr;
     Figure path;
     path.name = QStringLiteral("whole path through the window");
     path.size = context.tree.files.size();
-    path.measured = measure(
+    // The window and the core in turns, each run's renames taken back before the next.
+    const auto [throughWindow, onCore] = measureInTurns(
         context.runs,
         [&] {
+            form.Check3->setChecked(false);
             form.Command4->click();
             form.Check3->setChecked(true);
             form.Command3->click();
             QCoreApplication::processEvents();
+            lastRun = &form.table->sheet();
         },
-        [&] {
-            if (form.Check3->isChecked()) {
-                renameBack(form.table->sheet());
-                form.Check3->setChecked(false);
-            }
-        });
-    renameBack(form.table->sheet());
-
-    std::unique_ptr<Sheet> sheet;
-    const Measurement core = measure(
-        context.runs,
         [&] {
             QStringList files;
             scanFolder(context.tree.root, WildcardPattern(QStringLiteral("*.*")), files);
             keepShortExtensions(files);
-            sheet = std::make_unique<Sheet>();
+            coreSheet = std::make_unique<Sheet>();
             NoProgress progress;
-            buildTable(*sheet, files, {}, progress);
-            writeNumbering(*sheet, true, QString());
+            buildTable(*coreSheet, files, {}, progress);
+            writeNumbering(*coreSheet, true, QString());
             RuleValues rules;
             rules.setJoints({.numbering = true});
-            composeNewNames(*sheet, rules, false, progress);
+            composeNewNames(*coreSheet, rules, false, progress);
             RunSettings settings;
             settings.batch = true;
-            runOnCore(*sheet, settings);
+            runOnCore(*coreSheet, settings);
+            lastRun = coreSheet.get();
         },
         [&] {
-            if (sheet)
-                renameBack(*sheet);
+            if (lastRun)
+                renameBack(*lastRun);
+            lastRun = nullptr;
         });
-    renameBack(*sheet);
-    path.baselineMs = core.medianMs;
+    if (lastRun)
+        renameBack(*lastRun);
+    path.measured = throughWindow;
+    path.baselineMs = onCore.medianMs;
     path.target = QStringLiteral("≤1.5x");
     path.limit = 1.5;
     figures << path;

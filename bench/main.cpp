@@ -10,19 +10,23 @@
 
 namespace {
 
-QList<Figure> measureAll(qsizetype fileCount, int runs)
+using FigureGroup = void (*)(const BenchContext&, QList<Figure>&);
+
+const std::pair<const char*, FigureGroup> Groups[] = {
+    {"scan", measureScanFigures},     {"table", measureTableFigures},        {"run", measureRunFigures},
+    {"export", measureExportFigures}, {"keystroke", measureKeystrokeFigure}, {"path", measureWholePathFigure},
+};
+
+QList<Figure> measureAll(qsizetype fileCount, int runs, const QStringList& only)
 {
     QTemporaryDir scratch(QDir::tempPath() + QStringLiteral("/renvora-bench-XXXXXX"));
     QTextStream(stdout) << "making " << fileCount << " files in " << scratch.path() << " ...\n" << Qt::flush;
     const BenchTree tree = BenchTree::create(scratch.path() + QStringLiteral("/tree"), fileCount);
     const BenchContext context{tree, scratch.path(), runs};
     QList<Figure> figures;
-    measureScanFigures(context, figures);
-    measureTableFigures(context, figures);
-    measureRunFigures(context, figures);
-    measureExportFigures(context, figures);
-    measureKeystrokeFigure(context, figures);
-    measureWholePathFigure(context, figures);
+    for (const auto& [name, group] : Groups)
+        if (only.isEmpty() || only.contains(QLatin1String(name)))
+            group(context, figures);
     return figures;
 }
 
@@ -41,7 +45,12 @@ int main(int argc, char* argv[])
                              QStringLiteral("run 10,000, 100,000 and 1,000,000 files"));
     QCommandLineOption runs(QStringLiteral("runs"), QStringLiteral("measured runs per figure (default 3)"),
                             QStringLiteral("N"), QStringLiteral("3"));
-    parser.addOptions({files, scale, runs});
+    QCommandLineOption only(
+        QStringLiteral("only"),
+        QStringLiteral("measure only these groups: scan, table, run, export, keystroke, path, "
+                       "memory (comma-separated)"),
+        QStringLiteral("GROUPS"));
+    parser.addOptions({files, scale, runs, only});
     parser.process(app);
 
     const int runCount = std::max(1, parser.value(runs).toInt());
@@ -49,16 +58,19 @@ int main(int argc, char* argv[])
     if (parser.isSet(scale))
         sizes = {10000, 100000, 1000000};
 
+    const QStringList groups = parser.value(only).split(u',', Qt::SkipEmptyParts);
     QList<Figure> all;
     for (qsizetype size : sizes) {
-        const QList<Figure> figures = measureAll(size, runCount);
+        const QList<Figure> figures = measureAll(size, runCount, groups);
         printTable(figures);
         all << figures;
     }
     if (sizes.size() > 1)
         printGrowth(all);
-    QList<Figure> memory;
-    measureMemoryFigure(memory);
-    printTable(memory);
+    if (groups.isEmpty() || groups.contains(QStringLiteral("memory"))) {
+        QList<Figure> memory;
+        measureMemoryFigure(memory);
+        printTable(memory);
+    }
     return 0;
 }
