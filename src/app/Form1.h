@@ -23,6 +23,8 @@ class SheetView;
 struct Form1
 {
     static QString title() { return QStringLiteral("Renvora 批量改名"); }
+    // A message box with the text, the program's title and an OK button.
+    void tell(const QString& text) const;
 
     QMainWindow* window = nullptr;
     PlatformServices* platform = nullptr;

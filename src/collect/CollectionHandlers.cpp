@@ -49,8 +49,7 @@ void CollectionHandlers::selectFolder()
 
     const QString folder = m_form.platform->chooseFolder(QString());
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
-        m_form.platform->showMessage(QStringLiteral("请选择目录"), Form1::title(),
-                                     PlatformServices::Buttons::Ok, PlatformServices::Icon::None);
+        m_form.tell(QStringLiteral("请选择目录"));
         m_form.Text3->setFocus();
         // Nothing is left to derive from in the emptied table.
         offerBatchDerivation();

@@ -49,12 +49,6 @@ void ModeHandlers::followBatchCountState()
         m_form.yanshengshu->setEnabled(false);
 }
 
-void ModeHandlers::tell(const QString& text)
-{
-    m_form.platform->showMessage(text, Form1::title(), PlatformServices::Buttons::Ok,
-                                 PlatformServices::Icon::None);
-}
-
 QString ModeHandlers::pickFolder(const QString& prompt)
 {
     const QString chosen = m_form.platform->chooseFolder(prompt);
@@ -79,7 +73,7 @@ void ModeHandlers::option1Click()
 void ModeHandlers::option2Click()
 {
     pickFolder(FolderPrompt);
-    tell(m_form.targetFolder);
+    m_form.tell(m_form.targetFolder);
     m_form.Text1->setText(m_form.targetFolder);
 }
 
@@ -121,18 +115,18 @@ void ModeHandlers::resetTableForSingleFile()
     if (m_form.table->sheet().usedRowCount() <= 2)
         return;
     DerivationTable::resetForSingleFile(m_form.table->sheet());
-    tell(QStringLiteral("请选择需要衍生的单文件"));
+    m_form.tell(QStringLiteral("请选择需要衍生的单文件"));
 }
 
 std::optional<qsizetype> ModeHandlers::derivationCount()
 {
     const auto count = DerivationTable::parseCount(m_form.yanshengshu->text());
     if (!count) {
-        tell(QStringLiteral("文件衍生数必须是0或正整数"));
+        m_form.tell(QStringLiteral("文件衍生数必须是0或正整数"));
         return std::nullopt;
     }
     if (*count > DerivationTable::MaxCount) {
-        tell(QStringLiteral("文件衍生数不能超过") + QString::number(DerivationTable::MaxCount));
+        m_form.tell(QStringLiteral("文件衍生数不能超过") + QString::number(DerivationTable::MaxCount));
         return std::nullopt;
     }
     return count;
@@ -158,7 +152,7 @@ void ModeHandlers::ysqClick()
 void ModeHandlers::yss2Click()
 {
     pickFolder(FolderPrompt);
-    tell(m_form.targetFolder);
+    m_form.tell(m_form.targetFolder);
     Sheet& sheet = m_form.table->sheet();
     Sheet::Batch batch(sheet);
     const qsizetype lastRow = sheet.usedRowCount();

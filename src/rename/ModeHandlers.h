@@ -34,7 +34,6 @@ private:
     void resetTableForSingleFile();
     void followBatchCountState();
     std::optional<qsizetype> derivationCount();
-    void tell(const QString& text);
 
     Form1& m_form;
     bool m_refusingBatchCount = false;

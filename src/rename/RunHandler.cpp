@@ -47,18 +47,12 @@ RunSettings RunHandler::readSettings() const
     return settings;
 }
 
-void RunHandler::tell(const QString& text)
-{
-    m_form.platform->showMessage(text, Form1::title(), PlatformServices::Buttons::Ok,
-                                 PlatformServices::Icon::None);
-}
-
 void RunHandler::run()
 {
     Sheet& sheet = m_form.table->sheet();
     // Every row needs its new name before any file is touched.
     if (RenamePlan::firstRowWithoutNewName(sheet) > 0) {
-        tell(QStringLiteral("新文件名列没有建立规则（或有单元格为空）！请建立规则后重新开始改名！"));
+        m_form.tell(QStringLiteral("新文件名列没有建立规则（或有单元格为空）！请建立规则后重新开始改名！"));
         return;
     }
     const RunSettings settings = readSettings();
@@ -82,7 +76,7 @@ void RunHandler::run()
     } else if (!m_lastRun.prePass.failures.empty()) {
         // No summary follows the pre-pass alone, but its failures are still told.
         markFailures(m_lastRun.prePass.failures);
-        tell(RunReport::failureSection(m_lastRun.prePass.failures));
+        m_form.tell(RunReport::failureSection(m_lastRun.prePass.failures));
     }
     if (plan.derivationRuns)
         runDerivation(plan, settings, executor);
@@ -106,7 +100,7 @@ bool RunHandler::runBatch(const RenamePlan& plan, const RunSettings& settings, R
                          settings.batchMode == RunSettings::BatchMode::CopyToTarget;
     const QString status = RunReport::batchStatus(plan.dataRows, batch.done(), !renames);
     m_form.Text3->setText(status);
-    tell(RunReport::batchMessage(status, batch.unchanged, failures));
+    m_form.tell(RunReport::batchMessage(status, batch.unchanged, failures));
     return !batch.cancelled;
 }
 
@@ -118,7 +112,7 @@ void RunHandler::runDerivation(const RenamePlan& plan, const RunSettings& settin
         m_form.Text1->setText(m_form.targetFolder);
     const PhaseResult& derivation = m_lastRun.derivation = executor.carryOut(plan.derivation);
     markFailures(derivation.failures);
-    tell(RunReport::derivationMessage(derivation.done(), derivation.failures));
+    m_form.tell(RunReport::derivationMessage(derivation.done(), derivation.failures));
 }
 
 void RunHandler::undoLastRun()
@@ -133,7 +127,7 @@ void RunHandler::undoLastRun()
     markFailures(undone.failures);
     const QString status = RunReport::undoStatus(undone.done());
     m_form.Text3->setText(status);
-    tell(RunReport::undoMessage(status, undone.failures));
+    m_form.tell(RunReport::undoMessage(status, undone.failures));
 }
 
 void RunHandler::forgetLastRun()

@@ -41,7 +41,6 @@ private:
     void offerUndo();
     void markFailures(const std::vector<FailedOperation>& failures);
     void writeDerivationFolders();
-    void tell(const QString& text);
 
     Form1& m_form;
     std::unique_ptr<FileSystem> m_fileSystem;
