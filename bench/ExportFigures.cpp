@@ -37,6 +37,6 @@ void measureExportFigures(const BenchContext& context, QList<Figure>& figures)
         });
     QFile::remove(written);
     exported.target = QStringLiteral("<3s");
-    exported.limit = 3000.0 * double(exported.size) / 100000.0;
+    exported.limit = timeLimitFor(3000, exported.size);
     figures << exported;
 }

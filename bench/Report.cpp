@@ -3,6 +3,8 @@
 #include <QMap>
 #include <QTextStream>
 
+#include <algorithm>
+
 bool Figure::holds() const
 {
     if (memoryFigure)
@@ -10,6 +12,11 @@ bool Figure::holds() const
     if (baselineMs)
         return ratio() <= limit;
     return measured.medianMs < limit;
+}
+
+double timeLimitFor(double msAt100000, qsizetype size)
+{
+    return msAt100000 * std::max(1.0, double(size) / 100000.0);
 }
 
 void printTable(const QList<Figure>& figures)

@@ -21,6 +21,10 @@ struct Figure
     bool holds() const;
 };
 
+// A time target stated for 100,000 files, grown linearly for larger sizes; smaller sizes keep
+// it, since fixed costs (a repaint, a message box) do not shrink with the table.
+double timeLimitFor(double msAt100000, qsizetype size);
+
 void printTable(const QList<Figure>& figures);
 // Growth of each figure between the smallest and the largest size measured.
 void printGrowth(const QList<Figure>& figures);

@@ -20,7 +20,7 @@ void measureTableFigures(const BenchContext& context, QList<Figure>& figures)
         context.runs, [&] { buildTable(*sheet, files, {}, progress); },
         [&] { sheet = std::make_unique<Sheet>(); });
     build.target = QStringLiteral("<150ms");
-    build.limit = 150.0 * double(files.size()) / 100000.0;
+    build.limit = timeLimitFor(150, files.size());
     figures << build;
 
     // Numbering, separator, text before the name and the date, as a user switches them on.
@@ -35,6 +35,6 @@ void measureTableFigures(const BenchContext& context, QList<Figure>& figures)
     compose.size = files.size();
     compose.measured = measure(context.runs, [&] { composeNewNames(*sheet, rules, false, progress); });
     compose.target = QStringLiteral("<100ms");
-    compose.limit = 100.0 * double(files.size()) / 100000.0;
+    compose.limit = timeLimitFor(100, files.size());
     figures << compose;
 }

@@ -52,7 +52,7 @@ void measureKeystrokeFigure(const BenchContext& context, QList<Figure>& figures)
             settle();
         });
     keystroke.target = QStringLiteral("<150ms");
-    keystroke.limit = 150.0 * double(keystroke.size) / 100000.0;
+    keystroke.limit = timeLimitFor(150, keystroke.size);
     figures << keystroke;
 }
 
