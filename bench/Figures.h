@@ -13,7 +13,8 @@ struct BenchContext
 
 void measureScanFigures(const BenchContext& context, QList<Figure>& figures);
 void measureTableFigures(const BenchContext& context, QList<Figure>& figures);
-void measureRunFigures(const BenchContext& context, QList<Figure>& figures);
+void measureRenameFigure(const BenchContext& context, QList<Figure>& figures);
+void measureCopyFigure(const BenchContext& context, QList<Figure>& figures);
 void measureExportFigures(const BenchContext& context, QList<Figure>& figures);
 void measureKeystrokeFigure(const BenchContext& context, QList<Figure>& figures);
 void measureWholePathFigure(const BenchContext& context, QList<Figure>& figures);

@@ -51,13 +51,13 @@ void printGrowth(const QList<Figure>& figures)
         byName[f.name] << &f;
     }
     QTextStream out(stdout);
-    out << "\ngrowth from the smallest to the largest size (linear growth = size ratio; target ≤ 1.2x of "
-           "it)\n";
+    out << "\ngrowth between the two largest sizes (linear = the ratio of the sizes; target: at most 1.2 "
+           "times that)\n";
     for (const QString& name : order) {
         const auto& runs = byName[name];
         if (runs.size() < 2)
             continue;
-        const Figure* small = runs.first();
+        const Figure* small = runs[runs.size() - 2];
         const Figure* large = runs.last();
         const double sizeRatio = double(large->size) / double(small->size);
         const double valueRatio =

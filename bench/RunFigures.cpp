@@ -134,8 +134,12 @@ void measureCopy(const BenchContext& context, QList<Figure>& figures)
 
 } // namespace
 
-void measureRunFigures(const BenchContext& context, QList<Figure>& figures)
+void measureRenameFigure(const BenchContext& context, QList<Figure>& figures)
 {
     measureRename(context, figures);
+}
+
+void measureCopyFigure(const BenchContext& context, QList<Figure>& figures)
+{
     measureCopy(context, figures);
 }
