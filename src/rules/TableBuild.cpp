@@ -4,7 +4,7 @@
 #include "table/Progress.h"
 #include "table/Sheet.h"
 
-#include <QSet>
+#include <vector>
 
 namespace {
 
@@ -37,6 +37,16 @@ void writeHeader(Sheet& sheet, const TableBuildOptions& options)
     emphasise(Sheet::H);
 }
 
+// The kept copy of text, made on first sight.
+const QString& sharedCopy(std::vector<QString>& copies, QStringView text)
+{
+    for (const QString& copy : copies)
+        if (copy == text)
+            return copy;
+    copies.push_back(text.toString());
+    return copies.back();
+}
+
 } // namespace
 
 qsizetype buildTable(Sheet& sheet, const QStringList& files, const TableBuildOptions& options,
@@ -49,31 +59,28 @@ qsizetype buildTable(Sheet& sheet, const QStringList& files, const TableBuildOpt
 
     progress.setMaximum(files.size());
     qsizetype written = 0;
-    QString lastDirectory;
-    // Most files share a handful of extensions: the table keeps one copy of each.
-    QSet<QString> extensions;
+    sheet.reserveRows(Sheet::A, Sheet::J, files.size() + 1);
+    // Files of one folder share one copy of its path, and most files a handful of extensions:
+    // the table keeps one copy of each.
+    QString directory;
+    std::vector<QString> extensions;
     for (qsizetype k = 0; k < files.size(); ++k) {
         progress.setValue(k);
-        PathParts parts = PathParts::split(files[k], options.separator);
+        const PathParts parts = PathParts::split(files[k], options.separator);
         if (!parts.takesPart)
             continue;
-        // Files of one folder share one copy of its path.
-        if (parts.directory == lastDirectory)
-            parts.directory = lastDirectory;
-        else
-            lastDirectory = parts.directory;
-        if (const auto known = extensions.constFind(parts.dotext); known != extensions.cend())
-            parts.dotext = *known;
-        else if (extensions.size() < 256)
-            extensions.insert(parts.dotext);
+        if (parts.directory != directory)
+            directory = parts.directory.toString();
+        const QString& extension = sharedCopy(extensions, parts.dotext);
 
         ++written;
         const qsizetype row = written + 1;
-        sheet.setText(row, Sheet::B, parts.base);
-        sheet.setText(row, Sheet::J, parts.base);
-        sheet.setText(row, Sheet::D, parts.dotext);
-        sheet.setText(row, Sheet::E, parts.dotext);
-        sheet.setText(row, Sheet::F, parts.directory);
+        const QString base = parts.base.toString();
+        sheet.setText(row, Sheet::B, base);
+        sheet.setText(row, Sheet::J, base);
+        sheet.setText(row, Sheet::D, extension);
+        sheet.setText(row, Sheet::E, extension);
+        sheet.setText(row, Sheet::F, directory);
         if (options.copyToTarget)
             sheet.setText(row, Sheet::G, options.targetFolder);
         sheet.setNumber(row, Sheet::A, double(written));

@@ -138,6 +138,12 @@ void Sheet::clear()
     }
 }
 
+void Sheet::reserveRows(int firstColumn, int lastColumn, qsizetype rows)
+{
+    for (int c = firstColumn; c <= lastColumn; ++c)
+        writableColumn(c).reserve(rows);
+}
+
 qsizetype Sheet::usedRowCount() const
 {
     if (m_usedRowsStale) {

@@ -57,6 +57,9 @@ public:
     // Empties every cell: values, cell formats, column fonts and formats, row marks.
     void clear();
 
+    // Makes room for rows in the columns about to be filled, so a large table grows in one step.
+    void reserveRows(int firstColumn, int lastColumn, qsizetype rows);
+
     // Rows from row 1 to the last row that holds a value; 0 for an empty sheet.
     qsizetype usedRowCount() const;
     int usedColumnCount() const;

@@ -9,6 +9,12 @@ SheetColumn::Value SheetColumn::value(qsizetype i) const
     return {};
 }
 
+void SheetColumn::reserve(qsizetype size)
+{
+    if (qsizetype(m_texts.capacity()) < size)
+        m_texts.reserve(size);
+}
+
 void SheetColumn::growTo(qsizetype size)
 {
     if (size <= this->size())

@@ -18,6 +18,7 @@ public:
     double number(qsizetype i) const { return m_numbers[i]; }
     Value value(qsizetype i) const;
 
+    void reserve(qsizetype size);
     // Grows the column to hold index i; text must not be empty (that is an empty cell).
     void setText(qsizetype i, const QString& text);
     void setNumber(qsizetype i, double number);

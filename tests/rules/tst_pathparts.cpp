@@ -63,10 +63,10 @@ void PathPartsTest::split()
     QFETCH(QChar, separator);
     const PathParts parts = PathParts::split(path, separator);
     QTEST(parts.takesPart, "takesPart");
-    QTEST(parts.directory, "directory");
+    QTEST(parts.directory.toString(), "directory");
     if (parts.takesPart) {
-        QTEST(parts.base, "base");
-        QTEST(parts.dotext, "dotext");
+        QTEST(parts.base.toString(), "base");
+        QTEST(parts.dotext.toString(), "dotext");
     }
 }
 
