@@ -19,12 +19,13 @@ void RunFeedback::showRowCount(qint64 rows)
     m_form.Text2->setText(QStringLiteral("批量更名的文件数：") + QString::number(rows));
     // The run keeps the event loop waiting: paint now or the count is seen only at the end.
     m_form.Text2->repaint();
+    m_pace.painted();
 }
 
 void RunFeedback::rowReached(qint64 index)
 {
     m_form.progress->setValue(index);
-    if (m_countsRows && (m_shownRows < 0 || index - m_shownRows >= m_step))
+    if (m_countsRows && (m_shownRows < 0 || (index - m_shownRows >= m_step && m_pace.due())))
         showRowCount(index);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/PaintPace.h"
 #include "rename/RunObserver.h"
 
 struct Form1;
@@ -23,4 +24,5 @@ private:
     qint64 m_step;
     qint64 m_shownRows = -1;
     bool m_countsRows = false;
+    PaintPace m_pace;
 };
