@@ -65,6 +65,16 @@ int renameWithoutReplacing(const QByteArray& source, const QByteArray& destinati
     return 0;
 }
 
+// A copy of a photo or a scan keeps the time the original was last changed, as copies made by
+// a file manager do. The copy is whole without it, so a failure here changes nothing.
+void keepModificationTime(const QByteArray& source, const QByteArray& copy)
+{
+    if (const auto st = targetOf(source)) {
+        const struct timespec times[2] = {st->st_atim, st->st_mtim};
+        ::utimensat(AT_FDCWD, copy.constData(), times, 0);
+    }
+}
+
 QByteArray folderOf(const QByteArray& path)
 {
     const qsizetype slash = path.lastIndexOf('/');
@@ -144,8 +154,10 @@ FileOutcome PosixFileSystem::copyExclusive(const QString& source, const QString&
     std::filesystem::copy_file(std::filesystem::path(from.toStdString()),
                                std::filesystem::path(to.toStdString()), std::filesystem::copy_options::none,
                                error);
-    if (!error)
+    if (!error) {
+        keepModificationTime(from, to);
         return FileOutcome::success();
+    }
     if (error == std::errc::file_exists)
         return FileOutcome::failed(FileOutcome::Failure::DestinationExists);
     // Any other failure that left a file behind failed after creating it (an existing file

@@ -1,7 +1,9 @@
 #include "rename/PosixFileSystem.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -120,9 +122,17 @@ private Q_SLOTS:
     void copyMakesANewFile()
     {
         write(u"a.txt"_s, "content");
+        const QDateTime taken(QDate(2019, 5, 4), QTime(10, 30, 15));
+        {
+            QFile original(path(u"a.txt"_s));
+            QVERIFY(original.open(QIODevice::ReadWrite));
+            QVERIFY(original.setFileTime(taken, QFileDevice::FileModificationTime));
+        }
         QVERIFY(m_fs.copyExclusive(path(u"a.txt"_s), path(u"b.txt"_s)).ok());
         QCOMPARE(read(u"a.txt"_s), QByteArray("content"));
         QCOMPARE(read(u"b.txt"_s), QByteArray("content"));
+        // A copy of a photo keeps the time it was taken.
+        QCOMPARE(QFileInfo(path(u"b.txt"_s)).lastModified(), taken);
     }
 
     void copyOntoAnExistingFileLeavesItUntouched()
