@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <filesystem>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -65,13 +64,44 @@ int renameWithoutReplacing(const QByteArray& source, const QByteArray& destinati
     return 0;
 }
 
-// A copy of a photo or a scan keeps the time the original was last changed, as copies made by
-// a file manager do. The copy is whole without it, so a failure here changes nothing.
-void keepModificationTime(const QByteArray& source, const QByteArray& copy)
+// Copies every byte of in to out; 0 or an errno. The kernel copies within itself where it
+// can (and shares blocks on file systems that allow it); a plain read and write loop does the
+// rest.
+int copyContents(int in, int out, off_t size)
 {
-    if (const auto st = targetOf(source)) {
-        const struct timespec times[2] = {st->st_atim, st->st_mtim};
-        ::utimensat(AT_FDCWD, copy.constData(), times, 0);
+    off_t copied = 0;
+    while (copied < size) {
+        const ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, size_t(size - copied), 0);
+        if (n > 0) {
+            copied += n;
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && errno != EXDEV && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+            return errno;
+        break; // not supported here, or a file that reports no size: read what there is
+    }
+    if (size > 0 && copied == size)
+        return 0;
+    char buffer[64 * 1024];
+    for (;;) {
+        const ssize_t n = ::read(in, buffer, sizeof buffer);
+        if (n == 0)
+            return 0;
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        for (ssize_t written = 0; written < n;) {
+            const ssize_t w = ::write(out, buffer + written, size_t(n - written));
+            if (w < 0 && errno == EINTR)
+                continue;
+            if (w < 0)
+                return errno;
+            written += w;
+        }
     }
 }
 
@@ -148,33 +178,39 @@ FileOutcome PosixFileSystem::copyExclusive(const QString& source, const QString&
 {
     const QByteArray from = encoded(source);
     const QByteArray to = encoded(destination);
-    std::error_code error;
-    // copy_options::none opens the destination exclusively: an existing file is an error,
-    // never replaced and never skipped in silence.
-    std::filesystem::copy_file(std::filesystem::path(from.toStdString()),
-                               std::filesystem::path(to.toStdString()), std::filesystem::copy_options::none,
-                               error);
-    if (!error) {
-        keepModificationTime(from, to);
+    // Non-blocking, so that a pipe in the source's place is refused, not waited on.
+    const int in = ::open(from.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (in < 0)
+        return outcomeFor(errno, from);
+    struct stat st;
+    const int statError = ::fstat(in, &st) != 0 ? errno : S_ISREG(st.st_mode) ? 0 : EINVAL;
+    if (statError != 0) {
+        ::close(in);
+        return FileOutcome::failed(FileOutcome::Failure::Other, systemMessage(statError));
+    }
+    // O_EXCL: an existing file, folder or link of that name is never replaced.
+    const int out = ::open(to.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, st.st_mode & 0777);
+    if (out < 0) {
+        const int error = errno;
+        ::close(in);
+        return outcomeFor(error, from);
+    }
+    int error = copyContents(in, out, st.st_size);
+    ::close(in);
+    // A copy of a photo or a scan keeps the time the original was last changed, as copies
+    // made by a file manager do; the copy is whole without it.
+    if (error == 0) {
+        const struct timespec times[2] = {st.st_atim, st.st_mtim};
+        ::futimens(out, times);
+    }
+    // Some file systems report a failed write only when the file is closed.
+    if (::close(out) != 0 && error == 0)
+        error = errno;
+    if (error == 0)
         return FileOutcome::success();
-    }
-    if (error == std::errc::file_exists)
-        return FileOutcome::failed(FileOutcome::Failure::DestinationExists);
-    // Any other failure that left a file behind failed after creating it (an existing file
-    // stops the copy before it starts): a partial copy is no copy.
-    if (error != std::errc::invalid_argument)
-        if (const auto st = entryAt(to); st && S_ISREG(st->st_mode))
-            ::unlink(to.constData());
-    if (error == std::errc::invalid_argument) {
-        // copy_file's word for a destination that is no file, or a source that is none.
-        if (entryAt(to))
-            return FileOutcome::failed(FileOutcome::Failure::DestinationExists);
-        if (const auto st = targetOf(from); st && !S_ISREG(st->st_mode))
-            return FileOutcome::failed(FileOutcome::Failure::Other, systemMessage(EINVAL));
-    }
-    if (error.category() == std::generic_category() || error.category() == std::system_category())
-        return outcomeFor(error.value(), from);
-    return FileOutcome::failed(FileOutcome::Failure::Other, QString::fromStdString(error.message()));
+    // The file was created by this copy just now: a partial copy is no copy.
+    ::unlink(to.constData());
+    return outcomeFor(error, from);
 }
 
 FileOutcome PosixFileSystem::createFolder(const QString& path)

@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -133,6 +134,42 @@ private Q_SLOTS:
         QCOMPARE(read(u"b.txt"_s), QByteArray("content"));
         // A copy of a photo keeps the time it was taken.
         QCOMPARE(QFileInfo(path(u"b.txt"_s)).lastModified(), taken);
+    }
+
+    void copyKeepsEveryByte_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("readOnly");
+        QTest::newRow("empty file") << QByteArray() << false;
+        QTest::newRow("larger than one buffer") << QByteArray(200 * 1024 + 7, 'y') << false;
+        QTest::newRow("read-only original") << QByteArray("scan") << true;
+    }
+
+    void copyKeepsEveryByte()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, readOnly);
+        write(u"a.bin"_s, content);
+        if (readOnly)
+            QVERIFY(QFile::setPermissions(path(u"a.bin"_s), QFileDevice::ReadOwner));
+        QVERIFY(m_fs.copyExclusive(path(u"a.bin"_s), path(u"b.bin"_s)).ok());
+        QCOMPARE(read(u"b.bin"_s), content);
+    }
+
+    void copyRefusesWhatIsNoFile_data()
+    {
+        QTest::addColumn<bool>("pipe");
+        QTest::newRow("a folder") << false;
+        QTest::newRow("a pipe, without waiting for a writer") << true;
+    }
+
+    void copyRefusesWhatIsNoFile()
+    {
+        QFETCH(bool, pipe);
+        const QByteArray source = QFile::encodeName(path(u"source"_s));
+        QCOMPARE(pipe ? ::mkfifo(source.constData(), 0600) : ::mkdir(source.constData(), 0700), 0);
+        QVERIFY(!m_fs.copyExclusive(path(u"source"_s), path(u"copy"_s)).ok());
+        QVERIFY(!m_fs.exists(path(u"copy"_s)));
     }
 
     void copyOntoAnExistingFileLeavesItUntouched()
