@@ -9,6 +9,7 @@ struct BenchContext
     const BenchTree& tree;
     QString scratch; // a folder of the benchmark's own for trees it makes and removes
     int runs = 5;
+    QString copyRoot; // where the copy figure writes its copies: scratch, or a folder given
 };
 
 void measureScanFigures(const BenchContext& context, QList<Figure>& figures);

@@ -65,7 +65,11 @@ void printGrowth(const QList<Figure>& figures)
         out << name.leftJustified(46) << QString::number(small->size).rightJustified(9) << " -> "
             << QString::number(large->size).rightJustified(8) << "  time x"
             << QString::number(valueRatio, 'f', 1) << " (sizes x" << QString::number(sizeRatio, 'f', 0) << ")"
-            << (valueRatio <= sizeRatio * 1.2 ? "  ok" : "  NO") << '\n';
+            << (valueRatio <= sizeRatio * 1.2 ? "  ok" : "  NO");
+        // Where the baseline grows as much, the growth is the system's, not the program's.
+        if (small->baselineMs && large->baselineMs && *small->baselineMs > 0)
+            out << "  baseline x" << QString::number(*large->baselineMs / *small->baselineMs, 'f', 1);
+        out << '\n';
     }
     out.flush();
 }

@@ -7,10 +7,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <fcntl.h>
 #include <filesystem>
 #include <stdio.h>
+#include <unistd.h>
 
 namespace {
 
@@ -91,14 +93,20 @@ void measureRename(const BenchContext& context, QList<Figure>& figures)
 
 void measureCopy(const BenchContext& context, QList<Figure>& figures)
 {
-    const QString target = context.scratch + QStringLiteral("/copies/");
+    QTemporaryDir copies(context.copyRoot + QStringLiteral("/renvora-copies-XXXXXX"));
+    if (!copies.isValid())
+        qFatal("cannot make a folder in %s", qPrintable(context.copyRoot));
+    const QString target = copies.path() + QStringLiteral("/copies/");
     // The copies of one run are moved aside, not removed, before the next: a file system that
     // has just freed thousands of inodes searches past them when it creates the next files,
     // and that cost would fall on whichever loop runs next.
+    // The writes of the run before are flushed too: otherwise the kernel writes them back while
+    // the next loop runs, and charges that loop.
     int setAside = 0;
     auto emptyTarget = [&] {
-        QDir().rename(target, context.scratch + QStringLiteral("/copies-%1").arg(++setAside));
+        QDir().rename(target, copies.path() + QStringLiteral("/copies-%1").arg(++setAside));
         QDir().mkpath(target);
+        ::sync();
     };
     TableBuildOptions options;
     options.copyToTarget = true;
@@ -128,10 +136,7 @@ void measureCopy(const BenchContext& context, QList<Figure>& figures)
                                            std::filesystem::copy_options::none);
         },
         emptyTarget);
-    copy.measured = ours;
-    QDir(target).removeRecursively();
-    for (int i = 1; i <= setAside; ++i)
-        QDir(context.scratch + QStringLiteral("/copies-%1").arg(i)).removeRecursively();
+    copy.measured = ours; // the copies go with their temporary folder
     copy.baselineMs = plain.medianMs;
     copy.target = QStringLiteral("≤1.3x");
     copy.limit = 1.3;

@@ -19,12 +19,12 @@ const std::pair<const char*, FigureGroup> Groups[] = {
     {"path", measureWholePathFigure},
 };
 
-QList<Figure> measureAll(qsizetype fileCount, int runs, const QStringList& only)
+QList<Figure> measureAll(qsizetype fileCount, int runs, const QStringList& only, const QString& copyRoot)
 {
     QTemporaryDir scratch(QDir::tempPath() + QStringLiteral("/renvora-bench-XXXXXX"));
     QTextStream(stdout) << "making " << fileCount << " files in " << scratch.path() << " ...\n" << Qt::flush;
     const BenchTree tree = BenchTree::create(scratch.path() + QStringLiteral("/tree"), fileCount);
-    const BenchContext context{tree, scratch.path(), runs};
+    const BenchContext context{tree, scratch.path(), runs, copyRoot.isEmpty() ? scratch.path() : copyRoot};
     QList<Figure> figures;
     for (const auto& [name, group] : Groups)
         if (only.isEmpty() || only.contains(QLatin1String(name)))
@@ -52,7 +52,12 @@ int main(int argc, char* argv[])
         QStringLiteral("measure only these groups: scan, table, rename, copy, export, keystroke, path, "
                        "memory (comma-separated)"),
         QStringLiteral("GROUPS"));
-    parser.addOptions({files, scale, runs, only});
+    QCommandLineOption copyInto(
+        QStringLiteral("copy-into"),
+        QStringLiteral("make the copy figure's copies in a folder inside DIR, for example on another disk "
+                       "or in memory (/dev/shm) to leave the disk's own variance out"),
+        QStringLiteral("DIR"));
+    parser.addOptions({files, scale, runs, only, copyInto});
     parser.process(app);
 
     const int runCount = std::max(1, parser.value(runs).toInt());
@@ -64,7 +69,7 @@ int main(int argc, char* argv[])
     const bool memoryOnly = groups == QStringList{QStringLiteral("memory")};
     QList<Figure> all;
     for (qsizetype size : memoryOnly ? QList<qsizetype>() : sizes) {
-        const QList<Figure> figures = measureAll(size, runCount, groups);
+        const QList<Figure> figures = measureAll(size, runCount, groups, parser.value(copyInto));
         printTable(figures);
         all << figures;
     }
