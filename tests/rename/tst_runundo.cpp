@@ -25,12 +25,7 @@ public:
 
 RenameOperation operation(qsizetype row, Kind kind, const QString& source, const QString& destination)
 {
-    RenameOperation op;
-    op.row = row;
-    op.kind = kind;
-    op.source = source;
-    op.destination = destination;
-    return op;
+    return {row, kind, source, destination};
 }
 
 // "a>b" renames /d/a to /d/b, one a row from row 2.

@@ -33,22 +33,9 @@ private:
     GuiTest& gui() { return *m_gui; }
     FileTree& tree() { return *m_tree; }
 
-    // Writes the files and lays them out in the table, in this order.
-    void collect(const Entries& files)
-    {
-        QStringList paths;
-        for (auto it = files.begin(); it != files.end(); ++it) {
-            tree().write(it.key(), it.value());
-            paths << tree().path(it.key());
-        }
-        loadTable(gui(), paths);
-    }
+    void collect(const Entries& files) { collectFiles(gui(), tree(), files); }
 
-    void newNames(const QStringList& names)
-    {
-        for (qsizetype i = 0; i < names.size(); ++i)
-            typeCell(gui(), i + 2, Sheet::C, names[i]);
-    }
+    void newNames(const QStringList& names) { typeNewNames(gui(), names); }
 
     QString text(const char* field) { return gui().control<QLineEdit>(field)->text(); }
     QStringList messages() const { return m_gui->platform.messageTexts(); }

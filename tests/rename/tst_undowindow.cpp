@@ -44,21 +44,9 @@ private:
     FileTree& tree() { return *m_tree; }
     QPushButton* undoButton() { return gui().control<QPushButton>("cmdUndo"); }
 
-    void collect(const Entries& files)
-    {
-        QStringList paths;
-        for (auto it = files.begin(); it != files.end(); ++it) {
-            tree().write(it.key(), it.value());
-            paths << tree().path(it.key());
-        }
-        loadTable(gui(), paths);
-    }
+    void collect(const Entries& files) { collectFiles(gui(), tree(), files); }
 
-    void newNames(const QStringList& names)
-    {
-        for (qsizetype i = 0; i < names.size(); ++i)
-            typeCell(gui(), i + 2, Sheet::C, names[i]);
-    }
+    void newNames(const QStringList& names) { typeNewNames(gui(), names); }
 
     // Collects a.txt and runs it to b.txt: a run that changed the disk.
     void renameOneFile()
