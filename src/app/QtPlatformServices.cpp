@@ -4,7 +4,9 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <QUrl>
 
 QStringList QtPlatformServices::chooseFiles(const QString& pattern)
@@ -42,6 +44,15 @@ PlatformServices::Answer QtPlatformServices::showMessage(const QString& text, co
     }
     box.setStandardButtons(buttons == Buttons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel
                                                         : QMessageBox::Ok);
+    // A long report never makes the box taller than the screen: beyond its first lines it goes
+    // into the box's scrolling details.
+    const QScreen* screen = m_owner ? m_owner->screen() : QGuiApplication::primaryScreen();
+    if (screen && box.sizeHint().height() > screen->availableGeometry().height() * 3 / 4) {
+        const QStringList lines = text.split(u'\n');
+        constexpr qsizetype ShownLines = 3;
+        box.setText(lines.mid(0, ShownLines).join(u'\n'));
+        box.setDetailedText(lines.mid(ShownLines).join(u'\n'));
+    }
     box.setDefaultButton(QMessageBox::Ok);
     return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
 }

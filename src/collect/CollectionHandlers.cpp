@@ -2,6 +2,8 @@
 
 #include "app/Form1.h"
 #include "app/PlatformServices.h"
+#include "base/DialogPaths.h"
+#include "collect/CollectionMessages.h"
 #include "collect/DropIntake.h"
 #include "collect/ExtensionFilter.h"
 #include "collect/FileListModel.h"
@@ -13,7 +15,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -32,13 +33,22 @@ void CollectionHandlers::selectFiles()
     clearTable();
     m_form.files->clear();
 
-    QStringList paths = m_form.platform->chooseFiles(m_form.Combo1->currentText());
+    QStringList paths;
+    qsizetype unrecognised = 0;
+    for (const QString& chosen : m_form.platform->chooseFiles(m_form.Combo1->currentText())) {
+        if (const auto exact = exactPathOf(chosen))
+            paths << *exact;
+        else
+            ++unrecognised;
+    }
     keepShortExtensions(paths);
     m_form.files->setPaths(std::move(paths));
     showCount();
     m_form.List1->fitHorizontalExtent(m_form.files->paths());
     m_form.Text3->setFocus();
     rebuildTable();
+    if (unrecognised > 0)
+        m_form.tell(CollectionMessages::unrecognisedNames(unrecognised));
 }
 
 void CollectionHandlers::selectFolder()
@@ -47,8 +57,15 @@ void CollectionHandlers::selectFolder()
     m_form.files->clear();
     clearTable();
 
-    const QString folder = m_form.platform->chooseFolder(QString());
-    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
+    const QString chosen = m_form.platform->chooseFolder(QString());
+    const std::optional<QString> folder = exactPathOf(chosen);
+    if (!chosen.isEmpty() && !folder) {
+        m_form.tell(CollectionMessages::unrecognisedFolder());
+        m_form.Text3->setFocus();
+        offerBatchDerivation();
+        return;
+    }
+    if (chosen.isEmpty() || !isFolderOnDisk(*folder)) {
         m_form.tell(QStringLiteral("请选择目录"));
         m_form.Text3->setFocus();
         // Nothing is left to derive from in the emptied table.
@@ -58,13 +75,14 @@ void CollectionHandlers::selectFolder()
 
     QStringList paths;
     m_form.platform->setWaitCursor(true);
-    scanFolder(folder, WildcardPattern(m_form.Combo1->currentText()), paths);
+    const QStringList unreadable = scanFolder(*folder, WildcardPattern(m_form.Combo1->currentText()), paths);
     m_form.platform->setWaitCursor(false);
     keepShortExtensions(paths);
     m_form.files->setPaths(std::move(paths));
     m_form.List1->fitHorizontalExtent(m_form.files->paths());
     showCount();
     rebuildTable();
+    tellUnreadable(unreadable);
 }
 
 void CollectionHandlers::takeDrop(const QStringList& dropped)
@@ -78,13 +96,22 @@ void CollectionHandlers::takeDrop(const QStringList& dropped)
     clearTable();
 
     m_form.platform->setWaitCursor(true);
-    QStringList paths = gatherDrop(dropped, WildcardPattern(m_form.Combo1->currentText()));
+    QStringList unreadable;
+    QStringList paths = gatherDrop(dropped, WildcardPattern(m_form.Combo1->currentText()), &unreadable);
     m_form.platform->setWaitCursor(false);
     keepDropExtensions(paths);
     m_form.files->setPaths(std::move(paths));
     showCount();
     m_form.List1->fitHorizontalExtent(m_form.files->paths());
     rebuildTable();
+    tellUnreadable(unreadable);
+}
+
+// Files left out must not go unnoticed: the user is told which folders the scan could not read.
+void CollectionHandlers::tellUnreadable(const QStringList& folders)
+{
+    if (!folders.isEmpty())
+        m_form.tell(CollectionMessages::unreadableFolders(folders));
 }
 
 // The single-file derivation starts over with every collection.

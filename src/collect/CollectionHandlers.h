@@ -26,6 +26,7 @@ private:
     void showCount();
     void rebuildTable();
     void offerBatchDerivation();
+    void tellUnreadable(const QStringList& folders);
 
     Form1& m_form;
     TableBuildHandler& m_tableBuild;

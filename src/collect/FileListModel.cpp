@@ -1,6 +1,6 @@
 #include "collect/FileListModel.h"
 
-#include <QDir>
+#include "base/NativeName.h"
 
 void FileListModel::setPaths(QStringList paths)
 {
@@ -24,6 +24,6 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= m_paths.size())
         return {};
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
-        return m_paths.at(index.row());
+        return NativeName::display(m_paths.at(index.row()));
     return {};
 }

@@ -1,9 +1,10 @@
 #include "collect/FileListView.h"
 
+#include "base/NativeName.h"
+#include "collect/DropIntake.h"
 #include "collect/FileListDelegate.h"
 #include "collect/WidestEntries.h"
 
-#include <QDir>
 #include <QDragEnterEvent>
 #include <QFontMetrics>
 #include <QMimeData>
@@ -19,8 +20,8 @@ QStringList localPaths(const QMimeData* data)
     if (!data || !data->hasUrls())
         return paths;
     for (const QUrl& url : data->urls())
-        if (url.isLocalFile() && !url.toLocalFile().isEmpty())
-            paths << QDir::toNativeSeparators(url.toLocalFile());
+        if (const QString path = localPathOf(url); !path.isEmpty())
+            paths << path;
     return paths;
 }
 
@@ -53,7 +54,7 @@ void FileListView::fitHorizontalExtent(const QStringList& entries)
     const QFontMetrics metrics(font());
     int widest = 0;
     for (qsizetype index : widestEntries(entries, Candidates))
-        widest = std::max(widest, metrics.horizontalAdvance(entries[index]));
+        widest = std::max(widest, metrics.horizontalAdvance(NativeName::display(entries[index])));
     setHorizontalExtent(widest + 10);
 }
 

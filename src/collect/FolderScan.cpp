@@ -1,19 +1,16 @@
 #include "collect/FolderScan.h"
 
+#include "base/NativeName.h"
+#include "base/TemporaryNames.h"
 #include "collect/WildcardPattern.h"
 
 #include <algorithm>
-#include <vector>
-
-#if defined(Q_OS_UNIX)
-#include <QFile>
+#include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
-#else
-#include <filesystem>
-#include <system_error>
-#endif
+#include <vector>
 
 namespace {
 
@@ -22,6 +19,7 @@ struct FolderEntries
 {
     std::vector<QString> files;
     std::vector<QString> folders;
+    bool readable = true;
 };
 
 char32_t asCapital(char16_t c)
@@ -55,8 +53,6 @@ void sortByName(std::vector<QString>& names)
     std::sort(names.begin(), names.end(), comesBefore);
 }
 
-#if defined(Q_OS_UNIX)
-
 bool isDotOrDotDot(const char* name)
 {
     return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
@@ -83,16 +79,26 @@ bool linksToFile(int folderFd, const char* name)
     return fstatat(folderFd, name, &info, 0) == 0 && S_ISREG(info.st_mode);
 }
 
-// One read of the folder. The type comes from the directory entry; only a file system that
-// leaves it out costs a stat, and a link costs one only when its name matches.
+// One read of the folder, by the exact bytes of its path. The type comes from the directory
+// entry; only a file system that leaves it out costs a stat, and a link costs one only when its
+// name matches.
 FolderEntries readFolder(const QString& folder, const WildcardPattern& pattern)
 {
     FolderEntries entries;
-    DIR* dir = opendir(QFile::encodeName(folder).constData());
-    if (!dir)
+    const std::optional<QByteArray> path = NativeName::toBytes(folder);
+    DIR* dir = path ? opendir(path->constData()) : nullptr;
+    if (!dir) {
+        entries.readable = false;
         return entries;
+    }
     const int folderFd = dirfd(dir);
-    while (const dirent* entry = readdir(dir)) {
+    for (;;) {
+        errno = 0;
+        const dirent* entry = readdir(dir);
+        if (!entry) {
+            entries.readable = errno == 0;
+            break;
+        }
         const char* rawName = entry->d_name;
         if (isDotOrDotDot(rawName))
             continue;
@@ -100,14 +106,15 @@ FolderEntries readFolder(const QString& folder, const WildcardPattern& pattern)
         if (type == DT_UNKNOWN)
             type = typeFromStat(folderFd, rawName);
         if (type == DT_DIR) {
-            entries.folders.push_back(QFile::decodeName(rawName));
+            entries.folders.push_back(NativeName::fromBytes(rawName));
             continue;
         }
         // Devices, pipes and sockets are not files to rename or copy.
         if (type != DT_REG && type != DT_LNK)
             continue;
-        QString name = QFile::decodeName(rawName);
-        if (!pattern.matches(name))
+        QString name = NativeName::fromBytes(rawName);
+        // A copy cut off before it was complete is nobody's file.
+        if (!pattern.matches(name) || (rawName[0] == '.' && TemporaryNames::isPartialCopy(name)))
             continue;
         // A link is listed when it leads to a file; a link to a folder is neither listed nor followed.
         if (type == DT_LNK && !linksToFile(folderFd, rawName))
@@ -118,37 +125,6 @@ FolderEntries readFolder(const QString& folder, const WildcardPattern& pattern)
     return entries;
 }
 
-#else
-
-FolderEntries readFolder(const QString& folder, const WildcardPattern& pattern)
-{
-    namespace fs = std::filesystem;
-    FolderEntries entries;
-    std::error_code error;
-    fs::directory_iterator it(fs::path(folder.toStdU16String()), error);
-    for (const fs::directory_iterator end; !error && it != end; it.increment(error)) {
-        std::error_code typeError;
-        // Links and junctions are not taken for folders: the scan never follows them.
-        const fs::file_status status = it->symlink_status(typeError);
-        if (typeError)
-            continue;
-        const QString name = QString::fromStdU16String(it->path().filename().u16string());
-        if (fs::is_directory(status)) {
-            entries.folders.push_back(name);
-            continue;
-        }
-        if (!pattern.matches(name))
-            continue;
-        const bool isFile =
-            fs::is_symlink(status) ? fs::is_regular_file(it->status(typeError)) : fs::is_regular_file(status);
-        if (isFile && !typeError)
-            entries.files.push_back(name);
-    }
-    return entries;
-}
-
-#endif
-
 } // namespace
 
 QString withTrailingSeparator(const QString& folder, QChar separator)
@@ -156,10 +132,11 @@ QString withTrailingSeparator(const QString& folder, QChar separator)
     return folder.endsWith(separator) ? folder : folder + separator;
 }
 
-void scanFolder(const QString& folder, const WildcardPattern& pattern, QStringList& found)
+QStringList scanFolder(const QString& folder, const WildcardPattern& pattern, QStringList& found)
 {
+    QStringList unreadable;
     if (folder.isEmpty())
-        return;
+        return unreadable;
     // Depth first without recursion: a folder's subfolders go onto the stack in reverse order,
     // so the first of them is scanned next, with everything below it, before the second.
     std::vector<QString> pending{withTrailingSeparator(folder)};
@@ -167,6 +144,8 @@ void scanFolder(const QString& folder, const WildcardPattern& pattern, QStringLi
         const QString current = std::move(pending.back());
         pending.pop_back();
         FolderEntries entries = readFolder(current, pattern);
+        if (!entries.readable)
+            unreadable.append(current);
         sortByName(entries.files);
         sortByName(entries.folders);
         for (const QString& name : entries.files)
@@ -174,4 +153,12 @@ void scanFolder(const QString& folder, const WildcardPattern& pattern, QStringLi
         for (auto it = entries.folders.rbegin(); it != entries.folders.rend(); ++it)
             pending.push_back(withTrailingSeparator(current + *it));
     }
+    return unreadable;
+}
+
+bool isFolderOnDisk(const QString& path)
+{
+    const std::optional<QByteArray> bytes = NativeName::toBytes(path);
+    struct stat st;
+    return bytes && !bytes->isEmpty() && ::stat(bytes->constData(), &st) == 0 && S_ISDIR(st.st_mode);
 }

@@ -12,6 +12,11 @@ QString withTrailingSeparator(const QString& folder, QChar separator = QDir::sep
 // Appends to found every file below folder whose name matches pattern: the folder's own files
 // first, then depth first those of each subfolder; files and subfolders each in name order
 // without regard to case, so numbering follows the names and every run gives the same order.
-// Folders are never listed, links to folders are not followed, and a folder that cannot be
-// read contributes nothing while the scan goes on.
-void scanFolder(const QString& folder, const WildcardPattern& pattern, QStringList& found);
+// Folders are never listed, links to folders are not followed, and a copy the program left
+// unfinished is skipped. Names keep their exact bytes. A folder that cannot be read (no
+// permission, or a path longer than the system takes) contributes nothing while the scan goes
+// on; those folders come back, so the user can be told which files are missing.
+QStringList scanFolder(const QString& folder, const WildcardPattern& pattern, QStringList& found);
+
+// Whether the path leads to a folder, by the exact bytes of its name.
+bool isFolderOnDisk(const QString& path);

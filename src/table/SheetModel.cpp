@@ -1,5 +1,6 @@
 #include "table/SheetModel.h"
 
+#include "base/NativeName.h"
 #include "table/SheetRoles.h"
 
 #include <limits>
@@ -43,7 +44,8 @@ QVariant SheetModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
-        return m_sheet.text(row, column);
+        // A name's bytes that are not text show as \xHH; the cell keeps the bytes themselves.
+        return NativeName::display(m_sheet.text(row, column));
     case Qt::TextAlignmentRole:
         if (m_sheet.isNumber(row, column))
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
@@ -71,8 +73,16 @@ bool SheetModel::setData(const QModelIndex& index, const QVariant& value, int ro
 {
     if (!index.isValid() || role != Qt::EditRole)
         return false;
+    const qsizetype row = index.row() + 1;
+    const int column = index.column() + 1;
+    const QString input = value.toString();
+    // An edit that leaves a name with raw bytes as it was shown keeps the bytes; anything typed
+    // is text.
+    const QString current = m_sheet.text(row, column);
+    if (NativeName::hasRawBytes(current) && input == NativeName::display(current))
+        return true;
     // Typed input stays exactly as typed, apart from the "'" text marker.
-    m_sheet.put(index.row() + 1, index.column() + 1, value.toString());
+    m_sheet.put(row, column, input);
     return true;
 }
 

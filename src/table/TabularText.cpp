@@ -1,5 +1,6 @@
 #include "table/TabularText.h"
 
+#include "base/NativeName.h"
 #include "table/Sheet.h"
 
 namespace TabularText {
@@ -24,7 +25,8 @@ QString fromSheet(const Sheet& sheet, const CellRange& range)
         for (int c = range.left; c <= range.right; ++c) {
             if (c > range.left)
                 text += u'\t';
-            text += quoted(sheet.text(r, c));
+            // Other programs get the names as the grid shows them.
+            text += quoted(NativeName::display(sheet.text(r, c)));
         }
         text += u'\n';
     }

@@ -13,6 +13,7 @@ class FileTree
 {
 public:
     FileTree();
+    ~FileTree();
 
     bool isValid() const { return m_dir.isValid(); }
     // The full path of an entry; the tree's own folder for an empty name.
@@ -20,12 +21,19 @@ public:
     // The full path of a folder, with its trailing separator as the table holds folders.
     QString folder(const QString& relative = {}) const;
     void write(const QString& relative, const QByteArray& content);
+    // The same with the relative path given as the file system's bytes, which need not be text;
+    // what cannot be read reads as "<missing>".
+    void writeBytes(const QByteArray& relative, const QByteArray& content);
+    QByteArray readBytes(const QByteArray& relative) const;
+    void makeFolderBytes(const QByteArray& relative);
     void makeFolder(const QString& relative);
     // Every file with its content and every folder (as "name/" with an empty content), by
     // relative path: what a test compares before and after a run.
     QMap<QString, QByteArray> snapshot() const;
 
 private:
+    QByteArray bytePath(const QByteArray& relative) const;
+
     QTemporaryDir m_dir;
 };
 

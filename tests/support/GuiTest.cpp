@@ -1,10 +1,13 @@
 #include "GuiTest.h"
 
+#include "collect/FileListView.h"
 #include "table/SheetModel.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -73,6 +76,24 @@ void GuiTest::type(const char* name, const QString& text)
             QTest::sendKeyEvent(QTest::Release, field, Qt::Key_unknown, QString(ch), Qt::NoModifier);
         }
     }
+}
+
+void GuiTest::drop(const QList<QUrl>& urls)
+{
+    QMimeData data;
+    data.setUrls(urls);
+    QWidget* viewport = form().List1->viewport();
+    const QPoint at = viewport->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &enter);
+    QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &dropped);
+}
+
+QString GuiTest::shownCell(qsizetype row, int column) const
+{
+    const SheetModel* model = m_window->form().table;
+    return model->data(model->index(int(row - 1), column - 1), Qt::DisplayRole).toString();
 }
 
 QString GuiTest::cell(qsizetype row, int column) const

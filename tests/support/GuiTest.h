@@ -9,6 +9,7 @@
 
 class QAbstractButton;
 class QLineEdit;
+class QUrl;
 
 // A fresh main window on the scripted platform, and small helpers that act on its controls
 // by their names the way a user would.
@@ -32,6 +33,10 @@ public:
     void click(QAbstractButton* button);
     // Replaces a field's text by typing it, keystroke by keystroke.
     void type(const char* name, const QString& text);
+    // Drops the URLs on the file list as a file manager does: the drag enters, then drops.
+    void drop(const QList<QUrl>& urls);
+    // What the grid shows in a cell.
+    QString shownCell(qsizetype row, int column) const;
     QString cell(qsizetype row, int column) const;
     qsizetype usedRows() const;
 

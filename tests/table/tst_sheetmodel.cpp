@@ -1,3 +1,4 @@
+#include "base/NativeName.h"
 #include "table/SheetModel.h"
 #include "table/SheetRoles.h"
 
@@ -15,6 +16,7 @@ private Q_SLOTS:
     void headersAreLettersAndNumbers_data();
     void headersAreLettersAndNumbers();
     void typedInputIsStoredAsTyped();
+    void nameBytesShowAsHexAndSurviveAnUnchangedEdit();
     void leavesRoomBeyondTheUsedRange();
     void batchReachesTheViewOnce();
     void clearIsOneReset();
@@ -66,6 +68,21 @@ void TestSheetModel::typedInputIsStoredAsTyped()
     QCOMPARE(m_model->sheet().text(3, Sheet::C), QStringLiteral("0012"));
     QVERIFY(!m_model->sheet().isNumber(2, Sheet::C));
     QCOMPARE(m_model->index(1, 2).data(Qt::EditRole).toString(), QStringLiteral("007"));
+}
+
+void TestSheetModel::nameBytesShowAsHexAndSurviveAnUnchangedEdit()
+{
+    const QString raw = NativeName::fromBytes("a\xE9");
+    m_model->sheet().setText(2, Sheet::B, raw);
+    m_model->sheet().setText(2, Sheet::C, raw);
+    const QModelIndex b2 = m_model->index(1, 1);
+    QCOMPARE(b2.data(Qt::DisplayRole).toString(), QStringLiteral("a\\xE9"));
+    // The editor opens on what the cell shows; closing it unchanged keeps the bytes.
+    QVERIFY(m_model->setData(b2, b2.data(Qt::EditRole), Qt::EditRole));
+    QCOMPARE(m_model->sheet().text(2, Sheet::B), raw);
+    // What is typed is text: a typed backslash is a backslash.
+    QVERIFY(m_model->setData(m_model->index(1, 2), QStringLiteral("a\\xE9-1"), Qt::EditRole));
+    QCOMPARE(m_model->sheet().text(2, Sheet::C), QStringLiteral("a\\xE9-1"));
 }
 
 void TestSheetModel::leavesRoomBeyondTheUsedRange()

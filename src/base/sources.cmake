@@ -1,0 +1,6 @@
+list(APPEND RENVORA_CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/DialogPaths.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MessageText.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/NativeName.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TemporaryNames.cpp
+)
