@@ -1,11 +1,11 @@
 #include "rename/ChainRenamer.h"
 
+#include "base/NativeName.h"
+#include "base/TemporaryNames.h"
 #include "rename/FileSystem.h"
 #include "rename/PathRules.h"
 #include "rename/RenameChains.h"
 #include "rename/RunObserver.h"
-
-#include <QRandomGenerator>
 
 #include <algorithm>
 
@@ -103,9 +103,8 @@ FileOutcome ChainRenamer::park(const RenameOperation& rename, QString& temporary
     // that is taken, and another is drawn.
     const QString folder = PathRules::folderOf(rename.source);
     FileOutcome outcome;
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        temporary = folder + QStringLiteral(".renvora-%1.tmp")
-                                 .arg(QRandomGenerator::global()->generate64(), 16, 16, QChar(u'0'));
+    for (int attempt = 0; attempt < TemporaryNames::Attempts; ++attempt) {
+        temporary = folder + TemporaryNames::parking();
         outcome = m_fileSystem.renameNoReplace(rename.source, temporary);
         if (outcome.failure != Failure::DestinationExists)
             break;
@@ -134,8 +133,11 @@ void ChainRenamer::putBack(const std::optional<Parked>& parked, const FileOutcom
         complete(parked->index);
         return;
     }
+    // Every way back is taken: the row says where the file is, and an undo brings it home.
     fail(parked->index,
-         FileOutcome::failed(Failure::Other, QStringLiteral("文件暂存为 %1").arg(parked->temporary)));
+         FileOutcome::failed(Failure::LeftUnderTemporary, NativeName::display(parked->temporary)));
+    m_result.stranded.push_back(
+        {first.row, first.kind, first.source, parked->temporary, m_fileSystem.stamp(parked->temporary)});
 }
 
 void ChainRenamer::giveUp(std::span<const qsizetype> members)
@@ -156,7 +158,9 @@ void ChainRenamer::step()
 void ChainRenamer::complete(qsizetype index)
 {
     const RenameOperation& rename = (*m_renames)[index];
-    m_result.completed.push_back({rename.row, rename.kind, rename.source, rename.destination, std::nullopt});
+    // The file's identity, so that an undo moves back this file and no other.
+    m_result.completed.push_back(
+        {rename.row, rename.kind, rename.source, rename.destination, m_fileSystem.stamp(rename.destination)});
 }
 
 void ChainRenamer::fail(qsizetype index, FileOutcome outcome)

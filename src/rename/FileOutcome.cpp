@@ -34,8 +34,22 @@ QString FileOutcome::reason() const
         return QStringLiteral("目录不为空，未删除");
     case Failure::Gone:
         return QStringLiteral("已不存在");
+    case Failure::Replaced:
+        return QStringLiteral("已不是改名时的文件，未移回");
+    case Failure::LeftUnderTemporary:
+        return QStringLiteral("文件暂存为 ") + systemMessage;
+    case Failure::NameTooLong:
+        return QStringLiteral("文件名太长");
+    case Failure::DiskFull:
+        return QStringLiteral("磁盘空间不足");
+    case Failure::ReadOnlyFileSystem:
+        return QStringLiteral("只读文件系统");
+    case Failure::NotAFolder:
+        return QStringLiteral("目标不是目录");
+    case Failure::NoSafeRename:
+        return QStringLiteral("文件系统不支持安全改名");
     case Failure::Other:
         break;
     }
-    return systemMessage.isEmpty() ? QStringLiteral("未知错误") : systemMessage;
+    return QStringLiteral("其他错误:") + systemMessage;
 }

@@ -20,7 +20,14 @@ struct FileOutcome
         Modified,             // changed since the run wrote it: an undo keeps it
         FolderNotEmpty,       // holds files now: an undo keeps it
         Gone,                 // removed since the run
-        Other,                // the system's own message says why
+        Replaced,             // another file holds the name now: an undo leaves it alone
+        LeftUnderTemporary,   // a cycle could not be put back: the message names where the file is
+        NameTooLong,
+        DiskFull,
+        ReadOnlyFileSystem,
+        NotAFolder,   // a file stands where a folder is needed
+        NoSafeRename, // the file system can neither rename without replacing nor make hard links
+        Other,        // the system's own message says why
     };
 
     Failure failure = Failure::None;

@@ -3,6 +3,8 @@
 #include "app/ControlEvents.h"
 #include "app/Form1.h"
 #include "app/PlatformServices.h"
+#include "base/DialogPaths.h"
+#include "base/NativeName.h"
 #include "collect/FileListModel.h"
 #include "rename/DerivationTable.h"
 #include "rename/PathRules.h"
@@ -52,8 +54,10 @@ void ModeHandlers::followBatchCountState()
 QString ModeHandlers::pickFolder(const QString& prompt)
 {
     const QString chosen = m_form.platform->chooseFolder(prompt);
-    if (!chosen.isEmpty())
-        m_form.targetFolder = QDir::toNativeSeparators(chosen);
+    if (const std::optional<QString> exact = exactPathOf(chosen); !exact)
+        m_form.tell(QStringLiteral("所选目录的名称含有无法识别的字节，仍使用原来的目录"));
+    else if (!exact->isEmpty())
+        m_form.targetFolder = QDir::toNativeSeparators(*exact);
     // A folder that already ends in its separator (a root, or the one kept from before) gets no second one.
     m_form.targetFolder = PathRules::withTrailingSeparator(m_form.targetFolder);
     return m_form.targetFolder;
@@ -73,8 +77,8 @@ void ModeHandlers::option1Click()
 void ModeHandlers::option2Click()
 {
     pickFolder(FolderPrompt);
-    m_form.tell(m_form.targetFolder);
-    m_form.Text1->setText(m_form.targetFolder);
+    m_form.tell(NativeName::display(m_form.targetFolder));
+    m_form.Text1->setText(NativeName::display(m_form.targetFolder));
 }
 
 void ModeHandlers::option3Click()
@@ -152,7 +156,7 @@ void ModeHandlers::ysqClick()
 void ModeHandlers::yss2Click()
 {
     pickFolder(FolderPrompt);
-    m_form.tell(m_form.targetFolder);
+    m_form.tell(NativeName::display(m_form.targetFolder));
     Sheet& sheet = m_form.table->sheet();
     Sheet::Batch batch(sheet);
     const qsizetype lastRow = sheet.usedRowCount();

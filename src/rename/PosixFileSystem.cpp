@@ -1,7 +1,7 @@
 #include "rename/PosixFileSystem.h"
 
-#include <QFile>
-#include <QRandomGenerator>
+#include "base/NativeName.h"
+#include "base/TemporaryNames.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -13,9 +13,19 @@
 
 namespace {
 
-QByteArray encoded(const QString& path)
+using Failure = FileOutcome::Failure;
+
+// Not an errno: the file system knows neither a no-replace rename nor hard links.
+constexpr int NoSafeRenameError = -1;
+
+std::optional<QByteArray> encoded(const QString& path)
 {
-    return QFile::encodeName(path);
+    return NativeName::toBytes(path);
+}
+
+FileOutcome unencodable()
+{
+    return FileOutcome::failed(Failure::IllegalName);
 }
 
 // What a name stands for; nothing when the name is not there. A symbolic link is itself.
@@ -43,7 +53,7 @@ bool sameFile(const QByteArray& a, const QByteArray& b)
     return first && second && first->st_dev == second->st_dev && first->st_ino == second->st_ino;
 }
 
-// 0 or an errno; never replaces the destination.
+// 0 or an errno (or NoSafeRenameError); never replaces the destination.
 int renameWithoutReplacing(const QByteArray& source, const QByteArray& destination)
 {
     if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, destination.constData(), RENAME_NOREPLACE) == 0)
@@ -52,8 +62,10 @@ int renameWithoutReplacing(const QByteArray& source, const QByteArray& destinati
         return errno;
     // The file system (or the kernel) does not know the flag: a hard link also refuses an
     // existing name.
-    if (::link(source.constData(), destination.constData()) != 0)
-        return errno;
+    if (::link(source.constData(), destination.constData()) != 0) {
+        const int error = errno;
+        return error == EPERM || error == EOPNOTSUPP || error == ENOSYS ? NoSafeRenameError : error;
+    }
     if (::unlink(source.constData()) != 0) {
         const int error = errno;
         // Back to the one name the file had, as long as that name still holds it.
@@ -105,61 +117,92 @@ int copyContents(int in, int out, off_t size)
     }
 }
 
+// Fills out with the original's bytes and times, then closes it; 0 or an errno.
+int writeCopy(int in, int out, const struct stat& original)
+{
+    int error = copyContents(in, out, original.st_size);
+    // A copy of a photo or a scan keeps the time it was last changed, as copies made by a
+    // file manager do; the copy is whole without it.
+    if (error == 0) {
+        const struct timespec times[2] = {original.st_atim, original.st_mtim};
+        ::futimens(out, times);
+    }
+    // Some file systems report a failed write only when the file is closed.
+    if (::close(out) != 0 && error == 0)
+        error = errno;
+    return error;
+}
+
 QByteArray folderOf(const QByteArray& path)
 {
     const qsizetype slash = path.lastIndexOf('/');
     return slash < 0 ? QByteArray() : path.left(slash + 1);
 }
 
-QString systemMessage(int error)
+QString shownPath(const QByteArray& path)
 {
-    return QString::fromLocal8Bit(std::strerror(error));
+    return NativeName::display(NativeName::fromBytes(path));
+}
+
+qint64 nanoseconds(const struct timespec& time)
+{
+    return qint64(time.tv_sec) * 1000000000 + time.tv_nsec;
 }
 
 } // namespace
 
 FileOutcome PosixFileSystem::outcomeFor(int error, const QByteArray& source)
 {
-    using Failure = FileOutcome::Failure;
     switch (error) {
     case EEXIST:
     case ENOTEMPTY:
         return FileOutcome::failed(Failure::DestinationExists);
     case ENOENT:
-    case ENOTDIR:
         return FileOutcome::failed(entryAt(source) ? Failure::FolderMissing : Failure::SourceMissing);
+    case ENOTDIR:
+        // With the source in place, the file in the way is on the destination's side.
+        return FileOutcome::failed(entryAt(source) ? Failure::NotAFolder : Failure::SourceMissing);
     case EACCES:
     case EPERM:
-    case EROFS:
         return FileOutcome::failed(Failure::AccessDenied);
+    case EROFS:
+        return FileOutcome::failed(Failure::ReadOnlyFileSystem);
+    case ENAMETOOLONG:
+        return FileOutcome::failed(Failure::NameTooLong);
+    case ENOSPC:
+    case EDQUOT:
+        return FileOutcome::failed(Failure::DiskFull);
     case EINVAL:
     case EILSEQ:
         return FileOutcome::failed(Failure::IllegalName);
+    case NoSafeRenameError:
+        return FileOutcome::failed(Failure::NoSafeRename);
     default:
-        return FileOutcome::failed(Failure::Other, systemMessage(error));
+        return FileOutcome::failed(Failure::Other, QString::fromLocal8Bit(std::strerror(error)));
     }
 }
 
 FileOutcome PosixFileSystem::renameNoReplace(const QString& source, const QString& destination)
 {
-    const QByteArray from = encoded(source);
-    const QByteArray to = encoded(destination);
-    const int error = renameWithoutReplacing(from, to);
+    const auto from = encoded(source);
+    const auto to = encoded(destination);
+    if (!from || !to)
+        return unencodable();
+    const int error = renameWithoutReplacing(*from, *to);
     if (error == 0)
         return FileOutcome::success();
     // Where names ignore case, a.JPG "exists" as a.jpg: it is the file itself.
-    if (error == EEXIST && sameFile(from, to))
-        return renameThroughTemporary(from, to);
-    return outcomeFor(error, from);
+    if (error == EEXIST && sameFile(*from, *to))
+        return renameThroughTemporary(*from, *to);
+    return outcomeFor(error, *from);
 }
 
 FileOutcome PosixFileSystem::renameThroughTemporary(const QByteArray& source, const QByteArray& destination)
 {
     QByteArray temporary;
     int error = EEXIST;
-    for (int attempt = 0; attempt < 16 && error == EEXIST; ++attempt) {
-        temporary = folderOf(destination) + ".renvora-" +
-                    QByteArray::number(QRandomGenerator::global()->generate64(), 16) + ".tmp";
+    for (int attempt = 0; attempt < TemporaryNames::Attempts && error == EEXIST; ++attempt) {
+        temporary = folderOf(destination) + TemporaryNames::parking().toLatin1();
         error = renameWithoutReplacing(source, temporary);
     }
     if (error != 0)
@@ -169,108 +212,149 @@ FileOutcome PosixFileSystem::renameThroughTemporary(const QByteArray& source, co
         return FileOutcome::success();
     // A second name of the same file (a hard link) holds the destination: put the file back.
     if (renameWithoutReplacing(temporary, source) != 0)
-        return FileOutcome::failed(FileOutcome::Failure::Other,
-                                   QStringLiteral("文件暂存为 %1").arg(QFile::decodeName(temporary)));
+        return FileOutcome::failed(Failure::LeftUnderTemporary, shownPath(temporary));
     return outcomeFor(error, source);
 }
 
 FileOutcome PosixFileSystem::copyExclusive(const QString& source, const QString& destination)
 {
-    const QByteArray from = encoded(source);
-    const QByteArray to = encoded(destination);
+    const auto from = encoded(source);
+    const auto to = encoded(destination);
+    if (!from || !to)
+        return unencodable();
     // Non-blocking, so that a pipe in the source's place is refused, not waited on.
-    const int in = ::open(from.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    const int in = ::open(from->constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (in < 0)
-        return outcomeFor(errno, from);
-    struct stat st;
-    const int statError = ::fstat(in, &st) != 0 ? errno : S_ISREG(st.st_mode) ? 0 : EINVAL;
-    if (statError != 0) {
+        return outcomeFor(errno, *from);
+    struct stat original;
+    if (::fstat(in, &original) != 0 || !S_ISREG(original.st_mode)) {
         ::close(in);
-        return FileOutcome::failed(FileOutcome::Failure::Other, systemMessage(statError));
+        return FileOutcome::failed(Failure::Other, QStringLiteral("源文件不是普通文件"));
     }
-    // O_EXCL: an existing file, folder or link of that name is never replaced.
-    const int out = ::open(to.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, st.st_mode & 0777);
-    if (out < 0) {
-        const int error = errno;
+    // The name must be free before a byte is copied; the copy's own rename makes sure again.
+    if (entryAt(*to)) {
         ::close(in);
-        return outcomeFor(error, from);
+        return FileOutcome::failed(Failure::DestinationExists);
     }
-    int error = copyContents(in, out, st.st_size);
+    bool direct = false;
+    if (!m_devicesWithoutSafeRename.empty()) {
+        const auto folder = targetOf(folderOf(*to));
+        direct = folder && m_devicesWithoutSafeRename.contains(folder->st_dev);
+    }
+    FileOutcome outcome = FileOutcome::failed(Failure::NoSafeRename);
+    if (!direct)
+        outcome = copyThroughTemporary(in, original, *from, *to);
+    if (outcome.failure == Failure::NoSafeRename && ::lseek(in, 0, SEEK_SET) == 0) {
+        // No way to give a finished copy its name without risking another file: the copy is
+        // written under its name at once, created exclusively as ever.
+        const int out =
+            ::open(to->constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, original.st_mode & 0777);
+        const int error = out < 0 ? errno : writeCopy(in, out, original);
+        // A file this copy created and could not fill is no copy.
+        if (out >= 0 && error != 0)
+            ::unlink(to->constData());
+        outcome = error == 0 ? FileOutcome::success() : outcomeFor(error, *from);
+    }
     ::close(in);
-    // A copy of a photo or a scan keeps the time the original was last changed, as copies
-    // made by a file manager do; the copy is whole without it.
-    if (error == 0) {
-        const struct timespec times[2] = {st.st_atim, st.st_mtim};
-        ::futimens(out, times);
+    return outcome;
+}
+
+FileOutcome PosixFileSystem::copyThroughTemporary(int in, const struct stat& original,
+                                                  const QByteArray& source, const QByteArray& destination)
+{
+    const QByteArray folder = folderOf(destination);
+    QByteArray temporary;
+    int out = -1;
+    for (int attempt = 0; attempt < TemporaryNames::Attempts; ++attempt) {
+        temporary = folder + TemporaryNames::partialCopy().toLatin1();
+        out = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, original.st_mode & 0777);
+        if (out >= 0 || errno != EEXIST)
+            break;
     }
-    // Some file systems report a failed write only when the file is closed.
-    if (::close(out) != 0 && error == 0)
-        error = errno;
+    if (out < 0)
+        return outcomeFor(errno, source);
+    struct stat written;
+    const dev_t device = ::fstat(out, &written) == 0 ? written.st_dev : dev_t(0);
+    int error = writeCopy(in, out, original);
+    if (error == 0)
+        error = renameWithoutReplacing(temporary, destination);
     if (error == 0)
         return FileOutcome::success();
-    // The file was created by this copy just now: a partial copy is no copy.
-    ::unlink(to.constData());
-    return outcomeFor(error, from);
+    ::unlink(temporary.constData());
+    if (error == NoSafeRenameError)
+        m_devicesWithoutSafeRename.insert(device);
+    return outcomeFor(error, source);
 }
 
 FileOutcome PosixFileSystem::createFolder(const QString& path)
 {
-    const QByteArray folder = encoded(path);
-    if (::mkdir(folder.constData(), 0777) == 0)
+    const auto folder = encoded(path);
+    if (!folder)
+        return unencodable();
+    if (::mkdir(folder->constData(), 0777) == 0)
         return FileOutcome::success();
     const int error = errno;
     // A missing parent is a missing folder, not a missing source.
-    if (error == ENOENT || error == ENOTDIR)
-        return FileOutcome::failed(FileOutcome::Failure::FolderMissing);
-    return outcomeFor(error, folder);
+    if (error == ENOENT)
+        return FileOutcome::failed(Failure::FolderMissing);
+    if (error == ENOTDIR)
+        return FileOutcome::failed(Failure::NotAFolder);
+    return outcomeFor(error, *folder);
 }
 
 bool PosixFileSystem::exists(const QString& path)
 {
-    return targetOf(encoded(path)).has_value();
+    const auto bytes = encoded(path);
+    return bytes && targetOf(*bytes).has_value();
 }
 
 bool PosixFileSystem::isFolder(const QString& path)
 {
-    const auto st = targetOf(encoded(path));
+    const auto bytes = encoded(path);
+    const auto st = bytes ? targetOf(*bytes) : std::nullopt;
     return st && S_ISDIR(st->st_mode);
 }
 
 std::optional<FileStamp> PosixFileSystem::stamp(const QString& path)
 {
-    const auto st = entryAt(encoded(path));
+    const auto bytes = encoded(path);
+    const auto st = bytes ? entryAt(*bytes) : std::nullopt;
     if (!st)
         return std::nullopt;
-    return FileStamp{qint64(st->st_size), qint64(st->st_mtim.tv_sec) * 1000000000 + st->st_mtim.tv_nsec,
+    return FileStamp{qint64(st->st_size), nanoseconds(st->st_mtim), nanoseconds(st->st_ctim),
                      quint64(st->st_dev), quint64(st->st_ino)};
 }
 
 FileOutcome PosixFileSystem::removeFile(const QString& path)
 {
-    const QByteArray file = encoded(path);
-    if (::unlink(file.constData()) == 0)
+    const auto file = encoded(path);
+    if (!file)
+        return unencodable();
+    if (::unlink(file->constData()) == 0)
         return FileOutcome::success();
     const int error = errno;
     if (error == ENOENT || error == ENOTDIR)
-        return FileOutcome::failed(FileOutcome::Failure::Gone);
-    return outcomeFor(error, file);
+        return FileOutcome::failed(Failure::Gone);
+    return outcomeFor(error, *file);
 }
 
 FileOutcome PosixFileSystem::removeEmptyFolder(const QString& path)
 {
-    const QByteArray folder = encoded(path);
-    if (::rmdir(folder.constData()) == 0)
+    const auto folder = encoded(path);
+    if (!folder)
+        return unencodable();
+    if (::rmdir(folder->constData()) == 0)
         return FileOutcome::success();
     const int error = errno;
     switch (error) {
     case ENOTEMPTY:
     case EEXIST:
-        return FileOutcome::failed(FileOutcome::Failure::FolderNotEmpty);
+        return FileOutcome::failed(Failure::FolderNotEmpty);
     case ENOENT:
     case ENOTDIR:
         // Nothing of that name, or something that is no folder: the folder the run made is gone.
-        return FileOutcome::failed(FileOutcome::Failure::Gone);
+        return FileOutcome::failed(Failure::Gone);
     default:
-        return outcomeFor(error, folder);
+        return outcomeFor(error, *folder);
     }
 }

@@ -3,10 +3,13 @@
 #include "rename/FileSystem.h"
 
 #include <QByteArray>
+#include <set>
+#include <sys/types.h>
 
-// The file system of a POSIX system. Renames use renameat2 with RENAME_NOREPLACE (a plain
-// rename would silently replace the destination) and fall back to link and unlink where the
-// file system does not know the flag; copies create their destination exclusively.
+// The file system of a POSIX system, reached with every name's exact bytes. Renames use renameat2
+// with RENAME_NOREPLACE (a plain rename would silently replace the destination) and fall back to
+// link and unlink where the file system does not know the flag. A copy is written under a
+// temporary name beside its destination and takes its name only when complete.
 class PosixFileSystem final : public FileSystem
 {
 public:
@@ -25,4 +28,10 @@ public:
 
 private:
     static FileOutcome renameThroughTemporary(const QByteArray& source, const QByteArray& destination);
+    FileOutcome copyThroughTemporary(int in, const struct stat& original, const QByteArray& source,
+                                     const QByteArray& destination);
+
+    // File systems found unable to rename without replacing: copies there are written under
+    // their final names at once.
+    std::set<dev_t> m_devicesWithoutSafeRename;
 };

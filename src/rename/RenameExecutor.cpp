@@ -39,7 +39,7 @@ PhaseResult RenameExecutor::createFolders(const std::vector<RenameOperation>& st
                 result.completed.push_back(completion(step, std::nullopt));
         } else if (!m_fileSystem.isFolder(step.destination)) {
             // A file of that name is no folder to copy into.
-            outcome = FileOutcome::failed(FileOutcome::Failure::FolderMissing);
+            outcome = FileOutcome::failed(FileOutcome::Failure::NotAFolder);
         }
         m_folders.insert(step.destination, outcome);
         if (!outcome.ok())

@@ -1,5 +1,6 @@
 #include "rename/RenamePlan.h"
 
+#include "base/NativeName.h"
 #include "rename/PathRules.h"
 #include "rename/PlanConflicts.h"
 #include "table/Sheet.h"
@@ -45,23 +46,26 @@ void refuse(RenameOperation& operation, Failure why)
     operation.refusal = why;
 }
 
-RenameOperation planned(const TableRow& row, Kind kind, QString destination)
+// Paths that reach the disk as the same bytes are the same path, whatever text they are written in.
+RenameOperation planned(const TableRow& row, Kind kind, const QString& destination)
 {
     RenameOperation operation;
     operation.row = row.row;
     operation.kind = kind;
-    operation.source = row.source();
-    operation.destination = std::move(destination);
+    operation.source = NativeName::canonical(row.source());
+    operation.destination = NativeName::canonical(destination);
     return operation;
 }
 
-// The folders must be full paths and the new name must stay one name in its folder.
+// The folders must be full paths and the new name must stay one name in its folder, and
+// every path must stand for bytes the file system can be given.
 void refuseUnlessSound(RenameOperation& operation, const QString& folder, const QString& destinationFolder,
                        QStringView fileName)
 {
     if (!PathRules::isFullPath(folder) || !PathRules::isFullPath(destinationFolder))
         refuse(operation, Failure::NotFullPath);
-    else if (!PathRules::isAcceptableFileName(fileName))
+    else if (!PathRules::isAcceptableFileName(fileName) || !NativeName::isEncodable(operation.source) ||
+             !NativeName::isEncodable(operation.destination))
         refuse(operation, Failure::IllegalName);
 }
 
@@ -70,8 +74,7 @@ RenameOperation fileOperation(const TableRow& row, Kind kind, const QString& des
                               const QString& name, const QString& extension)
 {
     RenameOperation operation = planned(row, kind, destinationFolder % name % extension);
-    const QStringView fileName = QStringView(operation.destination).sliced(destinationFolder.size());
-    refuseUnlessSound(operation, row.folder, destinationFolder, fileName);
+    refuseUnlessSound(operation, row.folder, destinationFolder, QString(name % extension));
     return operation;
 }
 
@@ -82,11 +85,9 @@ RenameOperation distribution(const TableRow& row)
     const bool written = PathRules::endsWithSeparator(folder);
     const QString separator = written ? QString() : QString(QDir::separator());
     RenameOperation operation = planned(row, Kind::Copy, folder % separator % row.oldName % row.newExtension);
-    const QStringView fileName =
-        QStringView(operation.destination).last(row.oldName.size() + row.newExtension.size());
     // The folder of column C is the pre-pass's business.
-    refuseUnlessSound(operation, row.folder, row.folder, fileName);
-    operation.folder = folder;
+    refuseUnlessSound(operation, row.folder, row.folder, QString(row.oldName % row.newExtension));
+    operation.folder = NativeName::canonical(folder);
     operation.warnFolderForm = written;
     return operation;
 }
@@ -96,10 +97,12 @@ RenameOperation folderStep(const TableRow& row)
     RenameOperation step;
     step.row = row.row;
     step.kind = Kind::CreateFolder;
-    step.source = row.source();
-    step.destination = row.newName;
+    step.source = NativeName::canonical(row.source());
+    step.destination = NativeName::canonical(row.newName);
     if (!PathRules::isFullPath(row.newName))
         refuse(step, Failure::NotFullPath);
+    else if (!NativeName::isEncodable(step.destination))
+        refuse(step, Failure::IllegalName);
     return step;
 }
 
@@ -120,7 +123,9 @@ std::optional<RenameOperation> batchOperation(const TableRow& row, RunSettings::
     case RunSettings::BatchMode::CopyToTarget:
         if (row.oldExtension.isEmpty())
             return std::nullopt;
-        return fileOperation(row, Kind::Copy, row.newFolder, row.newName, row.newExtension);
+        // A folder is a folder, written with its separator or without: the name goes inside it.
+        return fileOperation(row, Kind::Copy, PathRules::withTrailingSeparator(row.newFolder), row.newName,
+                             row.newExtension);
     case RunSettings::BatchMode::Distribute: {
         if (row.oldExtension.isEmpty())
             return std::nullopt;
@@ -161,7 +166,8 @@ RenamePlan RenamePlan::fromTable(const Sheet& sheet, const RunSettings& settings
         }
         if (plan.derivationRuns && !row.oldExtension.isEmpty()) {
             // Derived copies keep the original extension under the row's new name.
-            const QString& target = settings.deriveInPlace ? row.folder : row.newFolder;
+            const QString target =
+                PathRules::withTrailingSeparator(settings.deriveInPlace ? row.folder : row.newFolder);
             plan.derivation.push_back(fileOperation(row, Kind::Copy, target, row.newName, row.oldExtension));
         }
     }

@@ -2,6 +2,7 @@
 
 #include "app/Form1.h"
 #include "app/PlatformServices.h"
+#include "base/NativeName.h"
 #include "collect/FileListModel.h"
 #include "rename/PosixFileSystem.h"
 #include "rename/RenameExecutor.h"
@@ -109,7 +110,7 @@ void RunHandler::runDerivation(const RenamePlan& plan, const RunSettings& settin
     if (settings.deriveInPlace)
         writeDerivationFolders();
     else
-        m_form.Text1->setText(m_form.targetFolder);
+        m_form.Text1->setText(NativeName::display(m_form.targetFolder));
     const PhaseResult& derivation = m_lastRun.derivation = executor.carryOut(plan.derivation);
     markFailures(derivation.failures);
     m_form.tell(RunReport::derivationMessage(derivation.done(), derivation.failures));

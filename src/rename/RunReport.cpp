@@ -1,5 +1,7 @@
 #include "rename/RunReport.h"
 
+#include "base/MessageText.h"
+
 #include <QStringList>
 
 namespace RunReport {
@@ -55,10 +57,13 @@ QString failureSection(const std::vector<FailedOperation>& failures)
 
 QString failureLine(const FailedOperation& failure)
 {
+    // Long paths are cut in their middles so that the line stays readable in a message box.
+    const QString reason = MessageText::elideMiddle(failure.outcome.reason(), MessageText::LineLength / 3);
+    const qsizetype room = std::max<qsizetype>(20, MessageText::LineLength - reason.size() - 5);
     if (failure.destination.isEmpty())
-        return failure.source + QStringLiteral("：") + failure.outcome.reason();
-    return failure.source + QStringLiteral(" -> ") + failure.destination + QStringLiteral("：") +
-           failure.outcome.reason();
+        return MessageText::shownPath(failure.source, room) + QStringLiteral("：") + reason;
+    return MessageText::shownPath(failure.source, room / 2) + QStringLiteral(" -> ") +
+           MessageText::shownPath(failure.destination, room / 2) + QStringLiteral("：") + reason;
 }
 
 } // namespace RunReport

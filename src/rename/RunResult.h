@@ -15,7 +15,8 @@ struct CompletedOperation
     RenameOperation::Kind kind = RenameOperation::Kind::Rename;
     QString source;
     QString destination;
-    // A copy's stamp right after it was made: an undo removes only a copy that still has it.
+    // The destination's stamp right after the step: an undo removes only a copy that still
+    // has it, and moves back only the file that was renamed.
     std::optional<FileStamp> stamp;
 };
 
@@ -34,7 +35,10 @@ struct PhaseResult
 {
     std::vector<CompletedOperation> completed;
     std::vector<FailedOperation> failures; // at most one per row, in the order of the rows
-    qint64 unchanged = 0;                  // rows whose destination was their own source
+    // Files a failed cycle left under a temporary name (their rows are among the failures):
+    // nothing the run counts as done, but an undo brings them back.
+    std::vector<CompletedOperation> stranded;
+    qint64 unchanged = 0; // rows whose destination was their own source
     bool cancelled = false;
     qsizetype stoppedAtRow = 0; // the row the user's cancel came before
 
@@ -50,15 +54,9 @@ struct RunResult
 
     bool changedDisk() const
     {
-        return !prePass.completed.empty() || !batch.completed.empty() || !derivation.completed.empty();
-    }
-
-    // Every operation that changed the disk, in the order it happened.
-    std::vector<CompletedOperation> completed() const
-    {
-        std::vector<CompletedOperation> all = prePass.completed;
-        all.insert(all.end(), batch.completed.begin(), batch.completed.end());
-        all.insert(all.end(), derivation.completed.begin(), derivation.completed.end());
-        return all;
+        for (const PhaseResult* phase : {&prePass, &batch, &derivation})
+            if (!phase->completed.empty() || !phase->stranded.empty())
+                return true;
+        return false;
     }
 };

@@ -46,8 +46,10 @@ PhaseResult RunUndo::undo(const RunResult& run)
 {
     m_result = {};
     m_reached = 0;
-    m_progress.setMaximum(
-        qint64(run.derivation.completed.size() + run.batch.completed.size() + run.prePass.completed.size()));
+    qint64 steps = 0;
+    for (const PhaseResult* phase : {&run.derivation, &run.batch, &run.prePass})
+        steps += qint64(phase->completed.size() + phase->stranded.size());
+    m_progress.setMaximum(steps);
     undoPhase(run.derivation);
     undoPhase(run.batch);
     undoPhase(run.prePass);
@@ -68,12 +70,27 @@ void RunUndo::undoPhase(const PhaseResult& phase)
             removeFolder(*it);
             break;
         case RenameOperation::Kind::Rename:
-            renames.push_back(renameBackOf(*it));
+            if (isStillTheRenamedFile(*it))
+                renames.push_back(renameBackOf(*it));
             break;
         }
     }
+    for (const CompletedOperation& parked : phase.stranded) {
+        if (isStillTheRenamedFile(parked))
+            renames.push_back(renameBackOf(parked));
+    }
     if (!renames.empty())
         renameBack(std::move(renames));
+}
+
+bool RunUndo::isStillTheRenamedFile(const CompletedOperation& rename)
+{
+    const std::optional<FileStamp> now = rename.stamp ? m_fileSystem.stamp(rename.destination) : std::nullopt;
+    // A name nobody holds any more is for the rename back to report.
+    if (!now || now->isSameFile(*rename.stamp))
+        return true;
+    note(rename, FileOutcome::failed(Failure::Replaced));
+    return false;
 }
 
 void RunUndo::removeCopy(const CompletedOperation& copy)

@@ -9,8 +9,9 @@ class Progress;
 
 // Puts back what a run did, newest first: copies and derived files are removed while they
 // are still exactly what the run wrote, renamed files get their old names back (chains and
-// cycles run as the run runs them, never replacing a file), and folders the run created are
-// removed while they are empty. Whatever cannot be put back stays as it is and is reported.
+// cycles run as the run runs them, never replacing a file; a file a failed cycle left under a
+// temporary name too), and folders the run created are removed while they are empty. A name
+// that another file holds now is left alone. Whatever cannot be put back stays as it is and is reported.
 class RunUndo
 {
 public:
@@ -22,6 +23,7 @@ public:
 
 private:
     void undoPhase(const PhaseResult& phase);
+    bool isStillTheRenamedFile(const CompletedOperation& rename);
     void removeCopy(const CompletedOperation& copy);
     void removeFolder(const CompletedOperation& folder);
     void renameBack(std::vector<RenameOperation> renames);

@@ -92,11 +92,11 @@ std::optional<FileStamp> MemoryFileSystem::stamp(const QString& path)
 {
     const QString p = normalised(path);
     if (folders.contains(p))
-        return FileStamp{0, -1, 0, 0};
+        return FileStamp{.size = 0, .modifiedNs = -1};
     const auto file = files.constFind(p);
     if (file == files.cend())
         return std::nullopt;
-    return FileStamp{file->size(), qint64(qHash(*file)), 0, 0};
+    return FileStamp{.size = file->size(), .modifiedNs = qint64(qHash(*file))};
 }
 
 FileOutcome MemoryFileSystem::removeFile(const QString& path)

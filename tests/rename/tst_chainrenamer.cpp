@@ -4,6 +4,8 @@
 #include "rename/PosixFileSystem.h"
 #include "rename/RenameChains.h"
 #include "rename/RunObserver.h"
+#include "rename/RunUndo.h"
+#include "table/Progress.h"
 
 #include <QDir>
 #include <QFile>
@@ -219,17 +221,18 @@ private Q_SLOTS:
     }
 };
 
-// The same on real files: a rename refused in the middle of a cycle.
+// The same on real files: renames refused in the middle of a cycle.
 class FaultyFileSystem final : public FileSystem
 {
 public:
-    QString failingSource;
-    QString failingDestination;
+    // (source, destination) of renames refused once each; an empty source stands for any.
+    QList<QPair<QString, QString>> failing;
 
     FileOutcome renameNoReplace(const QString& source, const QString& destination) override
     {
-        if (source == failingSource && destination == failingDestination)
-            return FileOutcome::failed(Failure::AccessDenied);
+        for (const auto& pair : {qMakePair(source, destination), qMakePair(QString(), destination)})
+            if (failing.removeOne(pair))
+                return FileOutcome::failed(Failure::AccessDenied);
         return m_real.renameNoReplace(source, destination);
     }
     FileOutcome copyExclusive(const QString& s, const QString& d) override
@@ -251,33 +254,62 @@ class RealCycleTest : public QObject
 {
     Q_OBJECT
 
-private Q_SLOTS:
-    void failureInTheMiddleOfACycleOnRealFiles()
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_folder;
+
+    void checkEveryFileHasItsOwnName()
     {
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        for (const char* name : {"1.jpg", "2.jpg", "3.jpg"}) {
-            QFile file(dir.filePath(QString::fromLatin1(name)));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(name);
-        }
-        const QString folder = dir.path() + u'/';
-        FaultyFileSystem fileSystem;
-        fileSystem.failingSource = folder + u"2.jpg"_s;
-        fileSystem.failingDestination = folder + u"3.jpg"_s;
-
-        const PhaseResult result =
-            renameAll(fileSystem, folder, {u"1.jpg>2.jpg"_s, u"2.jpg>3.jpg"_s, u"3.jpg>1.jpg"_s});
-
-        QCOMPARE(reasons(result), (QStringList{u"2 "_s + Linked, u"3 没有权限"_s, u"4 "_s + Linked}));
-        QDir listing(dir.path());
+        QDir listing(m_dir->path());
         QCOMPARE(listing.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
                  (QStringList{u"1.jpg"_s, u"2.jpg"_s, u"3.jpg"_s}));
         for (const char* name : {"1.jpg", "2.jpg", "3.jpg"}) {
-            QFile file(dir.filePath(QString::fromLatin1(name)));
+            QFile file(m_dir->filePath(QString::fromLatin1(name)));
             QVERIFY(file.open(QIODevice::ReadOnly));
             QCOMPARE(file.readAll(), QByteArray(name));
         }
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        m_folder = m_dir->path() + u'/';
+        for (const char* name : {"1.jpg", "2.jpg", "3.jpg"}) {
+            QFile file(m_dir->filePath(QString::fromLatin1(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(name);
+        }
+    }
+
+    void failureInTheMiddleOfACycleOnRealFiles()
+    {
+        FaultyFileSystem fileSystem;
+        fileSystem.failing = {{m_folder + u"2.jpg"_s, m_folder + u"3.jpg"_s}};
+
+        const PhaseResult result =
+            renameAll(fileSystem, m_folder, {u"1.jpg>2.jpg"_s, u"2.jpg>3.jpg"_s, u"3.jpg>1.jpg"_s});
+
+        QCOMPARE(reasons(result), (QStringList{u"2 "_s + Linked, u"3 没有权限"_s, u"4 "_s + Linked}));
+        checkEveryFileHasItsOwnName();
+    }
+
+    void fileLeftUnderATemporaryNameComesBackWithTheUndo()
+    {
+        FaultyFileSystem fileSystem;
+        // 1.jpg cannot take 2.jpg's name, and 2.jpg's file cannot go back to it either.
+        fileSystem.failing = {{QString(), m_folder + u"2.jpg"_s},
+                              {m_folder + u"3.jpg"_s, m_folder + u"2.jpg"_s}};
+        RunResult run;
+        run.batch = renameAll(fileSystem, m_folder, {u"1.jpg>2.jpg"_s, u"2.jpg>3.jpg"_s, u"3.jpg>1.jpg"_s});
+        QCOMPARE(run.batch.stranded.size(), size_t(1));
+
+        NoProgress progress;
+        const PhaseResult undone = RunUndo(fileSystem, progress).undo(run);
+
+        QCOMPARE(undone.failures.size(), size_t(0));
+        checkEveryFileHasItsOwnName();
     }
 };
 

@@ -1,3 +1,5 @@
+#include "FileSizeLimit.h"
+#include "base/NativeName.h"
 #include "rename/PosixFileSystem.h"
 
 #include <QDateTime>
@@ -8,8 +10,7 @@
 #include <QTest>
 
 #include <cerrno>
-#include <csignal>
-#include <sys/resource.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -36,6 +37,27 @@ private:
     {
         QFile file(path(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    // A file whose name is given as the file system's bytes.
+    void writeBytes(const QByteArray& name, const QByteArray& content)
+    {
+        const QByteArray full = QFile::encodeName(m_dir->path()) + '/' + name;
+        const int fd = ::open(full.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+        QVERIFY(fd >= 0);
+        QCOMPARE(::write(fd, content.constData(), size_t(content.size())), ssize_t(content.size()));
+        ::close(fd);
+    }
+
+    QByteArray readBytes(const QByteArray& name) const
+    {
+        const int fd = ::open((QFile::encodeName(m_dir->path()) + '/' + name).constData(), O_RDONLY);
+        if (fd < 0)
+            return "<missing>";
+        char buffer[64];
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        ::close(fd);
+        return QByteArray(buffer, int(n));
     }
 
     QStringList entries() const
@@ -106,6 +128,8 @@ private Q_SLOTS:
         QTest::newRow("source gone") << u"gone.txt"_s << u"b.txt"_s << u"源文件不存在"_s;
         QTest::newRow("destination folder missing")
             << u"a.txt"_s << u"nowhere/b.txt"_s << u"目标目录不存在"_s;
+        QTest::newRow("a file where the destination's folder should be")
+            << u"a.txt"_s << u"a.txt/b.txt"_s << u"目标不是目录"_s;
     }
 
     void renameFailureNamesWhatIsMissing()
@@ -130,10 +154,34 @@ private Q_SLOTS:
             QVERIFY(original.setFileTime(taken, QFileDevice::FileModificationTime));
         }
         QVERIFY(m_fs.copyExclusive(path(u"a.txt"_s), path(u"b.txt"_s)).ok());
+        // Written under a temporary name first, then given its own: nothing else is left.
+        QCOMPARE(entries(), (QStringList{u"a.txt"_s, u"b.txt"_s}));
         QCOMPARE(read(u"a.txt"_s), QByteArray("content"));
         QCOMPARE(read(u"b.txt"_s), QByteArray("content"));
         // A copy of a photo keeps the time it was taken.
         QCOMPARE(QFileInfo(path(u"b.txt"_s)).lastModified(), taken);
+    }
+
+    void namesThatAreNotTextReachTheirOwnFile_data()
+    {
+        QTest::addColumn<bool>("copy");
+        QTest::newRow("rename") << false;
+        QTest::newRow("copy") << true;
+    }
+
+    void namesThatAreNotTextReachTheirOwnFile()
+    {
+        QFETCH(bool, copy);
+        // A lossy decoding takes both for one name: a\uFFFD.txt.
+        writeBytes("a\xE9.txt", "E9");
+        writeBytes("a\xEF\xBF\xBD.txt", "FFFD");
+        const QString source = m_dir->path() + u'/' + NativeName::fromBytes("a\xE9.txt");
+        const FileOutcome outcome = copy ? m_fs.copyExclusive(source, path(u"修好.txt"_s))
+                                         : m_fs.renameNoReplace(source, path(u"修好.txt"_s));
+        QVERIFY(outcome.ok());
+        QCOMPARE(read(u"修好.txt"_s), QByteArray("E9"));
+        QCOMPARE(readBytes("a\xE9.txt"), copy ? QByteArray("E9") : QByteArray("<missing>"));
+        QCOMPARE(readBytes("a\xEF\xBF\xBD.txt"), QByteArray("FFFD"));
     }
 
     void copyKeepsEveryByte_data()
@@ -190,15 +238,11 @@ private Q_SLOTS:
         write(u"big.bin"_s, QByteArray(64 * 1024, 'x'));
         // A file size limit makes the copy's writes fail part of the way through, as a full
         // disk would.
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit old{};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
-        rlimit small = old;
-        small.rlim_cur = 4096;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        const FileOutcome outcome = m_fs.copyExclusive(path(u"big.bin"_s), path(u"copy.bin"_s));
-        setrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, oldHandler);
+        FileOutcome outcome;
+        {
+            const FileSizeLimit limit(4096);
+            outcome = m_fs.copyExclusive(path(u"big.bin"_s), path(u"copy.bin"_s));
+        }
 
         QVERIFY(!outcome.ok());
         QCOMPARE(entries(), QStringList{u"big.bin"_s});
@@ -220,7 +264,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("reason");
         QTest::newRow("no access") << EACCES << u"没有权限"_s;
         QTest::newRow("not permitted") << EPERM << u"没有权限"_s;
-        QTest::newRow("read-only file system") << EROFS << u"没有权限"_s;
+        QTest::newRow("read-only file system") << EROFS << u"只读文件系统"_s;
+        QTest::newRow("full disk") << ENOSPC << u"磁盘空间不足"_s;
+        QTest::newRow("over the quota") << EDQUOT << u"磁盘空间不足"_s;
+        QTest::newRow("name too long") << ENAMETOOLONG << u"文件名太长"_s;
         QTest::newRow("name the file system cannot store") << EILSEQ << u"文件名含有非法字符"_s;
         QTest::newRow("existing name") << EEXIST << u"目标已存在"_s;
     }
@@ -234,9 +281,9 @@ private Q_SLOTS:
 
     void otherErrorsKeepTheSystemsWords()
     {
-        const FileOutcome outcome = PosixFileSystem::outcomeFor(ENOSPC, QFile::encodeName(path(u"a.txt"_s)));
+        const FileOutcome outcome = PosixFileSystem::outcomeFor(EIO, QFile::encodeName(path(u"a.txt"_s)));
         QCOMPARE(outcome.failure, FileOutcome::Failure::Other);
-        QCOMPARE(outcome.reason(), QString::fromLocal8Bit(std::strerror(ENOSPC)));
+        QCOMPARE(outcome.reason(), u"其他错误:"_s + QString::fromLocal8Bit(std::strerror(EIO)));
     }
 };
 

@@ -102,7 +102,7 @@ private Q_SLOTS:
         QTest::newRow("rename refused by the system")
             << int(Kind::Rename) << int(Failure::AccessDenied) << QStringLiteral("没有权限");
         QTest::newRow("copy failing with the system's words")
-            << int(Kind::Copy) << int(Failure::Other) << QStringLiteral("injected");
+            << int(Kind::Copy) << int(Failure::Other) << QStringLiteral("其他错误:injected");
     }
 
     void failureInTheMiddleLeavesEveryOtherRowDone()
@@ -232,7 +232,7 @@ private Q_SLOTS:
         QCOMPARE(m_fs.calls, (QStringList{u"mkdir /out/new"_s, u"mkdir /missing/sub"_s}));
         QCOMPARE(journal(result.completed), QStringList{u"2 /out/new"_s});
         QCOMPARE(rowsOf(result.failures),
-                 (QStringList{u"5 目标目录不存在"_s, u"6 目录不是完整路径"_s, u"7 目标目录不存在"_s}));
+                 (QStringList{u"5 目标目录不存在"_s, u"6 目录不是完整路径"_s, u"7 目标不是目录"_s}));
     }
 
     void copyIntoAFolderThePrePassCouldNotProvideIsNotTried()

@@ -114,6 +114,13 @@ private Q_SLOTS:
         QTest::newRow("copy goes into G under C and E")
             << copy << QStringList{u"a"_s, u"b"_s, u".txt"_s, u".md"_s, u"/d/"_s, u"/out/"_s}
             << u"copy /d/a.txt -> /out/b.md"_s;
+        QTest::newRow("copy into G written without its separator goes inside it")
+            << copy << QStringList{u"a"_s, u"b"_s, u".txt"_s, u".md"_s, u"/d/"_s, u"/out"_s}
+            << u"copy /d/a.txt -> /out/b.md"_s;
+        const QString loneSurrogate(QChar(0xD800));
+        QTest::newRow("name standing for no bytes is refused")
+            << copy << QStringList{u"a"_s, u"b"_s + loneSurrogate, u".txt"_s, u".md"_s, u"/d/"_s, u"/out/"_s}
+            << u"copy /d/a.txt -> /out/b"_s + loneSurrogate + u".md refused: 文件名含有非法字符"_s;
         QTest::newRow("copy without a target folder is refused")
             << copy << QStringList{u"a"_s, u"b"_s, u".txt"_s, u".txt"_s, u"/d/"_s, u""_s}
             << u"copy /d/a.txt -> b.txt refused: 目录不是完整路径"_s;
@@ -144,6 +151,9 @@ private Q_SLOTS:
             << u"copy /d/a.txt -> /d/a-1.txt"_s;
         QTest::newRow("derivation into another folder takes G")
             << derivation(false) << QStringList{u"a"_s, u"a-1"_s, u".txt"_s, u".md"_s, u"/d/"_s, u"/out/"_s}
+            << u"copy /d/a.txt -> /out/a-1.txt"_s;
+        QTest::newRow("derivation into G written without its separator goes inside it")
+            << derivation(false) << QStringList{u"a"_s, u"a-1"_s, u".txt"_s, u".md"_s, u"/d/"_s, u"/out"_s}
             << u"copy /d/a.txt -> /out/a-1.txt"_s;
         QTest::newRow("derivation into a relative folder is refused")
             << derivation(false) << QStringList{u"a"_s, u"a-1"_s, u".txt"_s, u".txt"_s, u"/d/"_s, u"out/"_s}
