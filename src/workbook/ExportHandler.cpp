@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QPushButton>
+#include <QStringList>
 
 namespace {
 QString fixedOutputFolder;
@@ -30,9 +31,17 @@ void ExportHandler::run()
         return;
     }
     // Without an application for workbooks the user still gets the file, by its path.
+    QStringList notes;
     if (!platform.openInDefaultApplication(exported.path))
-        platform.showMessage(QStringLiteral("已导出到：") + QDir::toNativeSeparators(exported.path),
-                             Form1::title(), PlatformServices::Buttons::Ok,
+        notes << QStringLiteral("已导出到：") + QDir::toNativeSeparators(exported.path);
+    // A workbook holds text only: names it cannot carry exactly are said to be so, never
+    // written as another file's name.
+    if (exported.rawByteCells > 0)
+        notes << QStringLiteral("有%1个单元格的文件名含有不是文字的字节，工作簿中写作\\xHH形式，"
+                                "不能用来找到原文件")
+                     .arg(exported.rawByteCells);
+    if (!notes.isEmpty())
+        platform.showMessage(notes.join(u'\n'), Form1::title(), PlatformServices::Buttons::Ok,
                              PlatformServices::Icon::Information);
 }
 

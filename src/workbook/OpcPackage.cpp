@@ -73,6 +73,35 @@ std::optional<QByteArray> OpcPackage::part(const QString& name) const
     return bytes;
 }
 
+std::optional<QList<OpcPackage::PartEdges>> OpcPackage::partEdges(qsizetype headSize,
+                                                                  qsizetype tailSize) const
+{
+    if (!m_zip)
+        return std::nullopt;
+    QList<PartEdges> parts;
+    for (int at = unzGoToFirstFile(m_zip); at == UNZ_OK; at = unzGoToNextFile(m_zip)) {
+        char name[1024];
+        unz_file_info64 info;
+        if (unzGetCurrentFileInfo64(m_zip, &info, name, sizeof name, nullptr, 0, nullptr, 0) != UNZ_OK ||
+            unzOpenCurrentFile(m_zip) != UNZ_OK)
+            return std::nullopt;
+        PartEdges part{QString::fromUtf8(name), {}, {}};
+        char buffer[64 * 1024];
+        int read = 0;
+        while ((read = unzReadCurrentFile(m_zip, buffer, sizeof buffer)) > 0) {
+            if (part.head.size() < headSize)
+                part.head.append(buffer, std::min<qsizetype>(read, headSize - part.head.size()));
+            part.tail.append(buffer, read);
+            if (part.tail.size() > tailSize)
+                part.tail.remove(0, part.tail.size() - tailSize);
+        }
+        if (read < 0 || unzCloseCurrentFile(m_zip) != UNZ_OK)
+            return std::nullopt;
+        parts.append(std::move(part));
+    }
+    return parts;
+}
+
 std::optional<QList<OpcPackage::Relationship>> OpcPackage::relationships(const QString& sourcePart) const
 {
     const auto bytes = part(relationshipsPartOf(sourcePart));

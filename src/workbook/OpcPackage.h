@@ -25,6 +25,16 @@ public:
     bool open(const QString& path);
     // The part's bytes; nothing when the package has no such part or it cannot be read.
     std::optional<QByteArray> part(const QString& name) const;
+    // The first and the last bytes of a part.
+    struct PartEdges
+    {
+        QString name;
+        QByteArray head;
+        QByteArray tail;
+    };
+    // The edges of every part, each read through once and never held whole: enough to tell a
+    // part cut short. nothing when a part cannot be read.
+    std::optional<QList<PartEdges>> partEdges(qsizetype headSize, qsizetype tailSize) const;
     // The relationships of a part, or of the package itself for an empty name. External
     // targets (links to elsewhere) are left out. nullopt when they cannot be read.
     std::optional<QList<Relationship>> relationships(const QString& sourcePart) const;

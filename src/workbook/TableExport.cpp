@@ -32,7 +32,7 @@ TableExport exportTable(const Sheet& sheet, const QString& folder)
             continue;
         WorkbookWriter writer(sheet);
         if (writer.write(path))
-            return {path, {}};
+            return {path, {}, writer.rawByteCells()};
         return {{}, writer.errorString()};
     }
     return {{}, QStringLiteral("文件夹 %1 中同一时刻导出的文件太多").arg(QDir::toNativeSeparators(folder))};

@@ -8,8 +8,9 @@ class Sheet;
 // Where an exported table went, or why it could not be written.
 struct TableExport
 {
-    QString path;  // the workbook written
-    QString error; // why none was written, in Chinese; empty on success
+    QString path;               // the workbook written
+    QString error;              // why none was written, in Chinese; empty on success
+    qsizetype rawByteCells = 0; // names written as \xHH, since a workbook holds only text
 
     bool succeeded() const { return error.isEmpty(); }
 };

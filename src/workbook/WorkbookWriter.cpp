@@ -1,9 +1,12 @@
 #include "workbook/WorkbookWriter.h"
 
+#include "base/NativeName.h"
 #include "rules/Clock.h"
 #include "table/GridDesign.h"
 #include "table/Sheet.h"
 #include "table/SheetModel.h"
+#include "workbook/OpcPackage.h"
+#include "workbook/ScratchFolder.h"
 #include "workbook/WorkbookLimits.h"
 
 #include <QDir>
@@ -14,6 +17,7 @@
 #include <xlsxwriter.h>
 
 #include <cmath>
+#include <cstdio>
 #include <map>
 #include <vector>
 
@@ -35,15 +39,36 @@ QString nativePath(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
-// A spreadsheet reads "_x0041_" in a cell's text as the character it encodes: a literal one
-// gets its underscore escaped so that the text comes back as it was.
+// Characters an XML document cannot hold: most controls, lone surrogates, U+FFFE and U+FFFF.
+bool isForbiddenInXml(QStringView text, qsizetype i)
+{
+    const char16_t c = text[i].unicode();
+    if (c < 0x20)
+        return c != u'\t' && c != u'\n' && c != u'\r';
+    if (c == 0xFFFE || c == 0xFFFF)
+        return true;
+    if (QChar::isHighSurrogate(c))
+        return i + 1 >= text.size() || !text[i + 1].isLowSurrogate();
+    if (QChar::isLowSurrogate(c))
+        return i == 0 || !text[i - 1].isHighSurrogate();
+    return false;
+}
+
+// A spreadsheet reads "_x0041_" in a cell's text as the character it encodes: characters XML
+// cannot hold are written that way, and a literal "_x0041_" gets its underscore escaped, so that
+// the text comes back as it was.
 QByteArray workbookText(const QString& text)
 {
-    if (!text.contains(QStringLiteral("_x")))
-        return text.toUtf8();
     static const QRegularExpression encodedCharacter(QStringLiteral("_(?=x[0-9A-Fa-f]{4}_)"));
     QString escaped = text;
-    escaped.replace(encodedCharacter, QStringLiteral("_x005F_"));
+    if (escaped.contains(QStringLiteral("_x")))
+        escaped.replace(encodedCharacter, QStringLiteral("_x005F_"));
+    for (qsizetype i = escaped.size() - 1; i >= 0; --i) {
+        if (isForbiddenInXml(escaped, i))
+            escaped.replace(i, 1,
+                            QStringLiteral("_x%1_").arg(QString::number(escaped[i].unicode(), 16).toUpper(),
+                                                        4, QChar(u'0')));
+    }
     return escaped.toUtf8();
 }
 
@@ -56,8 +81,7 @@ int pixelsForPoints(double points)
 class SheetWriting
 {
 public:
-    SheetWriting(lxw_workbook* workbook, lxw_worksheet* worksheet,
-                 const Sheet& sheet)
+    SheetWriting(lxw_workbook* workbook, lxw_worksheet* worksheet, const Sheet& sheet)
         : m_workbook(workbook), m_worksheet(worksheet), m_sheet(sheet)
     {
         const int columns = std::max(sheet.usedColumnCount(), int(Sheet::H));
@@ -67,6 +91,10 @@ public:
             m_columnLooks[c].text = sheet.hasColumnTextFormat(c);
         }
     }
+
+    // Cells whose names hold bytes that are not text: the workbook, which holds only text, gets
+    // them as \xHH.
+    qsizetype rawByteCells() const { return m_rawByteCells; }
 
     lxw_error write()
     {
@@ -88,7 +116,7 @@ private:
             // libxlsxwriter takes 0 for "no colour" and has a value of its own for black.
             if (look.color >= 0)
                 ::format_set_font_color(format, look.color == 0 ? lxw_color_t(LXW_COLOR_BLACK)
-                                                                    : lxw_color_t(look.color));
+                                                                : lxw_color_t(look.color));
             if (look.fontSize != Sheet::DefaultFontSize)
                 ::format_set_font_size(format, look.fontSize);
             if (look.text)
@@ -107,11 +135,10 @@ private:
             const lxw_col_t column = lxw_col_t(c - 1);
             const std::optional<double> characters = m_sheet.columnWidth(c);
             const lxw_error error =
-                characters
-                    ? ::worksheet_set_column(m_worksheet, column, column, *characters, columnFormat)
-                    : ::worksheet_set_column_pixels(m_worksheet, column, column,
-                                                        pixelsForPoints(GridDesign::columnWidthPt(c)),
-                                                        columnFormat);
+                characters ? ::worksheet_set_column(m_worksheet, column, column, *characters, columnFormat)
+                           : ::worksheet_set_column_pixels(m_worksheet, column, column,
+                                                           pixelsForPoints(GridDesign::columnWidthPt(c)),
+                                                           columnFormat);
             if (error != LXW_NO_ERROR)
                 return error;
         }
@@ -147,8 +174,12 @@ private:
         if (std::holds_alternative<std::monostate>(value))
             return look.bold || look.color >= 0 ? ::worksheet_write_blank(m_worksheet, r, c, format(look))
                                                 : LXW_NO_ERROR;
-        return ::worksheet_write_string(
-            m_worksheet, r, c, workbookText(m_sheet.text(row, column)).constData(), format(look));
+        QString text = m_sheet.text(row, column);
+        if (NativeName::hasRawBytes(text)) {
+            text = NativeName::display(text);
+            ++m_rawByteCells;
+        }
+        return ::worksheet_write_string(m_worksheet, r, c, workbookText(text).constData(), format(look));
     }
 
     lxw_workbook* m_workbook;
@@ -156,6 +187,7 @@ private:
     const Sheet& m_sheet;
     std::vector<Look> m_columnLooks; // by column number, from 1
     std::map<Look, lxw_format*> m_formats;
+    qsizetype m_rawByteCells = 0;
 };
 
 QString describe(lxw_error error, const QString& path)
@@ -183,6 +215,34 @@ QString describe(lxw_error error, const QString& path)
     }
 }
 
+// libxlsxwriter writes its parts through temporary files without checking those writes: on a full
+// disk it would close a workbook cut short and call it done. The rows' file is checked before
+// the workbook is closed, and every part of the closed workbook after.
+bool rowsReachedTheirFile(lxw_worksheet* worksheet)
+{
+    FILE* rows = worksheet->optimize_tmpfile;
+    return !rows || (std::fflush(rows) == 0 && !std::ferror(rows));
+}
+
+// Every part of the workbook ends with the end of its root element: nothing was cut off.
+bool isWhole(const QString& path)
+{
+    OpcPackage package;
+    const auto parts = package.open(path) ? package.partEdges(512, 64) : std::nullopt;
+    if (!parts || parts->isEmpty())
+        return false;
+    static const QRegularExpression root(QStringLiteral("<([A-Za-z_][\\w.:-]*)"));
+    for (const OpcPackage::PartEdges& part : *parts) {
+        const QString head = QString::fromUtf8(part.head);
+        const QRegularExpressionMatch match =
+            root.match(head, head.startsWith(u"<?") ? head.indexOf(u"?>") : 0);
+        if (!match.hasMatch() ||
+            !part.tail.trimmed().endsWith(QByteArray("</") + match.captured(1).toUtf8() + '>'))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 WorkbookWriter::WorkbookWriter(const Sheet& sheet) : m_sheet(sheet) {}
@@ -190,12 +250,19 @@ WorkbookWriter::WorkbookWriter(const Sheet& sheet) : m_sheet(sheet) {}
 bool WorkbookWriter::write(const QString& path)
 {
     m_error.clear();
+    m_rawByteCells = 0;
     if (!fitsWorkbook() || !reserve(path))
         return false;
 
     const QByteArray fileName = QFile::encodeName(path);
-    // libxlsxwriter's own temporary files go beside the workbook, in a folder known writable.
-    QByteArray temporaryFolder = QFile::encodeName(QFileInfo(path).absolutePath());
+    // libxlsxwriter's own temporary files go beside the workbook, in a folder known writable,
+    // inside one of their own that is cleared whatever the library leaves behind.
+    const ScratchFolder scratch(QFileInfo(path).absolutePath());
+    if (!scratch.isValid()) {
+        QFile::remove(path);
+        return fail(describe(LXW_ERROR_CREATING_TMPFILE, path));
+    }
+    QByteArray temporaryFolder = scratch.path();
     lxw_workbook_options options{};
     // Rows go straight to a temporary file, so memory stays flat however long the table is.
     options.constant_memory = LXW_TRUE;
@@ -210,12 +277,19 @@ bool WorkbookWriter::write(const QString& path)
     ::workbook_set_properties(workbook, &properties);
 
     lxw_error error = LXW_ERROR_CREATING_TMPFILE;
-    if (lxw_worksheet* worksheet = ::workbook_add_worksheet(workbook, nullptr))
-        error = SheetWriting(workbook, worksheet, m_sheet).write();
+    if (lxw_worksheet* worksheet = ::workbook_add_worksheet(workbook, nullptr)) {
+        SheetWriting writing(workbook, worksheet, m_sheet);
+        error = writing.write();
+        m_rawByteCells = writing.rawByteCells();
+        if (error == LXW_NO_ERROR && !rowsReachedTheirFile(worksheet))
+            error = LXW_ERROR_CREATING_TMPFILE;
+    }
     // A bad path or a full disk shows only here, when the file itself is written.
     const lxw_error closed = ::workbook_close(workbook);
     if (error == LXW_NO_ERROR)
         error = closed;
+    if (error == LXW_NO_ERROR && !isWhole(path))
+        error = LXW_ERROR_READING_TMPFILE;
     if (error != LXW_NO_ERROR) {
         QFile::remove(path);
         return fail(describe(error, path));

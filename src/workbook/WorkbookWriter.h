@@ -17,6 +17,9 @@ public:
     // touched. On failure no file is left behind and errorString() says why, in Chinese.
     bool write(const QString& path);
     QString errorString() const { return m_error; }
+    // Cells that held names with bytes that are not text, written as \xHH: those names
+    // cannot be carried exactly by a workbook.
+    qsizetype rawByteCells() const { return m_rawByteCells; }
 
 private:
     bool fitsWorkbook();
@@ -25,4 +28,5 @@ private:
 
     const Sheet& m_sheet;
     QString m_error;
+    qsizetype m_rawByteCells = 0;
 };

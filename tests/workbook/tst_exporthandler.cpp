@@ -1,5 +1,6 @@
 #include "GuiTest.h"
 
+#include "base/NativeName.h"
 #include "collect/FileListModel.h"
 #include "rules/Clock.h"
 #include "table/SheetModel.h"
@@ -59,6 +60,7 @@ private Q_SLOTS:
     void emptyTableIsExportedAllTheSame();
     void withoutApplicationThePathIsShown();
     void failingWriteIsReportedAndChangesNothing();
+    void namesThatAreNotTextAreSaidToBeInexact();
 
 private:
     void buildTableWithHandEdit();
@@ -172,6 +174,24 @@ void TestExportHandler::failingWriteIsReportedAndChangesNothing()
     QCOMPARE(m_gui->platform.openedFiles, QStringList{});
     QCOMPARE(windowState(*m_gui), before);
     QVERIFY(QDir(m_dir->path()).isEmpty());
+}
+
+void TestExportHandler::namesThatAreNotTextAreSaidToBeInexact()
+{
+    m_gui->form().files->setPaths({m_dir->filePath(u"相册/"_qs) + NativeName::fromBytes("a\xE9.jpg")});
+    m_gui->click("Command14");
+
+    m_gui->click("Command15");
+
+    const QString path = exportedPath(u"Renvora改名表_20261207_090530.xlsx"_qs);
+    QCOMPARE(m_gui->platform.openedFiles, QStringList{path});
+    QCOMPARE(
+        m_gui->platform.messageTexts(),
+        QStringList{u"有2个单元格的文件名含有不是文字的字节，工作簿中写作\\xHH形式，不能用来找到原文件"_qs});
+    Sheet workbook;
+    WorkbookReader reader;
+    QVERIFY2(reader.read(path, workbook), qPrintable(reader.errorString()));
+    QCOMPARE(workbook.text(2, Sheet::B), u"a\\xE9"_qs);
 }
 
 QTEST_MAIN(TestExportHandler)

@@ -47,11 +47,12 @@ void TestWorkbookRoundTrip::initTestCase()
         u"/资料/文档/a\x01"
         u"b.txt"_qs,
         u"/资料/文档/ 前后空格 .pdf"_qs,
+        u"/资料/文档/非字符\uFFFE\uFFFF.txt"_qs,
     };
     NoProgress progress;
     TableBuildOptions options;
     options.separator = u'/';
-    QCOMPARE(buildTable(m_table, files, options, progress), 8);
+    QCOMPARE(buildTable(m_table, files, options, progress), 9);
     // Hand edits: a new name typed with the text marker, another typed plainly, and a number.
     m_table.put(2, Sheet::C, u"'0012"_qs);
     m_table.put(3, Sheet::C, u"新名字"_qs);
@@ -81,6 +82,8 @@ void TestWorkbookRoundTrip::cellsKeepValueAndType_data()
     QTest::newRow("control character survives") << 8 << int(Sheet::B)
                                                 << Value(u"a\x01"
                                                          u"b"_qs);
+    QTest::newRow("noncharacters XML cannot hold survive")
+        << 10 << int(Sheet::B) << Value(u"非字符\uFFFE\uFFFF"_qs);
     QTest::newRow("leading and trailing blanks survive") << 9 << int(Sheet::B) << Value(u" 前后空格 "_qs);
     QTest::newRow("extension keeps its dot") << 3 << int(Sheet::E) << Value(u".jpg"_qs);
     QTest::newRow("folder path") << 2 << int(Sheet::F) << Value(u"/资料/照片/"_qs);
@@ -101,9 +104,9 @@ void TestWorkbookRoundTrip::cellsKeepValueAndType()
 
 void TestWorkbookRoundTrip::everyCellOfTheTableComesBack()
 {
-    QCOMPARE(m_readBack.usedRowCount(), 9);
+    QCOMPARE(m_readBack.usedRowCount(), 10);
     QCOMPARE(m_readBack.usedColumnCount(), ColumnL);
-    for (qsizetype r = 1; r <= 9; ++r)
+    for (qsizetype r = 1; r <= 10; ++r)
         for (int c = 1; c <= ColumnL + 1; ++c)
             QVERIFY2(m_readBack.value(r, c) == m_table.value(r, c),
                      qPrintable(u"row %1 column %2: %3"_qs.arg(r).arg(c).arg(m_readBack.text(r, c))));

@@ -1,3 +1,4 @@
+#include "FileSizeLimit.h"
 #include "table/Sheet.h"
 #include "workbook/WorkbookLimits.h"
 #include "workbook/WorkbookWriter.h"
@@ -6,6 +7,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <dirent.h>
+#include <optional>
+#include <sys/mount.h>
+#include <unistd.h>
 
 // Workbooks that cannot be written: a clear reason, and the folder as it was.
 class TestWorkbookWriter : public QObject
@@ -16,6 +22,7 @@ private Q_SLOTS:
     void init();
     void refusedWithReason_data();
     void refusedWithReason();
+    void writeFailingHalfwayLeavesNothingOpen();
 
 private:
     QStringList folderContents() const;
@@ -75,6 +82,48 @@ void TestWorkbookWriter::refusedWithReason()
     QFile existing(m_dir->filePath(u"已有.xlsx"_qs));
     QVERIFY(existing.open(QIODevice::ReadOnly));
     QCOMPARE(existing.readAll(), QByteArray("the user's own file"));
+}
+
+// Descriptors of this process that lead into folder, deleted files included.
+static QStringList descriptorsInto(const QString& folder)
+{
+    QStringList found;
+    for (const QString& fd : QDir(u"/proc/self/fd"_qs).entryList(QDir::Files | QDir::System)) {
+        const QString target = QFile::symLinkTarget(u"/proc/self/fd/"_qs + fd);
+        if (target.startsWith(folder + u'/'))
+            found << target;
+    }
+    return found;
+}
+
+// A full disk: a small file system of its own where the test may mount one, else a file size
+// limit, which makes writes fail part of the way through the same way.
+void TestWorkbookWriter::writeFailingHalfwayLeavesNothingOpen()
+{
+    const QString small = m_dir->filePath(u"small"_qs);
+    QVERIFY(QDir().mkdir(small));
+    const bool mounted = ::mount("tmpfs", QFile::encodeName(small).constData(), "tmpfs", 0, "size=96k") == 0;
+    Sheet sheet;
+    for (int r = 1; r <= 20000; ++r)
+        sheet.setText(r, Sheet::B, u"文件名%1"_qs.arg(r));
+    const QStringList before = folderContents();
+    std::optional<FileSizeLimit> limit;
+    if (!mounted)
+        limit.emplace(64 * 1024);
+    WorkbookWriter writer(sheet);
+    const bool written = writer.write((mounted ? small : m_dir->path()) + u"/表.xlsx"_qs);
+    limit.reset();
+    const QStringList open = descriptorsInto(m_dir->path());
+    const bool emptied = QDir(small).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    const QStringList after = folderContents();
+    if (mounted)
+        ::umount2(QFile::encodeName(small).constData(), MNT_DETACH);
+
+    QVERIFY(!written);
+    QCOMPARE(writer.errorString(), u"无法使用临时文件，磁盘可能已满"_qs);
+    QCOMPARE(open, QStringList());
+    QVERIFY(emptied);
+    QCOMPARE(after, before);
 }
 
 QTEST_GUILESS_MAIN(TestWorkbookWriter)
