@@ -1,4 +1,5 @@
 #include "formula/CharacterCount.h"
+#include "formula/Coercion.h"
 #include "formula/FunctionArguments.h"
 #include "formula/FunctionGroups.h"
 #include "formula/NumberFormat.h"
@@ -159,13 +160,14 @@ FormulaValue text(FunctionArguments& arguments)
     if (!code)
         return code.error();
     const NumberFormat& format = numberFormat(*code);
+    // TRUE and FALSE are shown as texts, as spreadsheets show them.
     std::optional<double> number;
-    if (value.isNumber() || value.isBoolean() || value.isEmpty())
+    if (value.isNumber() || value.isEmpty())
         number = value.asNumber();
-    else
+    else if (value.isText())
         number = numberFromText(value.asText());
     if (!number)
-        return FormulaValue::text(format.text(value.asText()));
+        return FormulaValue::text(format.text(*toText(value)));
     const Checked<QString> shown = format.number(*number);
     if (!shown)
         return shown.error();
