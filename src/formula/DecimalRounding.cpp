@@ -29,6 +29,8 @@ template <typename Round> double roundShifted(double number, int decimals, Round
     const double shifted = decimals >= 0 ? number * scale : number / scale;
     if (!std::isfinite(shifted) || std::fabs(shifted) >= 1e15)
         return number; // already as whole as 15 digits can be
+    if (decimals >= 0 && shifted == std::trunc(shifted))
+        return number;
     const double magnitude = round(std::fabs(significant(shifted)));
     const double rounded = std::copysign(magnitude, number);
     return decimals >= 0 ? rounded / scale : rounded * scale;

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <charconv>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 constexpr int SignificantDigits = 15;
@@ -15,22 +17,18 @@ constexpr int SignificantDigits = 15;
 std::pair<QString, QString> decimalDigits(double magnitude, int decimals)
 {
     const double rounded = roundHalfAwayFromZero(magnitude, decimals);
-    char buffer[400];
+    char digits[400];
     const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed, decimals);
-    std::string digits(buffer, result.ec == std::errc() ? result.ptr : buffer);
-    const size_t point = digits.find('.');
-    std::string whole = digits.substr(0, point);
-    std::string fraction = point == std::string::npos ? std::string() : digits.substr(point + 1);
+        std::to_chars(digits, digits + sizeof digits, rounded, std::chars_format::fixed, decimals);
+    const qsizetype length = result.ec == std::errc() ? result.ptr - digits : 0;
     int significant = 0;
-    for (std::string* part : {&whole, &fraction})
-        for (char& c : *part)
-            if (significant > 0 || c != '0')
-                if (++significant > SignificantDigits)
-                    c = '0';
-    if (whole == "0")
-        whole.clear();
-    return {QString::fromLatin1(whole), QString::fromLatin1(fraction)};
+    for (qsizetype i = 0; i < length; ++i)
+        if (digits[i] != '.' && (significant > 0 || digits[i] != '0') && ++significant > SignificantDigits)
+            digits[i] = '0';
+    const QLatin1StringView all(digits, length);
+    const qsizetype point = decimals > 0 ? all.indexOf(u'.') : length;
+    const QLatin1StringView whole = all.first(point);
+    return {whole == "0"_L1 ? QString() : QString(whole), QString(all.sliced(std::min(point + 1, length)))};
 }
 
 QString groupedThousands(const QString& digits)

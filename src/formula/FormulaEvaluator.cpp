@@ -1,11 +1,11 @@
 #include "formula/FormulaEvaluator.h"
 
-#include "formula/Coercion.h"
 #include "formula/FormulaContext.h"
 #include "formula/FormulaOperators.h"
 #include "formula/FormulaProgram.h"
 #include "formula/FunctionArguments.h"
 #include "formula/FunctionCatalog.h"
+#include "formula/ValueText.h"
 
 FormulaValue FormulaEvaluator::value(quint32 index)
 {
@@ -70,10 +70,10 @@ FormulaValue FormulaEvaluator::concatenation(const FormulaNode& node)
     QString joined;
     joined.reserve(64);
     for (quint32 i = 0; i < node.childCount; ++i) {
-        const Checked<QString> text = toText(value(childIndex(node, i)));
-        if (!text)
-            return text.error();
-        joined += *text;
+        const FormulaValue operand = value(childIndex(node, i));
+        if (operand.isError())
+            return operand;
+        joined += operand.isText() ? operand.asText() : shownText(operand);
     }
     return FormulaValue::text(std::move(joined));
 }
