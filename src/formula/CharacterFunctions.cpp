@@ -11,29 +11,35 @@ constexpr char16_t Windows1252High[32] = {
     0x90, u'‘', u'’', u'“', u'”', u'•', u'–', u'—', u'˜', u'™', u'š', u'›', u'œ', 0x9D, u'ž', u'Ÿ',
 };
 
+// The code given to CHAR or UNICHAR, from 1 to last; #VALUE! outside.
+Checked<qint64> code(const FunctionArguments& arguments, qint64 last)
+{
+    const Checked<double> number = arguments.number(0);
+    if (!number)
+        return number.error();
+    const qint64 whole = wholeArgument(*number);
+    if (whole < 1 || whole > last)
+        return FormulaError::Value;
+    return whole;
+}
+
 FormulaValue character(FunctionArguments& arguments)
 {
-    const Checked<double> code = arguments.number(0);
-    if (!code)
-        return code.error();
-    const qint64 whole = wholeArgument(*code);
-    if (whole < 1 || whole > 255)
-        return FormulaError::Value;
-    const char16_t unit = whole >= 128 && whole < 160 ? Windows1252High[whole - 128] : char16_t(whole);
+    const Checked<qint64> given = code(arguments, 255);
+    if (!given)
+        return given.error();
+    const char16_t unit = *given >= 128 && *given < 160 ? Windows1252High[*given - 128] : char16_t(*given);
     return FormulaValue::text(QString(QChar(unit)));
 }
 
 FormulaValue unicodeCharacter(FunctionArguments& arguments)
 {
-    const Checked<double> code = arguments.number(0);
-    if (!code)
-        return code.error();
-    const qint64 whole = wholeArgument(*code);
-    if (whole < 1 || whole > 0x10FFFF)
-        return FormulaError::Value;
-    if (whole >= 0xD800 && whole <= 0xDFFF)
+    const Checked<qint64> given = code(arguments, 0x10FFFF);
+    if (!given)
+        return given.error();
+    if (*given >= 0xD800 && *given <= 0xDFFF)
         return FormulaError::NA;
-    const char32_t point = char32_t(whole);
+    const auto point = char32_t(*given);
     return FormulaValue::text(QString::fromUcs4(&point, 1));
 }
 

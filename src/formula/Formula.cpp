@@ -5,10 +5,19 @@
 #include "formula/FormulaParser.h"
 #include "formula/FormulaText.h"
 
+namespace {
+
+// As in spreadsheets; it also bounds how deep a chain of operators makes evaluation recurse.
+constexpr qsizetype MaxLength = 8192;
+
+} // namespace
+
 FormulaParseResult Formula::parse(const QString& text, CellAddress host)
 {
     if (!text.startsWith(u'='))
         return {nullptr, {0, QStringLiteral("公式要以等号（=）开头")}};
+    if (text.size() > MaxLength)
+        return {nullptr, {MaxLength, QStringLiteral("公式太长，最多 %1 个字符").arg(MaxLength)}};
     std::vector<FormulaToken> tokens;
     if (std::optional<FormulaSyntaxError> error = FormulaLexer(text, 1).tokenize(tokens))
         return {nullptr, std::move(*error)};

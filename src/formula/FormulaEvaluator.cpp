@@ -6,6 +6,7 @@
 #include "formula/FunctionArguments.h"
 #include "formula/FunctionCatalog.h"
 #include "formula/ValueText.h"
+#include "workbook/WorkbookLimits.h"
 
 FormulaValue FormulaEvaluator::value(quint32 index)
 {
@@ -75,6 +76,8 @@ FormulaValue FormulaEvaluator::concatenation(const FormulaNode& node)
             return operand;
         joined += operand.isText() ? operand.asText() : shownText(operand);
     }
+    if (joined.size() > WorkbookLimits::MaxCellText)
+        return FormulaError::Value;
     return FormulaValue::text(std::move(joined));
 }
 

@@ -8,8 +8,7 @@ struct FormulaNode;
 struct FormulaProgram;
 struct FormulaReference;
 
-// Evaluates the nodes of one formula for one cell. Lives for one evaluation, allocates nothing
-// itself.
+// Evaluates the nodes of one formula for one cell; lives for one evaluation.
 class FormulaEvaluator
 {
 public:

@@ -24,6 +24,25 @@ bool startsWith(QStringView code, qsizetype at, QStringView word)
     return code.sliced(at).startsWith(word, Qt::CaseInsensitive);
 }
 
+// The date or time code written with width letters: y, m, d, h, s, or a for the weekday.
+Kind dateCode(QChar letter, int width)
+{
+    switch (letter.unicode()) {
+    case u'y':
+        return Kind::Year;
+    case u'm':
+        return Kind::Month; // or minutes, settled once the section is read
+    case u'd':
+        return width >= 3 ? Kind::Weekday : Kind::Day;
+    case u'h':
+        return Kind::Hour;
+    case u's':
+        return Kind::Second;
+    default:
+        return Kind::ChineseWeekday;
+    }
+}
+
 class SectionReader
 {
 public:
@@ -107,15 +126,7 @@ void SectionReader::readPiece()
         ++m_at;
     } else if (lower == u'y' || lower == u'm' || lower == u'd' || lower == u'h' || lower == u's' ||
                (lower == u'a' && width >= 3)) {
-        static constexpr std::pair<char16_t, Kind> Codes[] = {{u'y', Kind::Year},
-                                                              {u'm', Kind::Month},
-                                                              {u'h', Kind::Hour},
-                                                              {u's', Kind::Second},
-                                                              {u'a', Kind::ChineseWeekday}};
-        Kind kind = lower == u'd' ? (width >= 3 ? Kind::Weekday : Kind::Day) : Kind::Year;
-        for (const auto& [letter, each] : Codes)
-            if (lower == letter)
-                kind = each;
+        const Kind kind = dateCode(lower, width);
         code(kind, kind == Kind::Hour || kind == Kind::Second ? std::min(width, 2) : std::min(width, 5));
         m_section.isDate = true;
         m_at += width;

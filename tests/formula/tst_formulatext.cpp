@@ -15,6 +15,8 @@ private Q_SLOTS:
     void showsNumbersInTheGeneralFormat();
     void countsCharactersOutsideTheBasicPlaneAsOne_data();
     void countsCharactersOutsideTheBasicPlaneAsOne();
+    void readsChineseFormatCodes_data();
+    void readsChineseFormatCodes();
 };
 
 void TestFormulaText::showsNumbersInTheGeneralFormat_data()
@@ -67,6 +69,30 @@ void TestFormulaText::countsCharactersOutsideTheBasicPlaneAsOne()
 
     MemoryCells cells;
     cells.set("B2", FormulaValue::text(u"中文😀名"_s));
+    QCOMPARE(shownText(Formula::parse(typed, {2, 3}).formula->evaluate(cells, {2, 3})), shown);
+}
+
+// As Excel in Chinese reads them; A1 holds 2026-12-08 18:00, a Tuesday.
+void TestFormulaText::readsChineseFormatCodes_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("weekday") << u"=TEXT(A1,\"aaaa\")"_s << u"星期二"_s;
+    QTest::newRow("short weekday") << u"=TEXT(A1,\"m月d日（aaa）\")"_s << u"12月8日（二）"_s;
+    QTest::newRow("morning or afternoon") << u"=TEXT(A1,\"上午/下午h时mm分\")"_s << u"下午6时00分"_s;
+    QTest::newRow("general format") << u"=TEXT(1234.5,\"G/通用格式\")"_s << u"1234.5"_s;
+    QTest::newRow("colour left out") << u"=TEXT(-5,\"0;[红色]0\")"_s << u"5"_s;
+    QTest::newRow("truth values stay words") << u"=TEXT(TRUE,\"0.00\")"_s << u"TRUE"_s;
+}
+
+void TestFormulaText::readsChineseFormatCodes()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+
+    MemoryCells cells;
+    cells.set("A1", FormulaValue::number(46364.75));
     QCOMPARE(shownText(Formula::parse(typed, {2, 3}).formula->evaluate(cells, {2, 3})), shown);
 }
 
