@@ -42,6 +42,8 @@ void TestFormulaParse::reportsSyntaxErrors_data()
     QTest::newRow("at least one") << u"=1+SUM()"_s << qsizetype(3) << u"函数 SUM 至少需要 1 个参数"_s;
     QTest::newRow("nested too deep") << u"="_s + QString(300, u'(') + u"1"_s + QString(300, u')')
                                      << qsizetype(101) << u"公式嵌套过深"_s;
+    QTest::newRow("longer than a cell takes")
+        << u"="_s + u"1+"_s.repeated(4096) + u"1"_s << qsizetype(8192) << u"公式太长，最多 8192 个字符"_s;
 }
 
 void TestFormulaParse::reportsSyntaxErrors()
