@@ -13,10 +13,8 @@ class TestFormulaText : public QObject
 private Q_SLOTS:
     void showsNumbersInTheGeneralFormat_data();
     void showsNumbersInTheGeneralFormat();
-    void countsCharactersOutsideTheBasicPlaneAsOne_data();
-    void countsCharactersOutsideTheBasicPlaneAsOne();
-    void readsChineseFormatCodes_data();
-    void readsChineseFormatCodes();
+    void showsTextsOfTheProgramsOwn_data();
+    void showsTextsOfTheProgramsOwn();
 };
 
 void TestFormulaText::showsNumbersInTheGeneralFormat_data()
@@ -44,7 +42,9 @@ void TestFormulaText::showsNumbersInTheGeneralFormat()
     QCOMPARE(shownText(FormulaValue::number(number)), shown);
 }
 
-void TestFormulaText::countsCharactersOutsideTheBasicPlaneAsOne_data()
+// What the program adds to spreadsheets' answers: characters beyond the basic plane count one,
+// and format codes read as Excel in Chinese reads them.
+void TestFormulaText::showsTextsOfTheProgramsOwn_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
@@ -60,24 +60,8 @@ void TestFormulaText::countsCharactersOutsideTheBasicPlaneAsOne_data()
     QTest::newRow("REPLACE") << u"=REPLACE(B2,3,1,\"-\")"_s << u"中文-名"_s;
     QTest::newRow("UNICODE") << u"=UNICODE(MID(B2,3,1))"_s << u"128512"_s;
     QTest::newRow("UNICHAR") << u"=UNICHAR(128512)"_s << u"😀"_s;
-}
 
-void TestFormulaText::countsCharactersOutsideTheBasicPlaneAsOne()
-{
-    QFETCH(QString, typed);
-    QFETCH(QString, shown);
-
-    MemoryCells cells;
-    cells.set("B2", FormulaValue::text(u"中文😀名"_s));
-    QCOMPARE(shownText(Formula::parse(typed, {2, 3}).formula->evaluate(cells, {2, 3})), shown);
-}
-
-// As Excel in Chinese reads them; A1 holds 2026-12-08 18:00, a Tuesday.
-void TestFormulaText::readsChineseFormatCodes_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("shown");
-
+    // A1 holds 2026-12-08 18:00, a Tuesday.
     QTest::newRow("weekday") << u"=TEXT(A1,\"aaaa\")"_s << u"星期二"_s;
     QTest::newRow("short weekday") << u"=TEXT(A1,\"m月d日（aaa）\")"_s << u"12月8日（二）"_s;
     QTest::newRow("morning or afternoon") << u"=TEXT(A1,\"上午/下午h时mm分\")"_s << u"下午6时00分"_s;
@@ -86,13 +70,14 @@ void TestFormulaText::readsChineseFormatCodes_data()
     QTest::newRow("truth values stay words") << u"=TEXT(TRUE,\"0.00\")"_s << u"TRUE"_s;
 }
 
-void TestFormulaText::readsChineseFormatCodes()
+void TestFormulaText::showsTextsOfTheProgramsOwn()
 {
     QFETCH(QString, typed);
     QFETCH(QString, shown);
 
     MemoryCells cells;
     cells.set("A1", FormulaValue::number(46364.75));
+    cells.set("B2", FormulaValue::text(u"中文😀名"_s));
     QCOMPARE(shownText(Formula::parse(typed, {2, 3}).formula->evaluate(cells, {2, 3})), shown);
 }
 
