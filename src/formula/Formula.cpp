@@ -1,0 +1,41 @@
+#include "formula/Formula.h"
+
+#include "formula/FormulaEvaluator.h"
+#include "formula/FormulaLexer.h"
+#include "formula/FormulaParser.h"
+#include "formula/FormulaText.h"
+
+namespace {
+
+// As in spreadsheets; it also bounds how deep a chain of operators makes evaluation recurse.
+constexpr qsizetype MaxLength = 8192;
+
+} // namespace
+
+FormulaParseResult Formula::parse(const QString& text, CellAddress host)
+{
+    if (!text.startsWith(u'='))
+        return {nullptr, {0, QStringLiteral("公式要以等号（=）开头")}};
+    if (text.size() > MaxLength)
+        return {nullptr, {MaxLength, QStringLiteral("公式太长，最多 %1 个字符").arg(MaxLength)}};
+    std::vector<FormulaToken> tokens;
+    if (std::optional<FormulaSyntaxError> error = FormulaLexer(text, 1).tokenize(tokens))
+        return {nullptr, std::move(*error)};
+    FormulaProgram program;
+    if (std::optional<FormulaSyntaxError> error = FormulaParser(tokens, host, program).parse())
+        return {nullptr, std::move(*error)};
+    return {std::make_shared<const Formula>(std::move(program)), {}};
+}
+
+FormulaValue Formula::evaluate(const FormulaContext& context, CellAddress host) const
+{
+    FormulaValue value = FormulaEvaluator(m_program, context, host).value(m_program.root);
+    if (value.isEmpty())
+        return FormulaValue::number(0);
+    return value;
+}
+
+QString Formula::text(CellAddress host) const
+{
+    return formulaText(m_program, host);
+}
