@@ -1,0 +1,27 @@
+#pragma once
+
+#include "facts/FactValue.h"
+#include "facts/FileFact.h"
+#include "rename/FileStamp.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <optional>
+
+// What the file system keeps about a file, from one statx: its times, its size, and the stamp
+// that tells whether facts read from it before still hold.
+struct FileStatus
+{
+    FileStamp stamp;
+    QDateTime modified;
+    QDateTime accessed;
+    std::optional<QDateTime> created; // where the file system keeps the time a file was made
+    bool regular = false;             // a plain file, not a folder, pipe or device
+
+    // The status of what path leads to (following symbolic links); nothing when there is
+    // nothing there or it cannot be looked at.
+    static std::optional<FileStatus> of(const QByteArray& path);
+
+    // modified, accessed, created and size; nothing for the facts of other sources.
+    std::optional<FactValue> value(FileFact fact) const;
+};

@@ -1,0 +1,76 @@
+#include "facts/TagReader.h"
+
+#include "facts/BoundedFileStream.h"
+#include "facts/MetadataLibraries.h"
+
+#include <QSet>
+
+#include <taglib/fileref.h>
+#include <taglib/tag.h>
+
+namespace {
+
+// The extension, lower case, of the last name in path.
+QByteArray extensionOf(const QByteArray& path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    const qsizetype dot = path.lastIndexOf('.');
+    return dot > slash ? path.mid(dot + 1).toLower() : QByteArray();
+}
+
+bool mayHoldTags(const QByteArray& path)
+{
+    static const QSet<QByteArray> Known = [] {
+        QSet<QByteArray> known;
+        for (const TagLib::String& extension : TagLib::FileRef::defaultFileExtensions())
+            known.insert(QByteArray(extension.toCString()).toLower());
+        return known;
+    }();
+    return Known.contains(extensionOf(path));
+}
+
+std::optional<QString> textOf(const TagLib::String& text)
+{
+    const QString trimmed = QString::fromStdString(text.to8Bit(true)).trimmed();
+    return trimmed.isEmpty() ? std::nullopt : std::optional<QString>(trimmed);
+}
+
+std::optional<qint64> numberOf(unsigned number)
+{
+    return number > 0 ? std::optional<qint64>(number) : std::nullopt;
+}
+
+TagFacts factsOf(const TagLib::FileRef& file)
+{
+    TagFacts facts;
+    if (const TagLib::Tag* tag = file.tag()) {
+        facts.artist = textOf(tag->artist());
+        facts.title = textOf(tag->title());
+        facts.album = textOf(tag->album());
+        facts.track = numberOf(tag->track());
+        facts.year = numberOf(tag->year());
+        facts.genre = textOf(tag->genre());
+    }
+    if (const TagLib::AudioProperties* properties = file.audioProperties())
+        if (properties->lengthInMilliseconds() > 0)
+            facts.duration = properties->lengthInSeconds();
+    return facts;
+}
+
+} // namespace
+
+TagFacts TagReader::read(const QByteArray& path)
+{
+    if (!mayHoldTags(path))
+        return {};
+    prepareMetadataLibraries();
+    BoundedFileStream stream(path, ReadBudget);
+    if (!stream.isOpen())
+        return {};
+    try {
+        const TagLib::FileRef file(&stream, true, TagLib::AudioProperties::Average);
+        return file.isNull() ? TagFacts() : factsOf(file);
+    } catch (...) {
+        return {};
+    }
+}
