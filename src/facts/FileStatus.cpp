@@ -6,9 +6,14 @@
 
 namespace {
 
-QDateTime localTime(const struct statx_timestamp& time)
+qint64 milliseconds(const struct statx_timestamp& time)
 {
-    return QDateTime::fromMSecsSinceEpoch(qint64(time.tv_sec) * 1000 + time.tv_nsec / 1000000, Qt::LocalTime);
+    return qint64(time.tv_sec) * 1000 + time.tv_nsec / 1000000;
+}
+
+FactValue localTime(qint64 ms)
+{
+    return QDateTime::fromMSecsSinceEpoch(ms, Qt::LocalTime);
 }
 
 } // namespace
@@ -25,10 +30,10 @@ std::optional<FileStatus> FileStatus::of(const QByteArray& path)
     status.stamp =
         FileStamp{qint64(st.stx_size), qint64(st.stx_mtime.tv_sec) * 1000000000 + st.stx_mtime.tv_nsec,
                   quint64(makedev(st.stx_dev_major, st.stx_dev_minor)), quint64(st.stx_ino)};
-    status.modified = localTime(st.stx_mtime);
-    status.accessed = localTime(st.stx_atime);
+    status.modifiedMs = milliseconds(st.stx_mtime);
+    status.accessedMs = milliseconds(st.stx_atime);
     if (st.stx_mask & STATX_BTIME)
-        status.created = localTime(st.stx_btime);
+        status.createdMs = milliseconds(st.stx_btime);
     status.regular = S_ISREG(st.stx_mode);
     return status;
 }
@@ -37,11 +42,11 @@ std::optional<FactValue> FileStatus::value(FileFact fact) const
 {
     switch (fact) {
     case FileFact::Modified:
-        return FactValue(modified);
+        return localTime(modifiedMs);
     case FileFact::Accessed:
-        return FactValue(accessed);
+        return localTime(accessedMs);
     case FileFact::Created:
-        return factValue(created);
+        return createdMs ? std::optional<FactValue>(localTime(*createdMs)) : std::nullopt;
     case FileFact::Size:
         return FactValue(double(stamp.size));
     default:
