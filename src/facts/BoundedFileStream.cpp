@@ -1,15 +1,17 @@
 #include "facts/BoundedFileStream.h"
 
-BoundedFileStream::BoundedFileStream(const QByteArray& path, qint64 budget)
-    : m_path(path), m_file(path), m_budget(budget)
+BoundedFileStream::BoundedFileStream(const QByteArray& path, qint64 budget, QDeadlineTimer deadline)
+    : m_path(path), m_file(path), m_budget(budget), m_deadline(deadline)
 {
 }
 
 TagLib::ByteVector BoundedFileStream::readBlock(unsigned long length)
 {
+    if (m_budget <= 0 || m_deadline.hasExpired())
+        throw BoundReached();
     const QByteArray bytes = m_file.read(m_position, std::min(qint64(length), m_budget));
     m_position += bytes.size();
-    m_budget -= bytes.size();
+    m_budget -= std::max(qint64(bytes.size()), LeastCost);
     return TagLib::ByteVector(bytes.constData(), unsigned(bytes.size()));
 }
 

@@ -64,13 +64,14 @@ TagFacts TagReader::read(const QByteArray& path)
     if (!mayHoldTags(path))
         return {};
     prepareMetadataLibraries();
-    BoundedFileStream stream(path, ReadBudget);
+    BoundedFileStream stream(path, ReadBudget, QDeadlineTimer(TimeLimitMs));
     if (!stream.isOpen())
         return {};
     try {
         const TagLib::FileRef file(&stream, true, TagLib::AudioProperties::Average);
         return file.isNull() ? TagFacts() : factsOf(file);
     } catch (...) {
+        // TagLib's own errors, and a stream past its bounds.
         return {};
     }
 }

@@ -302,15 +302,26 @@ private Q_SLOTS:
 
     void aStreamStopsAtItsBudget()
     {
-        BoundedFileStream stream(path("notes.txt"), 5);
+        // A budget of three blocks; every read costs one at least.
+        BoundedFileStream stream(path("notes.txt"), 3 * 1024, QDeadlineTimer::Forever);
         QVERIFY(stream.isOpen());
-        QCOMPARE(stream.readBlock(3).size(), 3u);
-        QCOMPARE(stream.readBlock(3).size(), 2u);
-        QCOMPARE(stream.readBlock(3).size(), 0u);
         QCOMPARE(stream.length(), 7);
+        QCOMPARE(stream.readBlock(3), TagLib::ByteVector("你"));
+        QCOMPARE(stream.readBlock(100), TagLib::ByteVector("好\n"));
+        QCOMPARE(stream.readBlock(100), TagLib::ByteVector());
+        QVERIFY_THROWS_EXCEPTION(BoundedFileStream::BoundReached, stream.readBlock(1));
     }
 
-    void aStreamDoesNotOpenAFolder() { QVERIFY(!BoundedFileStream(path("album"), 5).isOpen()); }
+    void aStreamStopsAtItsDeadline()
+    {
+        BoundedFileStream stream(path("notes.txt"), 3 * 1024, QDeadlineTimer(0));
+        QVERIFY_THROWS_EXCEPTION(BoundedFileStream::BoundReached, stream.readBlock(1));
+    }
+
+    void aStreamDoesNotOpenAFolder()
+    {
+        QVERIFY(!BoundedFileStream(path("album"), 3 * 1024, QDeadlineTimer::Forever).isOpen());
+    }
 };
 
 QTEST_MAIN(FileFactsTest)
