@@ -19,4 +19,5 @@ void measureCopyFigure(const BenchContext& context, QList<Figure>& figures);
 void measureExportFigures(const BenchContext& context, QList<Figure>& figures);
 void measureKeystrokeFigure(const BenchContext& context, QList<Figure>& figures);
 void measureWholePathFigure(const BenchContext& context, QList<Figure>& figures);
+void measureFactFigures(const BenchContext& context, QList<Figure>& figures);
 void measureMemoryFigure(QList<Figure>& figures);

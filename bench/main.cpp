@@ -16,7 +16,7 @@ using FigureGroup = void (*)(const BenchContext&, QList<Figure>&);
 const std::pair<const char*, FigureGroup> Groups[] = {
     {"scan", measureScanFigures},     {"table", measureTableFigures},   {"rename", measureRenameFigure},
     {"copy", measureCopyFigure},      {"export", measureExportFigures}, {"keystroke", measureKeystrokeFigure},
-    {"path", measureWholePathFigure},
+    {"path", measureWholePathFigure}, {"facts", measureFactFigures},
 };
 
 QList<Figure> measureAll(qsizetype fileCount, int runs, const QStringList& only, const QString& copyRoot)
@@ -50,7 +50,7 @@ int main(int argc, char* argv[])
     QCommandLineOption only(
         QStringLiteral("only"),
         QStringLiteral("measure only these groups: scan, table, rename, copy, export, keystroke, path, "
-                       "memory (comma-separated)"),
+                       "facts, memory (comma-separated)"),
         QStringLiteral("GROUPS"));
     QCommandLineOption copyInto(
         QStringLiteral("copy-into"),
