@@ -26,9 +26,8 @@ std::optional<FactValue> FactCache::value(const QByteArray& path, FileFact fact)
     return std::nullopt;
 }
 
-template <typename Facts>
-Facts FactCache::factsOf(const QByteArray& path, const FileStamp& stamp, std::optional<Facts> Entry::*kept,
-                         Facts (*read)(const QByteArray&))
+FactSet FactCache::factsOf(const QByteArray& path, const FileStamp& stamp,
+                           std::optional<FactSet> Entry::*kept, FactSet (*read)(const QByteArray&))
 {
     {
         std::shared_lock lock(m_mutex);
@@ -37,7 +36,7 @@ Facts FactCache::factsOf(const QByteArray& path, const FileStamp& stamp, std::op
             return *(found.value().*kept);
     }
     // Read without the lock, so that other threads go on meanwhile.
-    Facts facts = read(path);
+    FactSet facts = read(path);
     std::unique_lock lock(m_mutex);
     Entry& entry = m_entries[path];
     if (entry.stamp != stamp)

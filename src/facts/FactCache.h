@@ -1,9 +1,8 @@
 #pragma once
 
+#include "facts/FactSet.h"
 #include "facts/FactValue.h"
 #include "facts/FileFact.h"
-#include "facts/PhotoFacts.h"
-#include "facts/TagFacts.h"
 #include "rename/FileStamp.h"
 
 #include <QByteArray>
@@ -32,14 +31,13 @@ private:
     struct Entry
     {
         FileStamp stamp;
-        std::optional<PhotoFacts> photo;
-        std::optional<TagFacts> tags;
+        std::optional<FactSet> photo;
+        std::optional<FactSet> tags;
     };
 
     // The facts one reader gives for the file, kept ones while the stamp still holds.
-    template <typename Facts>
-    Facts factsOf(const QByteArray& path, const FileStamp& stamp, std::optional<Facts> Entry::*kept,
-                  Facts (*read)(const QByteArray&));
+    FactSet factsOf(const QByteArray& path, const FileStamp& stamp, std::optional<FactSet> Entry::*kept,
+                    FactSet (*read)(const QByteArray&));
 
     mutable std::shared_mutex m_mutex;
     QHash<QByteArray, Entry> m_entries;

@@ -33,43 +33,43 @@ std::optional<QDateTime> takenAt(const Exiv2::ExifData& exif)
     return std::nullopt;
 }
 
-std::optional<qint64> positive(long value)
+std::optional<double> positive(long value)
 {
-    return value > 0 ? std::optional<qint64>(value) : std::nullopt;
+    return value > 0 ? std::optional<double>(value) : std::nullopt;
 }
 
 // The size the image data has; the one the EXIF states where Exiv2 does not see the data.
-std::optional<qint64> pixels(long fromImage, const Exiv2::ExifData& exif, const Exiv2::ExifKey& key)
+std::optional<double> pixels(long fromImage, const Exiv2::ExifData& exif, const Exiv2::ExifKey& key)
 {
     if (fromImage > 0)
-        return fromImage;
+        return double(fromImage);
     const auto found = exif.findKey(key);
     return found == exif.end() || found->count() == 0 ? std::nullopt : positive(found->toLong());
 }
 
-std::optional<qint64> orientationOf(const Exiv2::ExifData& exif)
+std::optional<double> orientationOf(const Exiv2::ExifData& exif)
 {
     static const Exiv2::ExifKey Key("Exif.Image.Orientation");
     const auto found = exif.findKey(Key);
     if (found == exif.end() || found->count() == 0)
         return std::nullopt;
     const long orientation = found->toLong();
-    return orientation >= 1 && orientation <= 8 ? std::optional<qint64>(orientation) : std::nullopt;
+    return orientation >= 1 && orientation <= 8 ? std::optional<double>(orientation) : std::nullopt;
 }
 
-PhotoFacts factsOf(Exiv2::Image& image)
+FactSet factsOf(Exiv2::Image& image)
 {
     static const Exiv2::ExifKey Make("Exif.Image.Make");
     static const Exiv2::ExifKey Model("Exif.Image.Model");
     static const Exiv2::ExifKey PixelX("Exif.Photo.PixelXDimension");
     static const Exiv2::ExifKey PixelY("Exif.Photo.PixelYDimension");
     const Exiv2::ExifData& exif = image.exifData();
-    PhotoFacts facts;
-    facts.taken = takenAt(exif);
-    facts.camera = cameraName(exifText(exif, Make), exifText(exif, Model));
-    facts.width = pixels(image.pixelWidth(), exif, PixelX);
-    facts.height = pixels(image.pixelHeight(), exif, PixelY);
-    facts.orientation = orientationOf(exif);
+    FactSet facts;
+    facts.add(FileFact::Taken, takenAt(exif));
+    facts.add(FileFact::Camera, cameraName(exifText(exif, Make), exifText(exif, Model)));
+    facts.add(FileFact::Width, pixels(image.pixelWidth(), exif, PixelX));
+    facts.add(FileFact::Height, pixels(image.pixelHeight(), exif, PixelY));
+    facts.add(FileFact::Orientation, orientationOf(exif));
     return facts;
 }
 
@@ -81,7 +81,7 @@ enum class Outcome
 };
 
 // lastTry: no more bytes will follow, so whatever Exiv2 makes of these is the answer.
-Outcome readFrom(const QByteArray& bytes, bool lastTry, PhotoFacts& facts)
+Outcome readFrom(const QByteArray& bytes, bool lastTry, FactSet& facts)
 {
     const auto* data = reinterpret_cast<const Exiv2::byte*>(bytes.constData());
     try {
@@ -101,13 +101,13 @@ Outcome readFrom(const QByteArray& bytes, bool lastTry, PhotoFacts& facts)
 
 } // namespace
 
-PhotoFacts PhotoReader::read(const QByteArray& path)
+FactSet PhotoReader::read(const QByteArray& path)
 {
     prepareMetadataLibraries();
     const ReadOnlyFile file(path);
     if (!file.isOpen())
         return {};
-    PhotoFacts facts;
+    FactSet facts;
     const QByteArray head = file.read(0, HeadBytes);
     switch (readFrom(head, head.size() == file.size(), facts)) {
     case Outcome::Read:

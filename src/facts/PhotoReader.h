@@ -1,6 +1,6 @@
 #pragma once
 
-#include "facts/PhotoFacts.h"
+#include "facts/FactSet.h"
 
 #include <QByteArray>
 
@@ -15,6 +15,7 @@ namespace PhotoReader {
 constexpr qint64 HeadBytes = 256 * 1024;
 constexpr qint64 MaxBytes = 32 * 1024 * 1024;
 
-PhotoFacts read(const QByteArray& path);
+// taken, camera, width, height and orientation, those the photo has.
+FactSet read(const QByteArray& path);
 
 } // namespace PhotoReader

@@ -35,31 +35,31 @@ std::optional<QString> textOf(const TagLib::String& text)
     return trimmed.isEmpty() ? std::nullopt : std::optional<QString>(trimmed);
 }
 
-std::optional<qint64> numberOf(unsigned number)
+std::optional<double> numberOf(unsigned number)
 {
-    return number > 0 ? std::optional<qint64>(number) : std::nullopt;
+    return number > 0 ? std::optional<double>(number) : std::nullopt;
 }
 
-TagFacts factsOf(const TagLib::FileRef& file)
+FactSet factsOf(const TagLib::FileRef& file)
 {
-    TagFacts facts;
+    FactSet facts;
     if (const TagLib::Tag* tag = file.tag()) {
-        facts.artist = textOf(tag->artist());
-        facts.title = textOf(tag->title());
-        facts.album = textOf(tag->album());
-        facts.track = numberOf(tag->track());
-        facts.year = numberOf(tag->year());
-        facts.genre = textOf(tag->genre());
+        facts.add(FileFact::Artist, textOf(tag->artist()));
+        facts.add(FileFact::Title, textOf(tag->title()));
+        facts.add(FileFact::Album, textOf(tag->album()));
+        facts.add(FileFact::Track, numberOf(tag->track()));
+        facts.add(FileFact::Year, numberOf(tag->year()));
+        facts.add(FileFact::Genre, textOf(tag->genre()));
     }
     if (const TagLib::AudioProperties* properties = file.audioProperties())
         if (properties->lengthInMilliseconds() > 0)
-            facts.duration = properties->lengthInSeconds();
+            facts.add(FileFact::Duration, double(properties->lengthInSeconds()));
     return facts;
 }
 
 } // namespace
 
-TagFacts TagReader::read(const QByteArray& path)
+FactSet TagReader::read(const QByteArray& path)
 {
     if (!mayHoldTags(path))
         return {};
@@ -69,7 +69,7 @@ TagFacts TagReader::read(const QByteArray& path)
         return {};
     try {
         const TagLib::FileRef file(&stream, true, TagLib::AudioProperties::Average);
-        return file.isNull() ? TagFacts() : factsOf(file);
+        return file.isNull() ? FactSet() : factsOf(file);
     } catch (...) {
         // TagLib's own errors, and a stream past its bounds.
         return {};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "facts/TagFacts.h"
+#include "facts/FactSet.h"
 
 #include <QByteArray>
 
@@ -14,6 +14,7 @@ namespace TagReader {
 constexpr qint64 ReadBudget = 32 * 1024 * 1024;
 constexpr int TimeLimitMs = 1000;
 
-TagFacts read(const QByteArray& path);
+// artist, title, album, track, year, genre and duration (whole seconds), those the file has.
+FactSet read(const QByteArray& path);
 
 } // namespace TagReader
