@@ -20,4 +20,5 @@ void measureExportFigures(const BenchContext& context, QList<Figure>& figures);
 void measureKeystrokeFigure(const BenchContext& context, QList<Figure>& figures);
 void measureWholePathFigure(const BenchContext& context, QList<Figure>& figures);
 void measureFormulaFigure(const BenchContext& context, QList<Figure>& figures);
+void measureFactFigures(const BenchContext& context, QList<Figure>& figures);
 void measureMemoryFigure(QList<Figure>& figures);

@@ -14,9 +14,11 @@ namespace {
 using FigureGroup = void (*)(const BenchContext&, QList<Figure>&);
 
 const std::pair<const char*, FigureGroup> Groups[] = {
-    {"scan", measureScanFigures},     {"table", measureTableFigures},   {"rename", measureRenameFigure},
-    {"copy", measureCopyFigure},      {"export", measureExportFigures}, {"keystroke", measureKeystrokeFigure},
+    {"scan", measureScanFigures},     {"table", measureTableFigures},
+    {"rename", measureRenameFigure},  {"copy", measureCopyFigure},
+    {"export", measureExportFigures}, {"keystroke", measureKeystrokeFigure},
     {"path", measureWholePathFigure}, {"formula", measureFormulaFigure},
+    {"facts", measureFactFigures},
 };
 
 QList<Figure> measureAll(qsizetype fileCount, int runs, const QStringList& only, const QString& copyRoot)
@@ -50,7 +52,7 @@ int main(int argc, char* argv[])
     QCommandLineOption only(
         QStringLiteral("only"),
         QStringLiteral("measure only these groups: scan, table, rename, copy, export, keystroke, path, "
-                       "formula, memory (comma-separated)"),
+                       "formula, facts, memory (comma-separated)"),
         QStringLiteral("GROUPS"));
     QCommandLineOption copyInto(
         QStringLiteral("copy-into"),

@@ -1,0 +1,55 @@
+#include "facts/FileStatus.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
+namespace {
+
+qint64 milliseconds(const struct statx_timestamp& time)
+{
+    return qint64(time.tv_sec) * 1000 + time.tv_nsec / 1000000;
+}
+
+FactValue localTime(qint64 ms)
+{
+    return QDateTime::fromMSecsSinceEpoch(ms, Qt::LocalTime);
+}
+
+} // namespace
+
+std::optional<FileStatus> FileStatus::of(const QByteArray& path)
+{
+    if (path.isEmpty())
+        return std::nullopt;
+    struct statx st;
+    constexpr unsigned Wanted = STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_ATIME | STATX_INO | STATX_BTIME;
+    if (::statx(AT_FDCWD, path.constData(), AT_STATX_SYNC_AS_STAT, Wanted, &st) != 0)
+        return std::nullopt;
+    FileStatus status;
+    status.stamp =
+        FileStamp{qint64(st.stx_size), qint64(st.stx_mtime.tv_sec) * 1000000000 + st.stx_mtime.tv_nsec,
+                  quint64(makedev(st.stx_dev_major, st.stx_dev_minor)), quint64(st.stx_ino)};
+    status.modifiedMs = milliseconds(st.stx_mtime);
+    status.accessedMs = milliseconds(st.stx_atime);
+    if (st.stx_mask & STATX_BTIME)
+        status.createdMs = milliseconds(st.stx_btime);
+    status.regular = S_ISREG(st.stx_mode);
+    return status;
+}
+
+std::optional<FactValue> FileStatus::value(FileFact fact) const
+{
+    switch (fact) {
+    case FileFact::Modified:
+        return localTime(modifiedMs);
+    case FileFact::Accessed:
+        return localTime(accessedMs);
+    case FileFact::Created:
+        return createdMs ? std::optional<FactValue>(localTime(*createdMs)) : std::nullopt;
+    case FileFact::Size:
+        return FactValue(double(stamp.size));
+    default:
+        return std::nullopt;
+    }
+}

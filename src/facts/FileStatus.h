@@ -1,0 +1,29 @@
+#pragma once
+
+#include "facts/FactValue.h"
+#include "facts/FileFact.h"
+#include "rename/FileStamp.h"
+
+#include <QByteArray>
+#include <optional>
+
+// What the file system keeps about a file, from one statx: its times, its size, and the stamp
+// that tells whether facts read from it before still hold. Times are kept as milliseconds
+// since the epoch: turning one into local time costs as much as the statx itself, so only the
+// one asked for is turned.
+struct FileStatus
+{
+    FileStamp stamp;
+    qint64 modifiedMs = 0;
+    qint64 accessedMs = 0;
+    std::optional<qint64> createdMs; // where the file system keeps the time a file was made
+    bool regular = false;            // a plain file, not a folder, pipe or device
+
+    // The status of what path leads to (following symbolic links); nothing when there is
+    // nothing there or it cannot be looked at.
+    static std::optional<FileStatus> of(const QByteArray& path);
+
+    // modified, accessed and created in local time, and size; nothing for the facts of other
+    // sources.
+    std::optional<FactValue> value(FileFact fact) const;
+};
