@@ -23,13 +23,16 @@ std::optional<FileStatus> FileStatus::of(const QByteArray& path)
     if (path.isEmpty())
         return std::nullopt;
     struct statx st;
-    constexpr unsigned Wanted = STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_ATIME | STATX_INO | STATX_BTIME;
+    constexpr unsigned Wanted =
+        STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_CTIME | STATX_ATIME | STATX_INO | STATX_BTIME;
     if (::statx(AT_FDCWD, path.constData(), AT_STATX_SYNC_AS_STAT, Wanted, &st) != 0)
         return std::nullopt;
     FileStatus status;
-    status.stamp =
-        FileStamp{qint64(st.stx_size), qint64(st.stx_mtime.tv_sec) * 1000000000 + st.stx_mtime.tv_nsec,
-                  quint64(makedev(st.stx_dev_major, st.stx_dev_minor)), quint64(st.stx_ino)};
+    status.stamp = FileStamp{.size = qint64(st.stx_size),
+                             .modifiedNs = qint64(st.stx_mtime.tv_sec) * 1000000000 + st.stx_mtime.tv_nsec,
+                             .changedNs = qint64(st.stx_ctime.tv_sec) * 1000000000 + st.stx_ctime.tv_nsec,
+                             .device = quint64(makedev(st.stx_dev_major, st.stx_dev_minor)),
+                             .inode = quint64(st.stx_ino)};
     status.modifiedMs = milliseconds(st.stx_mtime);
     status.accessedMs = milliseconds(st.stx_atime);
     if (st.stx_mask & STATX_BTIME)

@@ -321,8 +321,11 @@ std::optional<FileStamp> PosixFileSystem::stamp(const QString& path)
     const auto st = bytes ? entryAt(*bytes) : std::nullopt;
     if (!st)
         return std::nullopt;
-    return FileStamp{qint64(st->st_size), nanoseconds(st->st_mtim), nanoseconds(st->st_ctim),
-                     quint64(st->st_dev), quint64(st->st_ino)};
+    return FileStamp{.size = qint64(st->st_size),
+                     .modifiedNs = nanoseconds(st->st_mtim),
+                     .changedNs = nanoseconds(st->st_ctim),
+                     .device = quint64(st->st_dev),
+                     .inode = quint64(st->st_ino)};
 }
 
 FileOutcome PosixFileSystem::removeFile(const QString& path)
