@@ -14,7 +14,7 @@
 // the file once (one statx); the facts of the file system come from that look alone. A
 // photo's metadata is read the first time one of its facts is asked for, a file's tags the
 // first time one of those is; both are kept, under the file's name as the file system spells
-// it, for as long as the file keeps its size, modification time and identity. Safe to use
+// it, for as long as the file keeps its size, modification and change times and identity. Safe to use
 // from several threads at once; two threads that ask for the same new file at the same time
 // may both read it.
 class FactCache

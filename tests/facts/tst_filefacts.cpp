@@ -264,14 +264,12 @@ private Q_SLOTS:
         FactCache cache;
         QCOMPARE(variantOf(cache.value(file, FileFact::Taken)), QVariant(local(2019, 5, 1, 8, 30, 15)));
 
-        // Other bytes of the same size and time: the facts read before are kept.
+        // Other bytes of the same size with the time set back: the change time still tells.
+        QTest::qSleep(20); // file times move in steps of a few milliseconds
         QByteArray bytes = read(file);
         bytes.replace("2019:05:01 08:30:15", "2011:11:11 11:11:11");
         QVERIFY(write(file, bytes));
         QVERIFY(setTimes(file, modified, modified));
-        QCOMPARE(variantOf(cache.value(file, FileFact::Taken)), QVariant(local(2019, 5, 1, 8, 30, 15)));
-
-        QVERIFY(setTimes(file, modified, modified + 60));
         QCOMPARE(variantOf(cache.value(file, FileFact::Taken)), QVariant(local(2011, 11, 11, 11, 11, 11)));
 
         addExif(file, {{"Exif.Photo.DateTimeOriginal", "2024:02:03 04:05:06"}});
