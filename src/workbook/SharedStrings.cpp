@@ -1,0 +1,40 @@
+#include "workbook/SharedStrings.h"
+
+#include "workbook/ImportLimits.h"
+#include "workbook/ImportReasons.h"
+#include "workbook/OpcPackage.h"
+#include "workbook/PartXml.h"
+#include "workbook/StringItem.h"
+#include "workbook/WorkbookLimits.h"
+#include "workbook/ZipPartDevice.h"
+
+#include <QXmlStreamReader>
+
+QString SharedStrings::read(const OpcPackage& package, const QString& partName, const QString& shown)
+{
+    m_strings.clear();
+    m_missing = false;
+    PartStatus status;
+    const std::unique_ptr<ZipPartDevice> device =
+        package.stream(partName, ImportLimits::MaxUnpackedBytes, status);
+    if (status == PartStatus::Missing) {
+        m_missing = true;
+        return {};
+    }
+    if (!device)
+        return ImportReasons::part(shown, partName, status);
+    QXmlStreamReader xml(device.get());
+    status = PartXml::readToRoot(xml);
+    while (status == PartStatus::Read && !xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"si")
+            continue;
+        QString text = StringItem::read(xml);
+        if (text.size() > WorkbookLimits::MaxCellText)
+            return ImportReasons::textTooLong(shown, QStringLiteral("一个单元格"));
+        if (size() >= ImportLimits::MaxCells)
+            return ImportReasons::tooManyCells(shown);
+        m_strings.push_back(std::move(text));
+    }
+    status = PartXml::outcome(xml, *device, status);
+    return status == PartStatus::Read ? QString() : ImportReasons::part(shown, partName, status);
+}
