@@ -124,10 +124,12 @@ bool OdsTableReader::readRow(QXmlStreamReader& xml)
 
 bool OdsTableReader::placeCells(qint64 firstColumn, qint64 repeat, const ImportedCell& cell)
 {
-    if (m_row > WorkbookLimits::MaxRows || firstColumn + repeat - 1 > WorkbookLimits::MaxColumns)
-        return fail(ImportReasons::offGrid(
-            m_shown, ImportReasons::rowAndColumn(
-                         m_row, std::max<qint64>(firstColumn, WorkbookLimits::MaxColumns + 1))));
+    if (m_row > WorkbookLimits::MaxRows)
+        return fail(ImportReasons::offGrid(m_shown, ImportReasons::rowAndColumn(m_row, firstColumn)));
+    if (firstColumn + repeat - 1 > WorkbookLimits::MaxColumns) {
+        const qint64 past = std::max<qint64>(firstColumn, WorkbookLimits::MaxColumns + 1);
+        return fail(ImportReasons::offGrid(m_shown, ImportReasons::rowAndColumn(m_row, past)));
+    }
     if (qint64(m_rowCells.size()) + repeat > ImportLimits::MaxCells - m_table.size())
         return fail(ImportReasons::tooManyCells(m_shown));
     for (qint64 c = 0; c < repeat; ++c) {
