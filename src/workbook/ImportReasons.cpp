@@ -21,7 +21,7 @@ QString notFound(const QString& shown)
 
 QString unreadable(const QString& shown)
 {
-    return QStringLiteral("无法读取文件 %1，可能没有读取它的权限").arg(shown);
+    return QStringLiteral("无法读取文件 %1：它不是普通文件，或者没有读取它的权限").arg(shown);
 }
 
 QString emptyFile(const QString& shown)

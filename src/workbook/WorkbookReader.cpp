@@ -14,12 +14,15 @@
 
 namespace {
 
-// The relationship ids of the workbook's sheets, in the order of its list.
-PartStatus firstSheetIds(const QByteArray& workbook, QStringList& ids)
+// The relationship ids of the workbook's sheets, in the order of its list. A package whose main
+// part is no workbook (a .docx) is Missing one.
+PartStatus readSheetIds(const QByteArray& workbook, QStringList& ids)
 {
     QXmlStreamReader xml(workbook);
     if (const PartStatus start = PartXml::readToRoot(xml); start != PartStatus::Read)
         return start;
+    if (xml.name() != u"workbook")
+        return PartStatus::Missing;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"sheet")
             continue;
@@ -63,8 +66,8 @@ bool WorkbookReader::readParts(const OpcPackage& package, ImportedTable& table)
     QByteArray workbook;
     status = package.read(workbookPart, ImportLimits::MaxGuidePartBytes, workbook);
     QStringList sheetIds;
-    if (status == PartStatus::Read)
-        status = firstSheetIds(workbook, sheetIds);
+    if (status == PartStatus::Read && (status = readSheetIds(workbook, sheetIds)) == PartStatus::Missing)
+        return fail(ImportReasons::notWorkbook(m_shown));
     if (status != PartStatus::Read)
         return fail(ImportReasons::part(m_shown, workbookPart, status));
     QList<OpcPackage::Relationship> parts;
