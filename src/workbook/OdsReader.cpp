@@ -33,13 +33,7 @@ bool OdsReader::read(const QString& path, ImportedTable& table)
         package.read(QStringLiteral("META-INF/manifest.xml"), ImportLimits::MaxGuidePartBytes, manifest);
     if (status == PartStatus::Read && manifest.contains("encryption-data"))
         return fail(ImportReasons::encrypted(m_shown));
-    ImportedTable read;
-    if (!readContent(package, read))
-        return false;
-    if (read.isEmpty())
-        return fail(ImportReasons::nothingInSheet(m_shown));
-    table = std::move(read);
-    return true;
+    return readContent(package, table);
 }
 
 bool OdsReader::readContent(const OpcPackage& package, ImportedTable& table)

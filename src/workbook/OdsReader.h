@@ -12,8 +12,8 @@ class OpcPackage;
 class OdsReader
 {
 public:
-    // Reads the file at path into table, which is finished when this succeeds. On failure
-    // errorString() says why, in Chinese.
+    // Reads the file at path into table, which is finished when this succeeds, and may be
+    // empty. On failure errorString() says why, in Chinese, and the table is of no use.
     bool read(const QString& path, ImportedTable& table);
     QString errorString() const { return m_error; }
 

@@ -11,18 +11,20 @@
 
 namespace {
 
-template <typename Reader> TableImport readWith(const QString& path)
+TableImport refused(const QString& reason)
+{
+    return {{}, reason};
+}
+
+template <typename Reader> TableImport readWith(const QString& path, const QString& nothingRead)
 {
     TableImport imported;
     Reader reader;
     if (!reader.read(path, imported.table))
-        imported.error = reader.errorString();
+        return refused(reader.errorString());
+    if (imported.table.isEmpty())
+        return refused(nothingRead);
     return imported;
-}
-
-TableImport refused(const QString& reason)
-{
-    return {{}, reason};
 }
 
 } // namespace
@@ -39,11 +41,11 @@ TableImport importTable(const QString& path)
         return refused(ImportReasons::emptyFile(shown));
     switch (importFileKind(path)) {
     case ImportFileKind::Xlsx:
-        return readWith<WorkbookReader>(path);
+        return readWith<WorkbookReader>(path, ImportReasons::nothingInSheet(shown));
     case ImportFileKind::Ods:
-        return readWith<OdsReader>(path);
+        return readWith<OdsReader>(path, ImportReasons::nothingInSheet(shown));
     case ImportFileKind::TextTable:
-        return readWith<TextTableReader>(path);
+        return readWith<TextTableReader>(path, ImportReasons::nothingInFile(shown));
     case ImportFileKind::EncryptedWorkbook:
         return refused(ImportReasons::encrypted(shown));
     case ImportFileKind::LegacyWorkbook:

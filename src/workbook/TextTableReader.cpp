@@ -77,20 +77,14 @@ bool TextTableReader::read(const QString& path, ImportedTable& table)
         return Parse::Done;
     };
     // Without a mark, bytes that are valid UTF-8 are UTF-8; others are read again as GB18030.
-    ImportedTable read;
-    Parse parsed = parse(mark ? mark->encoding : Encoding::Utf8, read);
+    Parse parsed = parse(mark ? mark->encoding : Encoding::Utf8, table);
     if (parsed == Parse::NotThisEncoding && !mark) {
-        read = ImportedTable();
-        parsed = parse(Encoding::Gb18030, read);
+        table = ImportedTable();
+        parsed = parse(Encoding::Gb18030, table);
     }
-    if (parsed == Parse::Refused)
-        return false;
     if (parsed == Parse::NotThisEncoding)
         return fail(ImportReasons::unknownEncoding(shown));
-    if (read.isEmpty())
-        return fail(file.size() == 0 ? ImportReasons::emptyFile(shown) : ImportReasons::nothingInFile(shown));
-    table = std::move(read);
-    return true;
+    return parsed == Parse::Done;
 }
 
 bool TextTableReader::fail(const QString& reason)

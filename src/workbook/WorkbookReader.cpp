@@ -42,13 +42,7 @@ bool WorkbookReader::read(const QString& path, ImportedTable& table)
     OpcPackage package;
     if (!package.open(path))
         return fail(ImportReasons::notWorkbook(m_shown));
-    ImportedTable read;
-    if (!readParts(package, read))
-        return false;
-    if (read.isEmpty())
-        return fail(ImportReasons::nothingInSheet(m_shown));
-    table = std::move(read);
-    return true;
+    return readParts(package, table);
 }
 
 bool WorkbookReader::readParts(const OpcPackage& package, ImportedTable& table)

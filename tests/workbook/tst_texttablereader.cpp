@@ -38,6 +38,7 @@ private Q_SLOTS:
     void readsAcrossPieces();
     void refusesWithReason_data();
     void refusesWithReason();
+    void refusesFileOverAGibibyteUnread();
 
 private:
     QTemporaryDir m_dir;
@@ -179,6 +180,18 @@ void TestTextTableReader::refusesWithReason()
     QVERIFY(writeFile(path, bytes));
     const TableImport imported = importTable(path);
     QCOMPARE(imported.error, reason.replace(u'@', QDir::toNativeSeparators(path)));
+}
+
+void TestTextTableReader::refusesFileOverAGibibyteUnread()
+{
+    // A sparse file: its size is told without a byte of it being read.
+    const QString path = m_dir.filePath(u"huge.csv"_qs);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.resize((qint64(1) << 30) + 1));
+    file.close();
+    QCOMPARE(importTable(path).error,
+             u"文件 "_qs + QDir::toNativeSeparators(path) + u" 超过 1024 MB，太大了，无法导入"_qs);
 }
 
 QTEST_GUILESS_MAIN(TestTextTableReader)
