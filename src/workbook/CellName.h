@@ -2,6 +2,7 @@
 
 #include "formula/CellAddress.h"
 
+#include <QByteArrayView>
 #include <QStringView>
 
 #include <optional>
@@ -23,8 +24,9 @@ enum class Reading
 };
 
 Reading read(QStringView name, CellAddress& cell);
+Reading read(QByteArrayView name, CellAddress& cell);
 // "A1:C3", or one cell as a range of one.
-Reading readRange(QStringView name, Range& range);
+Reading readRange(QByteArrayView name, Range& range);
 // "AB12" for row 12, column 28.
 QString text(CellAddress cell);
 } // namespace CellName

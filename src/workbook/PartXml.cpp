@@ -33,4 +33,15 @@ PartStatus outcome(const QXmlStreamReader& xml, ZipPartDevice& device, PartStatu
     return device.finish();
 }
 
+PartStatus outcome(XmlScanner::Token last, ZipPartDevice& device)
+{
+    if (device.status() != PartStatus::Read)
+        return device.status();
+    if (last == XmlScanner::Token::Unsafe)
+        return PartStatus::Unsafe;
+    if (last != XmlScanner::Token::End)
+        return PartStatus::Damaged;
+    return device.finish();
+}
+
 } // namespace PartXml

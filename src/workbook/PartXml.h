@@ -1,6 +1,7 @@
 #pragma once
 
 #include "workbook/PartStatus.h"
+#include "workbook/XmlScanner.h"
 
 class QXmlStreamReader;
 class ZipPartDevice;
@@ -16,4 +17,6 @@ PartStatus readToRoot(QXmlStreamReader& xml);
 // (too large, damaged) first, then what the reading found so far, then the XML's own errors,
 // then the part's checksum.
 PartStatus outcome(const QXmlStreamReader& xml, ZipPartDevice& device, PartStatus soFar = PartStatus::Read);
+// The same for a part read with an XmlScanner, whose last token was last.
+PartStatus outcome(XmlScanner::Token last, ZipPartDevice& device);
 } // namespace PartXml

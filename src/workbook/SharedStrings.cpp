@@ -6,9 +6,8 @@
 #include "workbook/PartXml.h"
 #include "workbook/StringItem.h"
 #include "workbook/WorkbookLimits.h"
+#include "workbook/XmlScanner.h"
 #include "workbook/ZipPartDevice.h"
-
-#include <QXmlStreamReader>
 
 QString SharedStrings::read(const OpcPackage& package, const QString& partName, const QString& shown)
 {
@@ -23,18 +22,23 @@ QString SharedStrings::read(const OpcPackage& package, const QString& partName, 
     }
     if (!device)
         return ImportReasons::part(shown, partName, status);
-    QXmlStreamReader xml(device.get());
-    status = PartXml::readToRoot(xml);
-    while (status == PartStatus::Read && !xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"si")
+    XmlScanner xml(*device);
+    XmlScanner::Token token;
+    while ((token = xml.next()) != XmlScanner::Token::End && token != XmlScanner::Token::Malformed &&
+           token != XmlScanner::Token::Unsafe) {
+        if (token != XmlScanner::Token::StartElement || xml.name() != "si")
             continue;
-        QString text = StringItem::read(xml);
+        QString text;
+        if (!StringItem::read(xml, text)) {
+            token = XmlScanner::Token::Malformed;
+            break;
+        }
         if (text.size() > WorkbookLimits::MaxCellText)
             return ImportReasons::textTooLong(shown, QStringLiteral("一个单元格"));
         if (size() >= ImportLimits::MaxCells)
             return ImportReasons::tooManyCells(shown);
         m_strings.push_back(std::move(text));
     }
-    status = PartXml::outcome(xml, *device, status);
+    status = PartXml::outcome(token, *device);
     return status == PartStatus::Read ? QString() : ImportReasons::part(shown, partName, status);
 }

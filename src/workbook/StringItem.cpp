@@ -1,28 +1,35 @@
 #include "workbook/StringItem.h"
 
+#include "workbook/XmlScanner.h"
+
 #include <QRegularExpression>
-#include <QXmlStreamReader>
 
 namespace StringItem {
 
-QString read(QXmlStreamReader& xml)
+bool read(XmlScanner& xml, QString& text)
 {
-    QString text;
-    while (xml.readNextStartElement()) {
-        if (xml.name() == u"t") {
-            text += xml.readElementText();
-        } else if (xml.name() == u"r") {
-            while (xml.readNextStartElement()) {
-                if (xml.name() == u"t")
-                    text += xml.readElementText();
-                else
-                    xml.skipCurrentElement();
+    using Token = XmlScanner::Token;
+    const int depth = xml.depth();
+    QString raw;
+    for (;;) {
+        const Token token = xml.next();
+        if (token == Token::EndElement && xml.depth() < depth)
+            break;
+        if (token == Token::StartElement) {
+            // Runs (<r>) are entered; their formats, and phonetic guides, are not text.
+            const QByteArrayView name = xml.name();
+            if (name == "t") {
+                if (!xml.readElementText(raw))
+                    return false;
+            } else if (name != "r" && !xml.skipElement()) {
+                return false;
             }
-        } else {
-            xml.skipCurrentElement();
+        } else if (token != Token::Text && token != Token::EndElement) {
+            return false;
         }
     }
-    return decodeEscapes(text);
+    text += decodeEscapes(raw);
+    return true;
 }
 
 QString decodeEscapes(const QString& text)

@@ -13,13 +13,10 @@
 #include "workbook/StringItem.h"
 #include "workbook/WorkbookLimits.h"
 #include "workbook/WorkbookStyles.h"
+#include "workbook/XmlScanner.h"
 #include "workbook/ZipPartDevice.h"
 
-#include <QXmlStreamReader>
-
 #include <cmath>
-
-using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -45,30 +42,31 @@ QString WorksheetReader::read(const OpcPackage& package, const QString& partName
         package.stream(partName, ImportLimits::MaxUnpackedBytes, status);
     if (!device)
         return ImportReasons::part(m_shown, partName, status);
-    QXmlStreamReader xml(device.get());
-    status = PartXml::readToRoot(xml);
+    using Token = XmlScanner::Token;
+    XmlScanner xml(*device);
+    Token token;
     bool ok = true;
-    while (ok && status == PartStatus::Read && !xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
+    while (ok && (token = xml.next()) != Token::End && token != Token::Malformed && token != Token::Unsafe) {
+        if (token != Token::StartElement)
             continue;
-        const QStringView name = xml.name();
-        if (name == u"c") {
+        const QByteArrayView name = xml.name();
+        if (name == "c") {
             ok = readCell(xml);
-        } else if (name == u"row") {
+        } else if (name == "row") {
             // A row without a number follows the one before.
             bool numbered = false;
-            const qint64 row = xml.attributes().value("r"_L1).toLongLong(&numbered);
+            const qint64 row = xml.attribute("r").toLongLong(&numbered);
             m_at = {numbered && row >= 1 ? row : m_at.row + 1, 0};
-        } else if (name == u"col") {
+        } else if (name == "col") {
             readColumns(xml);
-        } else if (name == u"mergeCell") {
+        } else if (name == "mergeCell") {
             ok = readMerge(xml);
         }
     }
     // A part cut short or damaged explains what its cells seemed to say.
-    if (!ok && device->status() == PartStatus::Read)
+    if (!ok && device->status() == PartStatus::Read && !m_error.isEmpty())
         return m_error;
-    status = PartXml::outcome(xml, *device, status);
+    status = PartXml::outcome(ok ? token : Token::Malformed, *device);
     if (status != PartStatus::Read)
         return ImportReasons::part(m_shown, partName, status);
 
@@ -79,50 +77,63 @@ QString WorksheetReader::read(const OpcPackage& package, const QString& partName
     return {};
 }
 
-bool WorksheetReader::readCell(QXmlStreamReader& xml)
+bool WorksheetReader::readCell(XmlScanner& xml)
 {
-    const QXmlStreamAttributes attributes = xml.attributes();
-    const QStringView name = attributes.value("r"_L1);
+    using Token = XmlScanner::Token;
+    const QByteArrayView name = xml.attribute("r");
     CellAddress cell{std::max<qsizetype>(m_at.row, 1), m_at.column + 1};
     if (!name.isEmpty()) {
         const CellName::Reading reading = CellName::read(name, cell);
         if (reading == CellName::Reading::Invalid)
-            return damaged(QStringLiteral("单元格名称“%1”有误").arg(name));
+            return damaged(QStringLiteral("单元格名称“%1”有误").arg(QString::fromUtf8(name)));
         if (reading == CellName::Reading::OffGrid)
-            return fail(ImportReasons::offGrid(m_shown, QStringLiteral("单元格 ") + name.toString()));
+            return fail(ImportReasons::offGrid(m_shown, QStringLiteral("单元格 ") + QString::fromUtf8(name)));
     } else if (cell.row > WorkbookLimits::MaxRows || cell.column > WorkbookLimits::MaxColumns) {
         return fail(ImportReasons::offGrid(m_shown, ImportReasons::rowAndColumn(cell.row, cell.column)));
     }
     m_at = cell;
+    // The cell's attributes last only until the scanner moves on.
+    const CellType type = cellType(xml.attribute("t"));
+    const int style = xml.attribute("s").toInt();
 
-    QString raw;
+    m_raw.resize(0);
     QString inlineText;
     CellFormula formula;
-    while (xml.readNextStartElement()) {
-        const QStringView element = xml.name();
-        if (element == u"v") {
-            raw = xml.readElementText();
-        } else if (element == u"is") {
-            inlineText = StringItem::read(xml);
-        } else if (element == u"f") {
-            const QXmlStreamAttributes formulaAttributes = xml.attributes();
-            formula.kind = formulaAttributes.value("t"_L1).toString();
+    const int depth = xml.depth();
+    for (;;) {
+        const Token token = xml.next();
+        if (token == Token::EndElement && xml.depth() < depth)
+            break;
+        if (token == Token::Text || token == Token::EndElement)
+            continue;
+        if (token != Token::StartElement)
+            return notWellFormed();
+        const QByteArrayView element = xml.name();
+        bool read = true;
+        if (element == "v") {
+            read = xml.readElementText(m_raw);
+        } else if (element == "is") {
+            read = StringItem::read(xml, inlineText);
+        } else if (element == "f") {
+            formula.kind = QString::fromLatin1(xml.attribute("t"));
             bool indexed = false;
-            const int index = formulaAttributes.value("si"_L1).toInt(&indexed);
+            const int index = xml.attribute("si").toInt(&indexed);
             if (indexed)
                 formula.sharedIndex = index;
-            formula.text = xml.readElementText();
+            read = xml.readElementText(formula.text);
         } else {
-            xml.skipCurrentElement();
+            read = xml.skipElement();
         }
+        if (!read)
+            return notWellFormed();
     }
 
     ImportedCell imported;
     imported.row = cell.row;
     imported.column = cell.column;
-    if (!cellValue(attributes.value("t"_L1), raw, inlineText, imported.value))
+    if (!cellValue(type, m_raw, inlineText, imported.value))
         return false;
-    const WorkbookStyles::Look look = m_styles.look(attributes.value("s"_L1).toInt());
+    const WorkbookStyles::Look look = m_styles.look(style);
     imported.bold = look.bold;
     imported.color = look.color;
 
@@ -148,8 +159,20 @@ bool WorksheetReader::readCell(QXmlStreamReader& xml)
     return true;
 }
 
-bool WorksheetReader::cellValue(QStringView type, const QString& raw, QString& inlineText,
-                                ImportedValue& value)
+// The kinds of cell the "t" attribute names; a number has none.
+WorksheetReader::CellType WorksheetReader::cellType(QByteArrayView type)
+{
+    static constexpr std::pair<const char*, CellType> Types[] = {
+        {"s", CellType::SharedString},    {"inlineStr", CellType::InlineString},
+        {"str", CellType::FormulaString}, {"b", CellType::Boolean},
+        {"e", CellType::Error},           {"d", CellType::Date}};
+    for (const auto& [name, kind] : Types)
+        if (type == name)
+            return kind;
+    return CellType::Number;
+}
+
+bool WorksheetReader::cellValue(CellType type, const QString& raw, QString& inlineText, ImportedValue& value)
 {
     const auto cellName = [this] { return CellName::text(m_at); };
     auto text = [&](QString text) {
@@ -158,14 +181,14 @@ bool WorksheetReader::cellValue(QStringView type, const QString& raw, QString& i
         value = ImportedValue::ofText(std::move(text));
         return true;
     };
-    if (type == u"inlineStr")
+    if (type == CellType::InlineString)
         return text(inlineText.isEmpty() ? StringItem::decodeEscapes(raw) : std::move(inlineText));
-    if (type == u"str")
+    if (type == CellType::FormulaString)
         return text(StringItem::decodeEscapes(raw));
     const QStringView trimmed = QStringView(raw).trimmed();
     if (trimmed.isEmpty())
         return true;
-    if (type == u"s") {
+    if (type == CellType::SharedString) {
         if (m_strings.isMissing())
             return damaged(QStringLiteral("缺少共享文字部分，单元格 %1 的文字无法读取").arg(cellName()));
         bool ok = false;
@@ -176,7 +199,7 @@ bool WorksheetReader::cellValue(QStringView type, const QString& raw, QString& i
         value = ImportedValue::ofText(m_strings.at(index));
         return true;
     }
-    if (type == u"b") {
+    if (type == CellType::Boolean) {
         // Excel writes 1 and 0; some other writers true and false.
         if (trimmed == u"1" || trimmed.compare(u"true", Qt::CaseInsensitive) == 0)
             value = ImportedValue::ofBoolean(true);
@@ -186,11 +209,11 @@ bool WorksheetReader::cellValue(QStringView type, const QString& raw, QString& i
             return damaged(QStringLiteral("单元格 %1 的逻辑值“%2”无法识别").arg(cellName(), trimmed));
         return true;
     }
-    if (type == u"e") {
+    if (type == CellType::Error) {
         value = ImportedValue::ofError(trimmed.toString());
         return true;
     }
-    if (type == u"d") {
+    if (type == CellType::Date) {
         const std::optional<double> serial = IsoDate::serial(trimmed);
         if (!serial)
             return damaged(QStringLiteral("单元格 %1 的日期“%2”无法识别").arg(cellName(), trimmed));
@@ -207,13 +230,12 @@ bool WorksheetReader::cellValue(QStringView type, const QString& raw, QString& i
     return true;
 }
 
-void WorksheetReader::readColumns(QXmlStreamReader& xml)
+void WorksheetReader::readColumns(const XmlScanner& xml)
 {
-    const QXmlStreamAttributes attributes = xml.attributes();
-    ColumnRange range{attributes.value("min"_L1).toInt(), attributes.value("max"_L1).toInt(), std::nullopt,
-                      attributes.value("style"_L1).toInt()};
+    ColumnRange range{xml.attribute("min").toInt(), xml.attribute("max").toInt(), std::nullopt,
+                      xml.attribute("style").toInt()};
     bool ok = false;
-    const double width = attributes.value("width"_L1).toDouble(&ok);
+    const double width = xml.attribute("width").toDouble(&ok);
     if (ok && width >= 0 && width <= 255)
         range.width = ColumnWidth::fromExcelWidth(width);
     range.last = std::min(range.last, WorkbookLimits::MaxColumns);
@@ -223,11 +245,11 @@ void WorksheetReader::readColumns(QXmlStreamReader& xml)
         m_columnRanges.push_back(range);
 }
 
-bool WorksheetReader::readMerge(QXmlStreamReader& xml)
+bool WorksheetReader::readMerge(const XmlScanner& xml)
 {
     // A range that does not read only hides nothing.
     CellName::Range range;
-    if (CellName::readRange(xml.attributes().value("ref"_L1), range) == CellName::Reading::Read)
+    if (CellName::readRange(xml.attribute("ref"), range) == CellName::Reading::Read)
         m_merges.add(range);
     if (m_merges.size() > ImportLimits::MaxCells)
         return fail(ImportReasons::tooManyCells(m_shown));
@@ -246,6 +268,12 @@ void WorksheetReader::finishColumns()
         span.format.text = look.text;
     }
     m_table.setColumns(spans);
+}
+
+bool WorksheetReader::notWellFormed()
+{
+    m_error.clear();
+    return false;
 }
 
 bool WorksheetReader::fail(const QString& reason)

@@ -10,7 +10,7 @@
 
 class ImportedTable;
 class OpcPackage;
-class QXmlStreamReader;
+class XmlScanner;
 class SharedStrings;
 class WorkbookStyles;
 struct ImportedValue;
@@ -35,11 +35,24 @@ private:
         int style = 0;
     };
 
-    bool readCell(QXmlStreamReader& xml);
-    bool cellValue(QStringView type, const QString& raw, QString& inlineText, ImportedValue& value);
-    void readColumns(QXmlStreamReader& xml);
-    bool readMerge(QXmlStreamReader& xml);
+    bool readCell(XmlScanner& xml);
+    enum class CellType
+    {
+        Number,
+        SharedString,
+        InlineString,
+        FormulaString,
+        Boolean,
+        Error,
+        Date
+    };
+    static CellType cellType(QByteArrayView type);
+    bool cellValue(CellType type, const QString& raw, QString& inlineText, ImportedValue& value);
+    void readColumns(const XmlScanner& xml);
+    bool readMerge(const XmlScanner& xml);
     void finishColumns();
+    // Leaves the reason to the part's outcome: damaged, cut short, too large.
+    bool notWellFormed();
     bool fail(const QString& reason);
     bool damaged(const QString& detail);
 
@@ -51,5 +64,6 @@ private:
     MergedCells m_merges;
     std::vector<ColumnRange> m_columnRanges;
     CellAddress m_at{0, 0}; // the last cell read, which a cell without a name follows
+    QString m_raw;          // a cell's <v>, its room kept from cell to cell
     QString m_error;
 };

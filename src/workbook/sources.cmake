@@ -28,6 +28,7 @@ list(APPEND RENVORA_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/WorkbookStyles.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WorkbookWriter.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WorksheetReader.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/XmlScanner.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ZipPartDevice.cpp
 )
 list(APPEND RENVORA_GUI_SOURCES

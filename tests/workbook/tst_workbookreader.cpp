@@ -132,6 +132,33 @@ ZipParts strictWorkbook()
     return parts;
 }
 
+// Elements under a prefix as the Open XML SDK writes them, and the rest of XML's ways of saying
+// the same: a byte order mark, comments, CDATA, character references, single quotes.
+ZipParts prefixedWorkbook()
+{
+    ZipParts parts;
+    parts.push_back(
+        {u"_rels/.rels"_qs, relationships(relationship("rId1", "officeDocument", "xl/workbook.xml"))});
+    parts.push_back({u"xl/_rels/workbook.xml.rels"_qs,
+                     relationships(relationship("R1", "worksheet", "worksheets/sheet.xml") +
+                                   relationship("R2", "sharedStrings", "sharedStrings.xml"))});
+    parts.push_back({u"xl/workbook.xml"_qs, "<x:workbook xmlns:x=\"" + Main + "\" xmlns:r=\"" + Rel +
+                                                "\"><x:sheets><x:sheet name=\"S\" sheetId=\"1\" r:id=\"R1\"/>"
+                                                "</x:sheets></x:workbook>"});
+    parts.push_back({u"xl/sharedStrings.xml"_qs,
+                     "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"utf-8\"?><x:sst xmlns:x=\"" + Main +
+                         "\"><x:si><x:t>&#x4E2D;&#25991; &lt;&amp;&gt;</x:t></x:si>"
+                         "<x:si><x:r><x:t><![CDATA[<原样>&amp;]]></x:t></x:r></x:si></x:sst>"});
+    parts.push_back({u"xl/worksheets/sheet.xml"_qs,
+                     "<?xml version=\"1.0\"?>\n<!-- made by hand -->\n<x:worksheet xmlns:x=\"" + Main +
+                         "\"><x:sheetData><x:row r='1'><x:c r='A1' t='s'><x:v>0</x:v></x:c>"
+                         "<x:c r=\"B1\" t=\"s\"><!-- second --><x:v> 1 </x:v></x:c>"
+                         "<x:c r=\"C1\" t=\"str\"><x:f>\"a\"&amp;\"b\"</x:f><x:v>ab</x:v></x:c>"
+                         "<x:c r=\"D1\" t=\"inlineStr\"><x:is><x:t>第一行\r\n第二行</x:t></x:is></x:c>"
+                         "</x:row></x:sheetData></x:worksheet>\n"});
+    return parts;
+}
+
 ZipParts minimalWorkbook(const QByteArray& sheetData, const QByteArray& strings = {})
 {
     ZipParts parts;
@@ -214,10 +241,12 @@ void TestWorkbookReader::initTestCase()
     QVERIFY(writeZip(path(u"strict.xlsx"_qs), strictWorkbook()));
     QVERIFY(writeWithLibxlsxwriter(path(u"shared.xlsx"_qs), false));
     QVERIFY(writeWithLibxlsxwriter(path(u"inline.xlsx"_qs), true));
+    QVERIFY(writeZip(path(u"prefixed.xlsx"_qs), prefixedWorkbook()));
     // A workbook without the shared strings its relationships name, and no text cell to need them.
     ZipParts withoutStrings = minimalWorkbook(cellRow("<c r=\"A1\"><v>3</v></c>"));
     QVERIFY(writeZip(path(u"nostrings.xlsx"_qs), withoutStrings));
-    for (const QString& name : {u"other"_qs, u"strict"_qs, u"shared"_qs, u"inline"_qs, u"nostrings"_qs}) {
+    for (const QString& name :
+         {u"other"_qs, u"strict"_qs, u"shared"_qs, u"inline"_qs, u"nostrings"_qs, u"prefixed"_qs}) {
         TableImport imported = importTable(path(name + u".xlsx"_qs));
         QVERIFY2(imported.succeeded(), qPrintable(imported.error));
         m_tables[name] = std::move(imported.table);
@@ -358,6 +387,18 @@ void TestWorkbookReader::readsCells_data()
     QTest::newRow("strings missing, none needed") << "nostrings"
                                                   << "A1"
                                                   << "n:3";
+    QTest::newRow("prefixed: character references and entities") << "prefixed"
+                                                                 << "A1"
+                                                                 << "t:中文 <&>";
+    QTest::newRow("prefixed: CDATA in a run, index with blanks") << "prefixed"
+                                                                 << "B1"
+                                                                 << "t:<原样>&amp;";
+    QTest::newRow("prefixed: formula with an entity") << "prefixed"
+                                                      << "C1"
+                                                      << "t:ab =\"a\"&\"b\"";
+    QTest::newRow("prefixed: CR LF read as a line feed") << "prefixed"
+                                                         << "D1"
+                                                         << "t:第一行\n第二行";
 }
 
 void TestWorkbookReader::readsCells()
@@ -430,6 +471,17 @@ void TestWorkbookReader::refusesWithReason_data()
         "@ 中的单元格 XFE1 超出了表格的范围（最多 1048576 行、16384 列）");
     row("cell without name beyond the last column", cells("<c r=\"XFD1\"><v>1</v></c><c><v>2</v></c>"),
         "@ 中的第 1 行第 16385 列超出了表格的范围（最多 1048576 行、16384 列）");
+    row("end tag that does not match", cells("<c r=\"A1\"><v>1</c></v>"),
+        "工作簿 @ 已损坏：其中的 xl/worksheets/sheet1.xml 无法读取");
+    row("element inside a value", cells("<c r=\"A1\"><v>1<b/></v></c>"),
+        "工作簿 @ 已损坏：其中的 xl/worksheets/sheet1.xml 无法读取");
+    row("entity XML does not define", cells("<c r=\"A1\" t=\"str\"><v>&nbsp;</v></c>"),
+        "工作簿 @ 已损坏：其中的 xl/worksheets/sheet1.xml 无法读取");
+    row("attribute without quotes", cells("<c r=A1><v>1</v></c>"),
+        "工作簿 @ 已损坏：其中的 xl/worksheets/sheet1.xml 无法读取");
+    ZipParts twoRoots = cells("<c r=\"A1\"><v>1</v></c>");
+    twoRoots[3].bytes += "<worksheet/>";
+    row("second root element", twoRoots, "工作簿 @ 已损坏：其中的 xl/worksheets/sheet1.xml 无法读取");
     row("malformed cell name", cells("<c r=\"1A\"><v>1</v></c>"), "工作簿 @ 已损坏：单元格名称“1A”有误");
     row("shared string index out of range", cells("<c r=\"A1\" t=\"s\"><v>1</v></c>", "<si><t>一</t></si>"),
         "工作簿 @ 已损坏：单元格 A1 引用的共享文字（编号 1）不存在");
