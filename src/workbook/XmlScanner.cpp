@@ -202,16 +202,14 @@ XmlScanner::Token XmlScanner::startTag()
     if (m_rootSeen && m_depth == 0)
         return Token::Malformed;
     // Offsets from the tag's start: reading on may move the bytes.
-    struct Span
-    {
-        qsizetype from = 0;
-        qsizetype size = 0;
-    };
     Span name;
-    std::vector<std::pair<Span, Span>> attributes;
+    std::vector<std::pair<Span, Span>>& attributes = m_spans;
+    attributes.clear();
     qsizetype i = 1;
     const auto at = [&](qsizetype offset) -> int {
-        return fill(offset + 1) ? int(uchar(m_buffer[m_at + offset])) : -1;
+        if (m_at + offset < m_buffer.size() || fill(offset + 1))
+            return int(uchar(m_buffer[m_at + offset]));
+        return -1;
     };
     const auto readName = [&](Span& span) {
         span.from = i;
@@ -266,7 +264,9 @@ XmlScanner::Token XmlScanner::startTag()
     for (const auto& [key, value] : attributes) {
         if (view(value).contains('<'))
             return Token::Malformed;
-        m_attributes.emplace_back(view(key), view(value));
+        // Namespace declarations are no attributes of the element's own.
+        if (!view(key).startsWith("xmlns"))
+            m_attributes.emplace_back(localPart(view(key)), view(value));
     }
     const QByteArrayView qualified = view(name);
     if (m_depth == int(m_openNames.size()))
@@ -285,7 +285,7 @@ XmlScanner::Token XmlScanner::startTag()
 QByteArrayView XmlScanner::attribute(QByteArrayView localName) const
 {
     for (const auto& [key, value] : m_attributes)
-        if (localPart(key) == localName && !key.startsWith("xmlns"))
+        if (key == localName)
             return value.isNull() ? QByteArrayView("") : value;
     return {};
 }

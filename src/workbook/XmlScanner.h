@@ -57,8 +57,15 @@ private:
     Token m_token = Token::End;
     QByteArrayView m_name;
     QByteArrayView m_text;
-    bool m_textIsRaw = false; // CDATA: no entities to read
-    std::vector<std::pair<QByteArrayView, QByteArrayView>> m_attributes;
+    bool m_textIsRaw = false;                                            // CDATA: no entities to read
+    std::vector<std::pair<QByteArrayView, QByteArrayView>> m_attributes; // by local name
+    // Where a start tag's attribute names and values lie, from the tag's start.
+    struct Span
+    {
+        qsizetype from = 0;
+        qsizetype size = 0;
+    };
+    std::vector<std::pair<Span, Span>> m_spans;
     std::vector<QByteArray> m_openNames; // qualified names of the open elements, kept for reuse
     int m_depth = 0;
     bool m_emptyElement = false; // the StartElement was <x/>: its end comes next
