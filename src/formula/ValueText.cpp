@@ -30,7 +30,10 @@ Digits significantDigits(double magnitude)
             result.digits[result.count++] = *p;
     while (result.count > 1 && result.digits[result.count - 1] == '0')
         --result.count;
-    result.exponent = std::atoi(p + 1);
+    // to_chars writes no terminator, so the exponent is read up to the end it reported.
+    if (p < end && p[1] == '+')
+        ++p;
+    std::from_chars(p + 1, end, result.exponent);
     return result;
 }
 
