@@ -3,7 +3,7 @@
 #include "rules/NewNameComposition.h"
 #include "rules/RuleValues.h"
 #include "rules/TableBuild.h"
-#include "table/Progress.h"
+#include "base/Progress.h"
 #include "table/Sheet.h"
 #include "workbook/TableExport.h"
 

@@ -2,7 +2,7 @@
 #include "Figures.h"
 
 #include "rules/TableBuild.h"
-#include "table/Progress.h"
+#include "base/Progress.h"
 #include "table/Sheet.h"
 
 #include <QDir>

@@ -4,7 +4,7 @@
 #include "rules/Numbering.h"
 #include "rules/RuleValues.h"
 #include "rules/TableBuild.h"
-#include "table/Progress.h"
+#include "base/Progress.h"
 #include "table/Sheet.h"
 
 void measureTableFigures(const BenchContext& context, QList<Figure>& figures)

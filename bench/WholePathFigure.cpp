@@ -10,7 +10,7 @@
 #include "rules/Numbering.h"
 #include "rules/RuleValues.h"
 #include "rules/TableBuild.h"
-#include "table/Progress.h"
+#include "base/Progress.h"
 #include "table/SheetModel.h"
 
 #include <QCheckBox>

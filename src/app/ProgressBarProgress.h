@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/PaintPace.h"
-#include "table/Progress.h"
+#include "base/Progress.h"
 
 #include <memory>
 

@@ -3,7 +3,7 @@
 #include "facts/FactSet.h"
 #include "facts/FactValue.h"
 #include "facts/FileFact.h"
-#include "rename/FileStamp.h"
+#include "base/FileStamp.h"
 
 #include <QByteArray>
 #include <QHash>

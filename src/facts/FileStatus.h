@@ -2,7 +2,7 @@
 
 #include "facts/FactValue.h"
 #include "facts/FileFact.h"
-#include "rename/FileStamp.h"
+#include "base/FileStamp.h"
 
 #include <QByteArray>
 #include <optional>

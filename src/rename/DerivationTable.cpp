@@ -1,6 +1,6 @@
 #include "rename/DerivationTable.h"
 
-#include "table/Progress.h"
+#include "base/Progress.h"
 #include "table/Sheet.h"
 
 namespace DerivationTable {

@@ -2,7 +2,7 @@
 
 #include "app/Form1.h"
 #include "app/PlatformServices.h"
-#include "table/Progress.h"
+#include "base/Progress.h"
 
 #include <QLineEdit>
 

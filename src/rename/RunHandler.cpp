@@ -11,7 +11,7 @@
 #include "rename/RunReport.h"
 #include "rename/RunSettings.h"
 #include "rename/RunUndo.h"
-#include "table/Progress.h"
+#include "base/Progress.h"
 #include "table/SheetModel.h"
 
 #include <QCheckBox>

@@ -4,7 +4,7 @@
 #include "rename/FileSystem.h"
 #include "rename/RenameChains.h"
 #include "rename/RunObserver.h"
-#include "table/Progress.h"
+#include "base/Progress.h"
 
 #include <algorithm>
 

@@ -5,7 +5,7 @@
 #include "rename/RenameChains.h"
 #include "rename/RunObserver.h"
 #include "rename/RunUndo.h"
-#include "table/Progress.h"
+#include "base/Progress.h"
 
 #include <QDir>
 #include <QFile>

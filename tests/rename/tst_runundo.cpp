@@ -5,7 +5,7 @@
 #include "rename/RunObserver.h"
 #include "rename/RunReport.h"
 #include "rename/RunUndo.h"
-#include "table/Progress.h"
+#include "base/Progress.h"
 
 #include <QTest>
 

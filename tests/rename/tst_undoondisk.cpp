@@ -3,7 +3,7 @@
 #include "rename/RenameExecutor.h"
 #include "rename/RunObserver.h"
 #include "rename/RunUndo.h"
-#include "table/Progress.h"
+#include "base/Progress.h"
 
 #include <QDateTime>
 #include <QFile>

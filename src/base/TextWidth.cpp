@@ -1,4 +1,4 @@
-#include "table/TextWidth.h"
+#include "base/TextWidth.h"
 
 namespace {
 
