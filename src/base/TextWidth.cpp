@@ -1,5 +1,7 @@
 #include "base/TextWidth.h"
 
+#include "base/Utf16.h"
+
 namespace {
 
 bool isWide(char32_t c)
@@ -16,13 +18,7 @@ bool isWide(char32_t c)
 int displayCells(QStringView text)
 {
     int cells = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        char32_t c = text[i].unicode();
-        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            c = QChar::surrogateToUcs4(text[i].unicode(), text[i + 1].unicode());
-            ++i;
-        }
-        cells += isWide(c) ? 2 : 1;
-    }
+    for (qsizetype i = 0; i < text.size(); i = Utf16::nextBoundary(text, i))
+        cells += isWide(Utf16::codePointAt(text, i)) ? 2 : 1;
     return cells;
 }
