@@ -5,9 +5,9 @@
 #include "app/PlatformServices.h"
 #include "base/DialogPaths.h"
 #include "base/NativeName.h"
+#include "base/TrailingSeparator.h"
 #include "collect/FileListModel.h"
 #include "rename/DerivationTable.h"
-#include "rename/PathRules.h"
 #include "table/SheetModel.h"
 
 #include <QCheckBox>
@@ -59,7 +59,7 @@ QString ModeHandlers::pickFolder(const QString& prompt)
     else if (!exact->isEmpty())
         m_form.targetFolder = QDir::toNativeSeparators(*exact);
     // A folder that already ends in its separator (a root, or the one kept from before) gets no second one.
-    m_form.targetFolder = PathRules::withTrailingSeparator(m_form.targetFolder);
+    m_form.targetFolder = withTrailingSeparator(m_form.targetFolder);
     return m_form.targetFolder;
 }
 

@@ -74,11 +74,4 @@ QString folderOf(const QString& path)
     return {};
 }
 
-QString withTrailingSeparator(const QString& folder)
-{
-    if (folder.isEmpty() || endsWithSeparator(folder))
-        return folder;
-    return folder + QDir::separator();
-}
-
 } // namespace PathRules

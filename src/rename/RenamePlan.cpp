@@ -1,6 +1,7 @@
 #include "rename/RenamePlan.h"
 
 #include "base/NativeName.h"
+#include "base/TrailingSeparator.h"
 #include "rename/PathRules.h"
 #include "rename/PlanConflicts.h"
 #include "table/Sheet.h"
@@ -124,7 +125,7 @@ std::optional<RenameOperation> batchOperation(const TableRow& row, RunSettings::
         if (row.oldExtension.isEmpty())
             return std::nullopt;
         // A folder is a folder, written with its separator or without: the name goes inside it.
-        return fileOperation(row, Kind::Copy, PathRules::withTrailingSeparator(row.newFolder), row.newName,
+        return fileOperation(row, Kind::Copy, withTrailingSeparator(row.newFolder), row.newName,
                              row.newExtension);
     case RunSettings::BatchMode::Distribute: {
         if (row.oldExtension.isEmpty())
@@ -167,7 +168,7 @@ RenamePlan RenamePlan::fromTable(const Sheet& sheet, const RunSettings& settings
         if (plan.derivationRuns && !row.oldExtension.isEmpty()) {
             // Derived copies keep the original extension under the row's new name.
             const QString target =
-                PathRules::withTrailingSeparator(settings.deriveInPlace ? row.folder : row.newFolder);
+                withTrailingSeparator(settings.deriveInPlace ? row.folder : row.newFolder);
             plan.derivation.push_back(fileOperation(row, Kind::Copy, target, row.newName, row.oldExtension));
         }
     }
