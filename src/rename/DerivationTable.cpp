@@ -5,22 +5,6 @@
 
 namespace DerivationTable {
 
-std::optional<qsizetype> parseCount(const QString& text)
-{
-    const QString digits = text.trimmed();
-    if (digits.isEmpty())
-        return std::nullopt;
-    for (QChar c : digits) {
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-    }
-    bool ok = false;
-    const qlonglong count = digits.toLongLong(&ok);
-    if (!ok)
-        return std::nullopt;
-    return qsizetype(count);
-}
-
 void fillFromFirstRow(Sheet& sheet, qsizetype count, Progress& progress)
 {
     Sheet::Batch batch(sheet);

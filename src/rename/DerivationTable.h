@@ -12,9 +12,6 @@ namespace DerivationTable {
 // More copies than a table can sensibly hold are a typing mistake.
 inline constexpr qsizetype MaxCount = 1'000'000;
 
-// The count typed as 文件衍生数: a whole number of at least 0, nothing else.
-std::optional<qsizetype> parseCount(const QString& text);
-
 // Single-file derivation: rows 2 to count + 1 carry row 2's file (B, also as the name source
 // J, D, E, F), numbered from 1, with G = F so that each copy goes beside the file.
 void fillFromFirstRow(Sheet& sheet, qsizetype count, Progress& progress);

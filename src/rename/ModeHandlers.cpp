@@ -6,6 +6,7 @@
 #include "base/DialogPaths.h"
 #include "base/NativeName.h"
 #include "base/TrailingSeparator.h"
+#include "base/WholeNumber.h"
 #include "collect/FileListModel.h"
 #include "rename/DerivationTable.h"
 #include "table/SheetModel.h"
@@ -124,7 +125,7 @@ void ModeHandlers::resetTableForSingleFile()
 
 std::optional<qsizetype> ModeHandlers::derivationCount()
 {
-    const auto count = DerivationTable::parseCount(m_form.yanshengshu->text());
+    const auto count = digitsOnlyNumber(m_form.yanshengshu->text());
     if (!count) {
         m_form.tell(QStringLiteral("文件衍生数必须是0或正整数"));
         return std::nullopt;

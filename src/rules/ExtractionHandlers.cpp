@@ -3,7 +3,7 @@
 #include "app/Form1.h"
 #include "rules/NameSourceExtraction.h"
 #include "rules/RuleHandlers.h"
-#include "rules/WholeNumber.h"
+#include "base/WholeNumber.h"
 #include "table/SheetModel.h"
 
 #include <QLineEdit>

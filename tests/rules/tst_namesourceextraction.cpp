@@ -1,6 +1,6 @@
 #include "rules/NamePiece.h"
 #include "rules/NameSourceExtraction.h"
-#include "rules/WholeNumber.h"
+#include "base/WholeNumber.h"
 #include "table/Sheet.h"
 
 #include <QTest>
