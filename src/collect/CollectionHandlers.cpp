@@ -143,7 +143,7 @@ void CollectionHandlers::rebuildTable()
 // when that mode is on and the table holds a single file.
 void CollectionHandlers::offerBatchDerivation()
 {
-    const bool singleFile = m_form.Option2->isChecked() && m_form.table->sheet().usedRowCount() == 2;
+    const bool singleFile = m_form.Option2->isChecked() && m_form.table->sheet().dataRowCount() == 1;
     m_form.ysq->setEnabled(singleFile);
     if (!singleFile)
         m_form.ysq->setChecked(false);

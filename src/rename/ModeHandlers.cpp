@@ -117,7 +117,7 @@ void ModeHandlers::check2Click()
 void ModeHandlers::resetTableForSingleFile()
 {
     // One file, or none, is already what a derivation starts from.
-    if (m_form.table->sheet().usedRowCount() <= 2)
+    if (m_form.table->sheet().dataRowCount() <= 1)
         return;
     DerivationTable::resetForSingleFile(m_form.table->sheet());
     m_form.tell(QStringLiteral("请选择需要衍生的单文件"));
@@ -158,11 +158,7 @@ void ModeHandlers::yss2Click()
 {
     pickFolder(FolderPrompt);
     m_form.tell(NativeName::display(m_form.targetFolder));
-    Sheet& sheet = m_form.table->sheet();
-    Sheet::Batch batch(sheet);
-    const qsizetype lastRow = sheet.usedRowCount();
-    for (qsizetype r = 2; r <= lastRow; ++r)
-        sheet.setText(r, Sheet::G, m_form.targetFolder);
+    DerivationTable::writeCopyFolders(m_form.table->sheet(), m_form.targetFolder);
 }
 
 void ModeHandlers::command2Click()

@@ -4,6 +4,7 @@
 #include "rename/FileSystem.h"
 #include "rename/RenamePlan.h"
 #include "rename/RunObserver.h"
+#include "table/Sheet.h"
 
 namespace {
 
@@ -52,7 +53,7 @@ PhaseResult RenameExecutor::carryOut(const std::vector<RenameOperation>& operati
 {
     PhaseResult result;
     for (const RenameOperation& operation : operations) {
-        m_observer.rowReached(operation.row - 1);
+        m_observer.rowReached(Sheet::dataIndexOf(operation.row));
         if (operation.state == RenameOperation::State::Refused) {
             result.failures.push_back(failure(operation, FileOutcome::failed(operation.refusal)));
             continue;

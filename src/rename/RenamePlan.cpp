@@ -141,8 +141,7 @@ std::optional<RenameOperation> batchOperation(const TableRow& row, RunSettings::
 RenamePlan RenamePlan::fromTable(const Sheet& sheet, const RunSettings& settings)
 {
     RenamePlan plan;
-    const qsizetype lastRow = sheet.usedRowCount();
-    plan.dataRows = std::max<qsizetype>(0, lastRow - 1);
+    plan.dataRows = sheet.dataRowCount();
     const bool distributionMode = settings.batchMode == RunSettings::BatchMode::Distribute;
     plan.batchRuns = settings.batch;
     plan.derivationRuns = settings.derive;
@@ -157,7 +156,7 @@ RenamePlan RenamePlan::fromTable(const Sheet& sheet, const RunSettings& settings
     if (plan.derivationRuns)
         plan.derivation.reserve(plan.dataRows);
 
-    for (qsizetype r = 2; r <= lastRow; ++r) {
+    for (const qsizetype r : sheet.dataRows()) {
         const TableRow row = TableRow::read(sheet, r);
         if (prePass)
             plan.folders.push_back(folderStep(row));
@@ -185,8 +184,7 @@ RenamePlan RenamePlan::fromTable(const Sheet& sheet, const RunSettings& settings
 
 qsizetype RenamePlan::firstRowWithoutNewName(const Sheet& sheet)
 {
-    const qsizetype lastRow = sheet.usedRowCount();
-    for (qsizetype r = 2; r <= lastRow; ++r) {
+    for (const qsizetype r : sheet.dataRows()) {
         if (sheet.isEmpty(r, Sheet::C))
             return r;
     }

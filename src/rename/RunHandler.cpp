@@ -4,6 +4,7 @@
 #include "app/PlatformServices.h"
 #include "base/NativeName.h"
 #include "collect/FileListModel.h"
+#include "rename/DerivationTable.h"
 #include "rename/PosixFileSystem.h"
 #include "rename/RenameExecutor.h"
 #include "rename/RenamePlan.h"
@@ -89,7 +90,8 @@ bool RunHandler::runBatch(const RenamePlan& plan, const RunSettings& settings, R
 {
     feedback.setCountsRows(true);
     const PhaseResult& batch = m_lastRun.batch = executor.carryOutBatch(plan);
-    feedback.showRowCount(batch.cancelled ? batch.stoppedAtRow - 2 : plan.dataRows);
+    // A cancelled pass did the rows above the one it stopped at.
+    feedback.showRowCount(batch.cancelled ? Sheet::dataIndexOf(batch.stoppedAtRow) - 1 : plan.dataRows);
     feedback.setCountsRows(false);
 
     // The pre-pass belongs to this pass: its failures are the rows' failures.
@@ -107,8 +109,9 @@ bool RunHandler::runBatch(const RenamePlan& plan, const RunSettings& settings, R
 
 void RunHandler::runDerivation(const RenamePlan& plan, const RunSettings& settings, RenameExecutor& executor)
 {
+    // Each copy goes beside its file: the table shows that folder as the new one.
     if (settings.deriveInPlace)
-        writeDerivationFolders();
+        DerivationTable::writeCopyFolders(m_form.table->sheet(), std::nullopt);
     else
         m_form.Text1->setText(NativeName::display(m_form.targetFolder));
     const PhaseResult& derivation = m_lastRun.derivation = executor.carryOut(plan.derivation);
@@ -140,16 +143,6 @@ void RunHandler::forgetLastRun()
 void RunHandler::offerUndo()
 {
     m_form.cmdUndo->setEnabled(m_lastRun.changedDisk());
-}
-
-void RunHandler::writeDerivationFolders()
-{
-    // Each copy goes beside its file: the table shows that folder as the new one.
-    Sheet& sheet = m_form.table->sheet();
-    Sheet::Batch batch(sheet);
-    const qsizetype lastRow = sheet.usedRowCount();
-    for (qsizetype r = 2; r <= lastRow; ++r)
-        sheet.setValue(r, Sheet::G, sheet.value(r, Sheet::F));
 }
 
 void RunHandler::markFailures(const std::vector<FailedOperation>& failures)

@@ -40,7 +40,6 @@ private:
     void forgetLastRun();
     void offerUndo();
     void markFailures(const std::vector<FailedOperation>& failures);
-    void writeDerivationFolders();
 
     Form1& m_form;
     std::unique_ptr<FileSystem> m_fileSystem;

@@ -74,7 +74,7 @@ qsizetype buildTable(Sheet& sheet, const QStringList& files, const TableBuildOpt
         const QString& extension = sharedCopy(extensions, parts.dotext);
 
         ++written;
-        const qsizetype row = written + 1;
+        const qsizetype row = Sheet::rowAtDataIndex(written);
         const QString base = parts.base.toString();
         sheet.setText(row, Sheet::B, base);
         sheet.setText(row, Sheet::J, base);
