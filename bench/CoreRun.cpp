@@ -1,6 +1,6 @@
 #include "CoreRun.h"
 
-#include "rename/PosixFileSystem.h"
+#include "rename/LinuxFileSystem.h"
 #include "rename/RenameExecutor.h"
 #include "rename/RenamePlan.h"
 #include "rename/RunObserver.h"
@@ -22,7 +22,7 @@ RunResult runOnCore(const Sheet& sheet, const RunSettings& settings)
     if (RenamePlan::firstRowWithoutNewName(sheet) > 0)
         return result;
     const RenamePlan plan = RenamePlan::fromTable(sheet, settings);
-    PosixFileSystem fileSystem;
+    LinuxFileSystem fileSystem;
     SilentObserver observer;
     RenameExecutor executor(fileSystem, observer);
     result.prePass = executor.createFolders(plan.folders);

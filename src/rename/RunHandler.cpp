@@ -5,7 +5,7 @@
 #include "base/NativeName.h"
 #include "collect/FileListModel.h"
 #include "rename/DerivationTable.h"
-#include "rename/PosixFileSystem.h"
+#include "rename/LinuxFileSystem.h"
 #include "rename/RenameExecutor.h"
 #include "rename/RenamePlan.h"
 #include "rename/RunFeedback.h"
@@ -20,7 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-RunHandler::RunHandler(Form1& form) : m_form(form), m_fileSystem(std::make_unique<PosixFileSystem>())
+RunHandler::RunHandler(Form1& form) : m_form(form), m_fileSystem(std::make_unique<LinuxFileSystem>())
 {
     connect(m_form.Command3, &QPushButton::clicked, this, &RunHandler::run);
     connect(m_form.cmdUndo, &QPushButton::clicked, this, &RunHandler::undoLastRun);

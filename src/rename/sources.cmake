@@ -2,9 +2,9 @@ list(APPEND RENVORA_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ChainRenamer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DerivationTable.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FileOutcome.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/LinuxFileSystem.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PathRules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PlanConflicts.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/PosixFileSystem.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RenameChains.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RenameExecutor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RenamePlan.cpp

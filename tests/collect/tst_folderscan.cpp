@@ -7,11 +7,9 @@
 #include <QFile>
 #include <QTest>
 
-#if defined(Q_OS_UNIX)
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#endif
 
 namespace {
 
@@ -104,11 +102,9 @@ void FolderScanTest::foldersAreNeverListed()
                          QStringLiteral("Old.bak/in.txt")}));
     QCOMPARE(scan(tree.path(), QStringLiteral("*.jpg")),
              tree.paths({QStringLiteral("top.jpg"), QStringLiteral("album.jpg/in.jpg")}));
-#if defined(Q_OS_UNIX)
     // A pipe would block a copy for ever; it is no file to collect.
     QCOMPARE(mkfifo(QFile::encodeName(tree.path(QStringLiteral("pipe.jpg"))).constData(), 0600), 0);
     QCOMPARE(scan(tree.path(), QStringLiteral("*.jpg")).size(), 2);
-#endif
 }
 
 void FolderScanTest::linksToFoldersAreNotFollowed()
@@ -129,7 +125,6 @@ void FolderScanTest::linksToFoldersAreNotFollowed()
 
 void FolderScanTest::unreadableFolderContributesNothing()
 {
-#if defined(Q_OS_UNIX)
     if (geteuid() == 0)
         QSKIP("permissions do not stop the administrator");
     CollectionTree tree;
@@ -139,15 +134,11 @@ void FolderScanTest::unreadableFolderContributesNothing()
     const QStringList found = scan(tree.path(), QStringLiteral("*.jpg"));
     chmod(locked.constData(), 0700);
     QCOMPARE(found, tree.paths({QStringLiteral("a/x.jpg"), QStringLiteral("c/y.jpg")}));
-#else
-    QSKIP("needs POSIX permissions");
-#endif
 }
 
 // A path longer than the system accepts cannot be opened by anyone, the administrator included.
 void FolderScanTest::folderTooDeepToOpenContributesNothing()
 {
-#if defined(Q_OS_UNIX)
     CollectionTree tree;
     tree.files({QStringLiteral("deep/top.jpg"), QStringLiteral("z/ok.jpg")});
     const QByteArray level(250, 'd');
@@ -171,9 +162,6 @@ void FolderScanTest::folderTooDeepToOpenContributesNothing()
     }
     close(chain.front());
     QCOMPARE(found, tree.paths({QStringLiteral("deep/top.jpg"), QStringLiteral("z/ok.jpg")}));
-#else
-    QSKIP("needs POSIX path limits");
-#endif
 }
 
 void FolderScanTest::chineseNames()

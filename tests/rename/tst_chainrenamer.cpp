@@ -1,7 +1,7 @@
 #include "MemoryFileSystem.h"
 
 #include "rename/ChainRenamer.h"
-#include "rename/PosixFileSystem.h"
+#include "rename/LinuxFileSystem.h"
 #include "rename/RenameChains.h"
 #include "rename/RunObserver.h"
 #include "rename/RunUndo.h"
@@ -247,7 +247,7 @@ public:
     FileOutcome removeEmptyFolder(const QString& path) override { return m_real.removeEmptyFolder(path); }
 
 private:
-    PosixFileSystem m_real;
+    LinuxFileSystem m_real;
 };
 
 class RealCycleTest : public QObject

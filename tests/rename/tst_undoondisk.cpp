@@ -1,4 +1,4 @@
-#include "rename/PosixFileSystem.h"
+#include "rename/LinuxFileSystem.h"
 #include "rename/RenameChains.h"
 #include "rename/RenameExecutor.h"
 #include "rename/RunObserver.h"
@@ -33,7 +33,7 @@ class UndoOnDiskTest : public QObject
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
-    PosixFileSystem m_fs;
+    LinuxFileSystem m_fs;
     QuietObserver m_observer;
 
     QString path(const QString& name) const { return m_dir->filePath(name); }

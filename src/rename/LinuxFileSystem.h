@@ -6,11 +6,11 @@
 #include <set>
 #include <sys/types.h>
 
-// The file system of a POSIX system, reached with every name's exact bytes. Renames use renameat2
+// The file system of a Linux system, reached with every name's exact bytes. Renames use renameat2
 // with RENAME_NOREPLACE (a plain rename would silently replace the destination) and fall back to
 // link and unlink where the file system does not know the flag. A copy is written under a
 // temporary name beside its destination and takes its name only when complete.
-class PosixFileSystem final : public FileSystem
+class LinuxFileSystem final : public FileSystem
 {
 public:
     FileOutcome renameNoReplace(const QString& source, const QString& destination) override;

@@ -1,4 +1,4 @@
-#include "rename/PosixFileSystem.h"
+#include "rename/LinuxFileSystem.h"
 
 #include "base/NativeName.h"
 #include "base/TemporaryNames.h"
@@ -151,7 +151,7 @@ qint64 nanoseconds(const struct timespec& time)
 
 } // namespace
 
-FileOutcome PosixFileSystem::outcomeFor(int error, const QByteArray& source)
+FileOutcome LinuxFileSystem::outcomeFor(int error, const QByteArray& source)
 {
     switch (error) {
     case EEXIST:
@@ -182,7 +182,7 @@ FileOutcome PosixFileSystem::outcomeFor(int error, const QByteArray& source)
     }
 }
 
-FileOutcome PosixFileSystem::renameNoReplace(const QString& source, const QString& destination)
+FileOutcome LinuxFileSystem::renameNoReplace(const QString& source, const QString& destination)
 {
     const auto from = encoded(source);
     const auto to = encoded(destination);
@@ -197,7 +197,7 @@ FileOutcome PosixFileSystem::renameNoReplace(const QString& source, const QStrin
     return outcomeFor(error, *from);
 }
 
-FileOutcome PosixFileSystem::renameThroughTemporary(const QByteArray& source, const QByteArray& destination)
+FileOutcome LinuxFileSystem::renameThroughTemporary(const QByteArray& source, const QByteArray& destination)
 {
     QByteArray temporary;
     int error = EEXIST;
@@ -216,7 +216,7 @@ FileOutcome PosixFileSystem::renameThroughTemporary(const QByteArray& source, co
     return outcomeFor(error, source);
 }
 
-FileOutcome PosixFileSystem::copyExclusive(const QString& source, const QString& destination)
+FileOutcome LinuxFileSystem::copyExclusive(const QString& source, const QString& destination)
 {
     const auto from = encoded(source);
     const auto to = encoded(destination);
@@ -259,7 +259,7 @@ FileOutcome PosixFileSystem::copyExclusive(const QString& source, const QString&
     return outcome;
 }
 
-FileOutcome PosixFileSystem::copyThroughTemporary(int in, const struct stat& original,
+FileOutcome LinuxFileSystem::copyThroughTemporary(int in, const struct stat& original,
                                                   const QByteArray& source, const QByteArray& destination)
 {
     const QByteArray folder = folderOf(destination);
@@ -286,7 +286,7 @@ FileOutcome PosixFileSystem::copyThroughTemporary(int in, const struct stat& ori
     return outcomeFor(error, source);
 }
 
-FileOutcome PosixFileSystem::createFolder(const QString& path)
+FileOutcome LinuxFileSystem::createFolder(const QString& path)
 {
     const auto folder = encoded(path);
     if (!folder)
@@ -302,20 +302,20 @@ FileOutcome PosixFileSystem::createFolder(const QString& path)
     return outcomeFor(error, *folder);
 }
 
-bool PosixFileSystem::exists(const QString& path)
+bool LinuxFileSystem::exists(const QString& path)
 {
     const auto bytes = encoded(path);
     return bytes && targetOf(*bytes).has_value();
 }
 
-bool PosixFileSystem::isFolder(const QString& path)
+bool LinuxFileSystem::isFolder(const QString& path)
 {
     const auto bytes = encoded(path);
     const auto st = bytes ? targetOf(*bytes) : std::nullopt;
     return st && S_ISDIR(st->st_mode);
 }
 
-std::optional<FileStamp> PosixFileSystem::stamp(const QString& path)
+std::optional<FileStamp> LinuxFileSystem::stamp(const QString& path)
 {
     const auto bytes = encoded(path);
     const auto st = bytes ? entryAt(*bytes) : std::nullopt;
@@ -328,7 +328,7 @@ std::optional<FileStamp> PosixFileSystem::stamp(const QString& path)
                      .inode = quint64(st->st_ino)};
 }
 
-FileOutcome PosixFileSystem::removeFile(const QString& path)
+FileOutcome LinuxFileSystem::removeFile(const QString& path)
 {
     const auto file = encoded(path);
     if (!file)
@@ -341,7 +341,7 @@ FileOutcome PosixFileSystem::removeFile(const QString& path)
     return outcomeFor(error, *file);
 }
 
-FileOutcome PosixFileSystem::removeEmptyFolder(const QString& path)
+FileOutcome LinuxFileSystem::removeEmptyFolder(const QString& path)
 {
     const auto folder = encoded(path);
     if (!folder)

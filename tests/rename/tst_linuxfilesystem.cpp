@@ -1,6 +1,6 @@
 #include "FileSizeLimit.h"
 #include "base/NativeName.h"
-#include "rename/PosixFileSystem.h"
+#include "rename/LinuxFileSystem.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -16,13 +16,13 @@
 
 using namespace Qt::StringLiterals;
 
-class PosixFileSystemTest : public QObject
+class LinuxFileSystemTest : public QObject
 {
     Q_OBJECT
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
-    PosixFileSystem m_fs;
+    LinuxFileSystem m_fs;
 
     QString path(const QString& name) const { return m_dir->filePath(name); }
 
@@ -276,16 +276,16 @@ private Q_SLOTS:
     {
         QFETCH(int, error);
         QFETCH(QString, reason);
-        QCOMPARE(PosixFileSystem::outcomeFor(error, QFile::encodeName(path(u"a.txt"_s))).reason(), reason);
+        QCOMPARE(LinuxFileSystem::outcomeFor(error, QFile::encodeName(path(u"a.txt"_s))).reason(), reason);
     }
 
     void otherErrorsKeepTheSystemsWords()
     {
-        const FileOutcome outcome = PosixFileSystem::outcomeFor(EIO, QFile::encodeName(path(u"a.txt"_s)));
+        const FileOutcome outcome = LinuxFileSystem::outcomeFor(EIO, QFile::encodeName(path(u"a.txt"_s)));
         QCOMPARE(outcome.failure, FileOutcome::Failure::Other);
         QCOMPARE(outcome.reason(), u"其他错误:"_s + QString::fromLocal8Bit(std::strerror(EIO)));
     }
 };
 
-QTEST_GUILESS_MAIN(PosixFileSystemTest)
-#include "tst_posixfilesystem.moc"
+QTEST_GUILESS_MAIN(LinuxFileSystemTest)
+#include "tst_linuxfilesystem.moc"
