@@ -4,6 +4,7 @@
 #include "rename/RenameExecutor.h"
 #include "rename/RenamePlan.h"
 #include "rename/RunObserver.h"
+#include "rename/RunState.h"
 
 namespace {
 
@@ -25,10 +26,11 @@ RunResult runOnCore(const Sheet& sheet, const RunSettings& settings)
     LinuxFileSystem fileSystem;
     SilentObserver observer;
     RenameExecutor executor(fileSystem, observer);
-    result.prePass = executor.createFolders(plan.folders);
+    RunState state;
+    result.prePass = executor.createFolders(plan.folders, state);
     if (plan.batchRuns)
-        result.batch = executor.carryOutBatch(plan);
+        result.batch = executor.carryOutBatch(plan, state);
     if (plan.derivationRuns)
-        result.derivation = executor.carryOut(plan.derivation);
+        result.derivation = executor.carryOut(plan.derivation, state);
     return result;
 }

@@ -11,6 +11,7 @@
 #include "rename/RunFeedback.h"
 #include "rename/RunReport.h"
 #include "rename/RunSettings.h"
+#include "rename/RunState.h"
 #include "rename/RunUndo.h"
 #include "base/Progress.h"
 #include "table/SheetModel.h"
@@ -68,10 +69,11 @@ void RunHandler::run()
     m_form.progress->setMaximum(plan.dataRows);
     RunFeedback feedback(m_form, plan.dataRows);
     RenameExecutor executor(*m_fileSystem, feedback);
-    m_lastRun.prePass = executor.createFolders(plan.folders);
+    RunState state;
+    m_lastRun.prePass = executor.createFolders(plan.folders, state);
 
     if (plan.batchRuns) {
-        if (!runBatch(plan, settings, executor, feedback)) {
+        if (!runBatch(plan, settings, executor, state, feedback)) {
             offerUndo();
             return;
         }
@@ -81,15 +83,15 @@ void RunHandler::run()
         m_form.tell(RunReport::failureSection(m_lastRun.prePass.failures));
     }
     if (plan.derivationRuns)
-        runDerivation(plan, settings, executor);
+        runDerivation(plan, settings, executor, state);
     offerUndo();
 }
 
 bool RunHandler::runBatch(const RenamePlan& plan, const RunSettings& settings, RenameExecutor& executor,
-                          RunFeedback& feedback)
+                          RunState& state, RunFeedback& feedback)
 {
     feedback.setCountsRows(true);
-    const PhaseResult& batch = m_lastRun.batch = executor.carryOutBatch(plan);
+    const PhaseResult& batch = m_lastRun.batch = executor.carryOutBatch(plan, state);
     // A cancelled pass did the rows above the one it stopped at.
     feedback.showRowCount(batch.cancelled ? Sheet::dataIndexOf(batch.stoppedAtRow) - 1 : plan.dataRows);
     feedback.setCountsRows(false);
@@ -107,14 +109,15 @@ bool RunHandler::runBatch(const RenamePlan& plan, const RunSettings& settings, R
     return !batch.cancelled;
 }
 
-void RunHandler::runDerivation(const RenamePlan& plan, const RunSettings& settings, RenameExecutor& executor)
+void RunHandler::runDerivation(const RenamePlan& plan, const RunSettings& settings, RenameExecutor& executor,
+                               RunState& state)
 {
     // Each copy goes beside its file: the table shows that folder as the new one.
     if (settings.deriveInPlace)
         DerivationTable::writeCopyFolders(m_form.table->sheet(), std::nullopt);
     else
         m_form.Text1->setText(NativeName::display(m_form.targetFolder));
-    const PhaseResult& derivation = m_lastRun.derivation = executor.carryOut(plan.derivation);
+    const PhaseResult& derivation = m_lastRun.derivation = executor.carryOut(plan.derivation, state);
     markFailures(derivation.failures);
     m_form.tell(RunReport::derivationMessage(derivation.done(), derivation.failures));
 }

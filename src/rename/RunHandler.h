@@ -12,6 +12,7 @@ class RenameExecutor;
 struct RenamePlan;
 class RunFeedback;
 struct RunSettings;
+struct RunState;
 
 // Handlers of 开始改名 (Command3), which carries the rename table out on the file system, and of
 // 撤销改名 (cmdUndo), which puts back what the last run did. The undo is offered from a run
@@ -35,8 +36,9 @@ private:
     RunSettings readSettings() const;
     // Returns false when the user ended the run.
     bool runBatch(const RenamePlan& plan, const RunSettings& settings, RenameExecutor& executor,
-                  RunFeedback& feedback);
-    void runDerivation(const RenamePlan& plan, const RunSettings& settings, RenameExecutor& executor);
+                  RunState& state, RunFeedback& feedback);
+    void runDerivation(const RenamePlan& plan, const RunSettings& settings, RenameExecutor& executor,
+                       RunState& state);
     void forgetLastRun();
     void offerUndo();
     void markFailures(const std::vector<FailedOperation>& failures);

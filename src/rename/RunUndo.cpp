@@ -117,7 +117,7 @@ void RunUndo::renameBack(std::vector<RenameOperation> renames)
     // cycles among themselves.
     const RenameChains chains = RenameChains::plan(renames);
     UndoObserver observer(m_progress, m_reached);
-    PhaseResult back = ChainRenamer(m_fileSystem, observer).run(renames, chains);
+    PhaseResult back = ChainRenamer(m_fileSystem, observer, renames).run(chains);
     m_reached += qint64(renames.size());
     m_progress.setValue(m_reached);
     m_result.completed.insert(m_result.completed.end(), back.completed.begin(), back.completed.end());

@@ -49,7 +49,7 @@ PhaseResult renameAll(FileSystem& fileSystem, const QString& folder, const QStri
     std::vector<RenameOperation> renames = renamesIn(folder, rows);
     const RenameChains chains = RenameChains::plan(renames);
     CountingObserver own;
-    return ChainRenamer(fileSystem, observer ? *observer : own).run(renames, chains);
+    return ChainRenamer(fileSystem, observer ? *observer : own, renames).run(chains);
 }
 
 QStringList reasons(const PhaseResult& result)

@@ -2,6 +2,7 @@
 #include "rename/RenameChains.h"
 #include "rename/RenameExecutor.h"
 #include "rename/RunObserver.h"
+#include "rename/RunState.h"
 #include "rename/RunUndo.h"
 #include "base/Progress.h"
 
@@ -62,8 +63,9 @@ private:
         std::vector<RenameOperation> operations{operation};
         RenameExecutor executor(m_fs, m_observer);
         RunResult result;
+        RunState state;
         if (kind == RenameOperation::Kind::Copy)
-            result.batch = executor.carryOut(operations);
+            result.batch = executor.carryOut(operations, state);
         else
             result.batch = executor.renameInPlace(operations, RenameChains::plan(operations));
         return result;
