@@ -18,7 +18,6 @@ public:
     {
         None,
         Information,
-        Warning,
         Critical
     };
     enum class Answer

@@ -35,9 +35,6 @@ PlatformServices::Answer QtPlatformServices::showMessage(const QString& text, co
     case Icon::Information:
         box.setIcon(QMessageBox::Information);
         break;
-    case Icon::Warning:
-        box.setIcon(QMessageBox::Warning);
-        break;
     case Icon::Critical:
         box.setIcon(QMessageBox::Critical);
         break;

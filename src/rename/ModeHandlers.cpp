@@ -52,7 +52,7 @@ void ModeHandlers::followBatchCountState()
         m_form.yanshengshu->setEnabled(false);
 }
 
-QString ModeHandlers::pickFolder(const QString& prompt)
+void ModeHandlers::pickFolder(const QString& prompt)
 {
     const QString chosen = m_form.platform->chooseFolder(prompt);
     if (const std::optional<QString> exact = exactPathOf(chosen); !exact)
@@ -61,7 +61,6 @@ QString ModeHandlers::pickFolder(const QString& prompt)
         m_form.targetFolder = QDir::toNativeSeparators(*exact);
     // A folder that already ends in its separator (a root, or the one kept from before) gets no second one.
     m_form.targetFolder = withTrailingSeparator(m_form.targetFolder);
-    return m_form.targetFolder;
 }
 
 void ModeHandlers::clearBatchCount()

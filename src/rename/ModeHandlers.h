@@ -14,9 +14,6 @@ class ModeHandlers : public QObject
 public:
     explicit ModeHandlers(Form1& form);
 
-    // Asks for the target folder of copies; a cancelled browser keeps the one chosen before.
-    QString pickFolder(const QString& prompt);
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -29,6 +26,9 @@ private:
     void ysqClick();
     void yss2Click();
     void command2Click();
+
+    // Asks for the target folder of copies; a cancelled browser keeps the one chosen before.
+    void pickFolder(const QString& prompt);
 
     void clearBatchCount();
     void resetTableForSingleFile();

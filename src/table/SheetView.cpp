@@ -46,7 +46,7 @@ SheetView::SheetView(QWidget* parent) : QTableView(parent)
     };
     addAction(QStringLiteral("复制"), QKeySequence::Copy, &SheetView::copySelection);
     addAction(QStringLiteral("粘贴"), QKeySequence::Paste, &SheetView::paste);
-    addAction(QStringLiteral("清除内容"), QKeySequence::Delete, &SheetView::clearSelection);
+    addAction(QStringLiteral("清除内容"), QKeySequence::Delete, &SheetView::clearSelectedCells);
     addAction(QStringLiteral("向下填充"), QKeySequence(Qt::CTRL | Qt::Key_D), &SheetView::fillDown);
 }
 
@@ -109,7 +109,7 @@ void SheetView::paste()
                                  QItemSelectionModel::ClearAndSelect);
 }
 
-void SheetView::clearSelection()
+void SheetView::clearSelectedCells()
 {
     if (!m_model)
         return;

@@ -16,14 +16,14 @@ public:
     explicit SheetView(QWidget* parent = nullptr);
 
     void setSheetModel(SheetModel* model);
-    SheetModel* sheetModel() const { return m_model; }
 
     // The smallest range holding every selected cell (1-based), empty without a selection.
     CellRange selectedRange() const;
 
     void copySelection();
     void paste();
-    void clearSelection();
+    // Empties the selected cells; the selection stays.
+    void clearSelectedCells();
     void fillDown();
 
 private:
