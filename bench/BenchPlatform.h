@@ -2,6 +2,8 @@
 
 #include "app/PlatformServices.h"
 
+#include <QDir>
+
 // Answers the window's dialogs without a person: a folder set beforehand, OK to every message.
 class BenchPlatform final : public PlatformServices
 {
@@ -18,4 +20,6 @@ public:
     }
     void setWaitCursor(bool) override {}
     bool openInDefaultApplication(const QString&) override { return true; }
+    QDateTime now() override { return QDateTime::currentDateTime(); }
+    QString exportFolder() override { return QDir::tempPath(); }
 };

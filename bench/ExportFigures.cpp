@@ -26,7 +26,7 @@ void measureExportFigures(const BenchContext& context, QList<Figure>& figures)
     exported.measured = measure(
         context.runs,
         [&] {
-            const TableExport result = exportTable(sheet, folder);
+            const TableExport result = exportTable(sheet, folder, QDateTime::currentDateTime());
             if (!result.succeeded())
                 qFatal("export failed: %s", qPrintable(result.error));
             written = result.path;

@@ -3,13 +3,13 @@
 #include "app/AboutBox.h"
 #include "app/ControlEvents.h"
 #include "app/Form1Layout.h"
+#include "app/PlatformServices.h"
 #include "app/ProgressBarProgress.h"
 #include "collect/CollectionHandlers.h"
 #include "collect/FileListModel.h"
 #include "collect/FileListView.h"
 #include "rename/ModeHandlers.h"
 #include "rename/RunHandler.h"
-#include "rules/Clock.h"
 #include "rules/DateText.h"
 #include "rules/RuleHandlers.h"
 #include "rules/TableBuildHandler.h"
@@ -117,7 +117,7 @@ void MainWindow::formLoad()
     f.yss1->setEnabled(false);
     f.yss2->setEnabled(false);
     f.yanshengshu->setEnabled(false);
-    f.riqitxt->setText(dateForFileName(Clock::today()));
+    f.riqitxt->setText(dateForFileName(f.platform->now().date()));
     f.ysq->setEnabled(false);
     f.ysq->setChecked(false);
     f.Combo1->clear();

@@ -1,11 +1,12 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
 // Everything the window asks of the desktop: file and folder dialogs, message boxes, the wait
-// cursor and opening a file in its default application. The window gets one of these, so
-// tests can answer in place of a person.
+// cursor, opening a file in its default application, the clock and the folder exports go to.
+// The window gets one of these, so tests can answer in place of a person and fix the time.
 class PlatformServices
 {
 public:
@@ -37,4 +38,8 @@ public:
     virtual void setWaitCursor(bool waiting) = 0;
     // Opens the file in the desktop's default application; false when none took it.
     virtual bool openInDefaultApplication(const QString& path) = 0;
+    // The current date and time: the one clock of the program, which hands it on to the core.
+    virtual QDateTime now() = 0;
+    // Where an exported workbook is written before it is opened.
+    virtual QString exportFolder() = 0;
 };

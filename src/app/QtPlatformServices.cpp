@@ -66,3 +66,13 @@ bool QtPlatformServices::openInDefaultApplication(const QString& path)
 {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
+
+QDateTime QtPlatformServices::now()
+{
+    return QDateTime::currentDateTime();
+}
+
+QString QtPlatformServices::exportFolder()
+{
+    return QDir::tempPath();
+}

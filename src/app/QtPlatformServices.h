@@ -17,6 +17,10 @@ public:
     Answer showMessage(const QString& text, const QString& title, Buttons buttons, Icon icon) override;
     void setWaitCursor(bool waiting) override;
     bool openInDefaultApplication(const QString& path) override;
+    QDateTime now() override;
+    // The system's temporary folder: the workbook is handed to a spreadsheet application, which
+    // saves it wherever the user wants it kept.
+    QString exportFolder() override;
 
 private:
     QPointer<QWidget> m_owner;

@@ -1,6 +1,5 @@
 list(APPEND RENVORA_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Characters.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/Clock.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DateText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/NamePiece.cpp
   ${CMAKE_CURRENT_LIST_DIR}/NameSourceExtraction.cpp

@@ -9,10 +9,6 @@
 #include <QPushButton>
 #include <QStringList>
 
-namespace {
-QString fixedOutputFolder;
-}
-
 ExportHandler::ExportHandler(Form1& form) : m_form(form)
 {
     connect(m_form.Command15, &QPushButton::clicked, this, &ExportHandler::run);
@@ -22,7 +18,7 @@ void ExportHandler::run()
 {
     PlatformServices& platform = *m_form.platform;
     platform.setWaitCursor(true);
-    const TableExport exported = exportTable(m_form.table->sheet(), outputFolder());
+    const TableExport exported = exportTable(m_form.table->sheet(), platform.exportFolder(), platform.now());
     platform.setWaitCursor(false);
 
     if (!exported.succeeded()) {
@@ -43,14 +39,4 @@ void ExportHandler::run()
     if (!notes.isEmpty())
         platform.showMessage(notes.join(u'\n'), Form1::title(), PlatformServices::Buttons::Ok,
                              PlatformServices::Icon::Information);
-}
-
-QString ExportHandler::outputFolder()
-{
-    return fixedOutputFolder.isEmpty() ? QDir::tempPath() : fixedOutputFolder;
-}
-
-void ExportHandler::setOutputFolderForTesting(const QString& folder)
-{
-    fixedOutputFolder = folder;
 }

@@ -17,11 +17,6 @@ public:
     // stay as they were.
     void run();
 
-    // Workbooks go to the system's temporary folder; tests send them to one of their own
-    // (an empty folder goes back to the system's).
-    static QString outputFolder();
-    static void setOutputFolderForTesting(const QString& folder);
-
 private:
     Form1& m_form;
 };

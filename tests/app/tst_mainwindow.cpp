@@ -1,7 +1,6 @@
 #include "GuiTest.h"
 
 #include "collect/FileListModel.h"
-#include "rules/Clock.h"
 #include "table/SheetModel.h"
 
 #include <QCheckBox>
@@ -21,7 +20,6 @@ class TestMainWindow : public QObject
 
 private Q_SLOTS:
     void initTestCase();
-    void cleanupTestCase();
     void captions_data();
     void captions();
     void startUpState();
@@ -39,12 +37,6 @@ private Q_SLOTS:
 void TestMainWindow::initTestCase()
 {
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
-    Clock::setTodayForTesting(QDate(2026, 12, 7));
-}
-
-void TestMainWindow::cleanupTestCase()
-{
-    Clock::setTodayForTesting({});
 }
 
 void TestMainWindow::captions_data()
@@ -164,7 +156,7 @@ void TestMainWindow::startUpFields()
 {
     QFETCH(QString, name);
     QFETCH(QString, text);
-    GuiTest gui;
+    GuiTest gui(QDateTime(QDate(2026, 12, 7), QTime(9, 5, 30)));
     auto* field = gui.window().findChild<QLineEdit*>(name);
     QVERIFY(field);
     QCOMPARE(field->text(), text);

@@ -28,6 +28,17 @@ void dropPlatformNoise(QtMsgType type, const QMessageLogContext& context, const 
 
 GuiTest::GuiTest()
 {
+    open();
+}
+
+GuiTest::GuiTest(const QDateTime& now)
+{
+    platform.fixedNow = now;
+    open();
+}
+
+void GuiTest::open()
+{
     if (!testLogHandler)
         testLogHandler = qInstallMessageHandler(dropPlatformNoise);
     m_window = std::make_unique<MainWindow>(platform);

@@ -17,6 +17,8 @@ class GuiTest
 {
 public:
     GuiTest();
+    // A window whose clock reads the time given from the start.
+    explicit GuiTest(const QDateTime& now);
     ~GuiTest();
 
     ScriptedPlatform platform;
@@ -41,5 +43,7 @@ public:
     qsizetype usedRows() const;
 
 private:
+    void open();
+
     std::unique_ptr<MainWindow> m_window;
 };

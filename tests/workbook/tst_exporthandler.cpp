@@ -2,7 +2,6 @@
 
 #include "base/NativeName.h"
 #include "collect/FileListModel.h"
-#include "rules/Clock.h"
 #include "table/SheetModel.h"
 #include "table/SheetView.h"
 #include "workbook/ExportHandler.h"
@@ -74,16 +73,14 @@ void TestExportHandler::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    ExportHandler::setOutputFolderForTesting(m_dir->path());
-    Clock::setNowForTesting(QDateTime(QDate(2026, 12, 7), QTime(9, 5, 30)));
     m_gui = std::make_unique<GuiTest>();
+    m_gui->platform.fixedExportFolder = m_dir->path();
+    m_gui->platform.fixedNow = QDateTime(QDate(2026, 12, 7), QTime(9, 5, 30));
 }
 
 void TestExportHandler::cleanup()
 {
     m_gui.reset();
-    ExportHandler::setOutputFolderForTesting({});
-    Clock::setNowForTesting({});
 }
 
 void TestExportHandler::buildTableWithHandEdit()
@@ -164,7 +161,7 @@ void TestExportHandler::failingWriteIsReportedAndChangesNothing()
 {
     buildTableWithHandEdit();
     const QString missing = m_dir->filePath(u"已删除的文件夹"_qs);
-    ExportHandler::setOutputFolderForTesting(missing);
+    m_gui->platform.fixedExportFolder = missing;
     const QStringList before = windowState(*m_gui);
 
     m_gui->click("Command15");

@@ -10,6 +10,7 @@
 
 using Value = Sheet::Value;
 constexpr int ColumnL = 12;
+const QDateTime MadeAt(QDate(2026, 12, 7), QTime(9, 5, 30));
 Q_DECLARE_METATYPE(Value)
 
 // A built rename table with hand edits, written to a workbook and read back into a new sheet.
@@ -59,7 +60,7 @@ void TestWorkbookRoundTrip::initTestCase()
     m_table.setNumber(2, ColumnL, 0.125);
 
     const QString path = m_dir.filePath(u"table.xlsx"_qs);
-    WorkbookWriter writer(m_table);
+    WorkbookWriter writer(m_table, MadeAt);
     QVERIFY2(writer.write(path), qPrintable(writer.errorString()));
     WorkbookReader reader;
     QVERIFY2(reader.read(path, m_readBack), qPrintable(reader.errorString()));
@@ -164,7 +165,7 @@ void TestWorkbookRoundTrip::longestCellTextFits()
     const QString longest(WorkbookLimits::MaxCellText, u'名');
     sheet.setText(1, Sheet::B, longest);
     const QString path = m_dir.filePath(u"longest.xlsx"_qs);
-    WorkbookWriter writer(sheet);
+    WorkbookWriter writer(sheet, MadeAt);
     QVERIFY2(writer.write(path), qPrintable(writer.errorString()));
     Sheet readBack;
     WorkbookReader reader;
