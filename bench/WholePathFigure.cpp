@@ -2,7 +2,7 @@
 #include "CoreRun.h"
 #include "Figures.h"
 
-#include "app/MainWindow.h"
+#include "gui/MainWindow.h"
 #include "collect/ExtensionFilter.h"
 #include "collect/FolderScan.h"
 #include "collect/WildcardPattern.h"

@@ -1,7 +1,7 @@
 #include "BenchPlatform.h"
 #include "Figures.h"
 
-#include "app/MainWindow.h"
+#include "gui/MainWindow.h"
 #include "collect/FileListModel.h"
 #include "table/SheetModel.h"
 

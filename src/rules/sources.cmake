@@ -10,9 +10,3 @@ list(APPEND RENVORA_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/RuleValues.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TableBuild.cpp
 )
-list(APPEND RENVORA_GUI_SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/ExtractionHandlers.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ReplacementHandler.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/RuleHandlers.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/TableBuildHandler.cpp
-)

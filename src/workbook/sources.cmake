@@ -6,6 +6,3 @@ list(APPEND RENVORA_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/WorkbookStyles.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WorkbookWriter.cpp
 )
-list(APPEND RENVORA_GUI_SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/ExportHandler.cpp
-)

@@ -1,7 +1,7 @@
 #include "CollectionTree.h"
 #include "GuiTest.h"
 #include "collect/FileListModel.h"
-#include "collect/FileListView.h"
+#include "gui/collect/FileListView.h"
 #include "table/Sheet.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "GuiTest.h"
 #include "RenameGuiSupport.h"
 
-#include "collect/FileListView.h"
+#include "gui/collect/FileListView.h"
 #include "table/SheetModel.h"
 
 #include <QApplication>

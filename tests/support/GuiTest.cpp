@@ -1,6 +1,6 @@
 #include "GuiTest.h"
 
-#include "collect/FileListView.h"
+#include "gui/collect/FileListView.h"
 #include "table/SheetModel.h"
 
 #include <QAbstractButton>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ScriptedPlatform.h"
-#include "app/MainWindow.h"
+#include "gui/MainWindow.h"
 
 #include <QString>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/PlatformServices.h"
+#include "gui/PlatformServices.h"
 
 #include <QList>
 #include <QQueue>

@@ -1,5 +1,5 @@
 #include "table/SheetModel.h"
-#include "table/SheetView.h"
+#include "gui/table/SheetView.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -3,8 +3,8 @@
 #include "base/NativeName.h"
 #include "collect/FileListModel.h"
 #include "table/SheetModel.h"
-#include "table/SheetView.h"
-#include "workbook/ExportHandler.h"
+#include "gui/table/SheetView.h"
+#include "gui/workbook/ExportHandler.h"
 #include "workbook/WorkbookReader.h"
 
 #include <QCheckBox>

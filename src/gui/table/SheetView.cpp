@@ -1,7 +1,7 @@
-#include "table/SheetView.h"
+#include "gui/table/SheetView.h"
 
 #include "table/GridDesign.h"
-#include "table/SheetDelegate.h"
+#include "gui/table/SheetDelegate.h"
 #include "table/SheetModel.h"
 #include "table/TabularText.h"
 

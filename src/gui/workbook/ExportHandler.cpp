@@ -1,7 +1,7 @@
-#include "workbook/ExportHandler.h"
+#include "gui/workbook/ExportHandler.h"
 
-#include "app/Form1.h"
-#include "app/PlatformServices.h"
+#include "gui/Form1.h"
+#include "gui/PlatformServices.h"
 #include "table/SheetModel.h"
 #include "workbook/TableExport.h"
 

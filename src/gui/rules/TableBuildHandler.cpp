@@ -1,6 +1,6 @@
-#include "rules/TableBuildHandler.h"
+#include "gui/rules/TableBuildHandler.h"
 
-#include "app/Form1.h"
+#include "gui/Form1.h"
 #include "collect/FileListModel.h"
 #include "rules/TableBuild.h"
 #include "table/SheetModel.h"

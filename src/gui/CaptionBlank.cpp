@@ -1,4 +1,4 @@
-#include "app/CaptionBlank.h"
+#include "gui/CaptionBlank.h"
 
 #include <QAbstractButton>
 #include <QEvent>

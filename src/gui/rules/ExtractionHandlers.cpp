@@ -1,8 +1,8 @@
-#include "rules/ExtractionHandlers.h"
+#include "gui/rules/ExtractionHandlers.h"
 
-#include "app/Form1.h"
+#include "gui/Form1.h"
 #include "rules/NameSourceExtraction.h"
-#include "rules/RuleHandlers.h"
+#include "gui/rules/RuleHandlers.h"
 #include "base/WholeNumber.h"
 #include "table/SheetModel.h"
 

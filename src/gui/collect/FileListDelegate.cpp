@@ -1,4 +1,4 @@
-#include "collect/FileListDelegate.h"
+#include "gui/collect/FileListDelegate.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "app/Startup.h"
+#include "gui/Startup.h"
 
 #include <QApplication>
 #include <QFont>

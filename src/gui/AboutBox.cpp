@@ -1,4 +1,4 @@
-#include "app/AboutBox.h"
+#include "gui/AboutBox.h"
 
 #include <QApplication>
 #include <QFrame>

@@ -1,7 +1,7 @@
-#include "rename/RunFeedback.h"
+#include "gui/rename/RunFeedback.h"
 
-#include "app/Form1.h"
-#include "app/PlatformServices.h"
+#include "gui/Form1.h"
+#include "gui/PlatformServices.h"
 #include "base/Progress.h"
 
 #include <QLineEdit>

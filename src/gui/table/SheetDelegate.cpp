@@ -1,4 +1,4 @@
-#include "table/SheetDelegate.h"
+#include "gui/table/SheetDelegate.h"
 
 #include "table/SheetRoles.h"
 

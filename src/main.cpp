@@ -1,6 +1,6 @@
-#include "app/MainWindow.h"
-#include "app/QtPlatformServices.h"
-#include "app/Startup.h"
+#include "gui/MainWindow.h"
+#include "gui/QtPlatformServices.h"
+#include "gui/Startup.h"
 
 #include <QApplication>
 

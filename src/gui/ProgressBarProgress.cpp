@@ -1,4 +1,4 @@
-#include "app/ProgressBarProgress.h"
+#include "gui/ProgressBarProgress.h"
 
 #include <QMetaObject>
 #include <QProgressBar>

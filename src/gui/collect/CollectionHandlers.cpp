@@ -1,16 +1,16 @@
-#include "collect/CollectionHandlers.h"
+#include "gui/collect/CollectionHandlers.h"
 
-#include "app/Form1.h"
-#include "app/PlatformServices.h"
+#include "gui/Form1.h"
+#include "gui/PlatformServices.h"
 #include "base/DialogPaths.h"
 #include "collect/CollectionMessages.h"
 #include "collect/DropIntake.h"
 #include "collect/ExtensionFilter.h"
 #include "collect/FileListModel.h"
-#include "collect/FileListView.h"
+#include "gui/collect/FileListView.h"
 #include "collect/FolderScan.h"
 #include "collect/WildcardPattern.h"
-#include "rules/TableBuildHandler.h"
+#include "gui/rules/TableBuildHandler.h"
 #include "table/SheetModel.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/PaintPace.h"
+#include "gui/PaintPace.h"
 #include "rename/RunObserver.h"
 
 struct Form1;

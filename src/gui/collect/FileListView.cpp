@@ -1,8 +1,8 @@
-#include "collect/FileListView.h"
+#include "gui/collect/FileListView.h"
 
 #include "base/NativeName.h"
 #include "collect/DropIntake.h"
-#include "collect/FileListDelegate.h"
+#include "gui/collect/FileListDelegate.h"
 #include "collect/WidestEntries.h"
 
 #include <QDragEnterEvent>

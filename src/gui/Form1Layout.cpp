@@ -1,9 +1,9 @@
-#include "app/Form1Layout.h"
+#include "gui/Form1Layout.h"
 
-#include "app/CaptionBlank.h"
-#include "app/Form1.h"
-#include "collect/FileListView.h"
-#include "table/SheetView.h"
+#include "gui/CaptionBlank.h"
+#include "gui/Form1.h"
+#include "gui/collect/FileListView.h"
+#include "gui/table/SheetView.h"
 
 #include <QCheckBox>
 #include <QComboBox>

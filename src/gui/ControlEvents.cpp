@@ -1,4 +1,4 @@
-#include "app/ControlEvents.h"
+#include "gui/ControlEvents.h"
 
 #include <QCheckBox>
 #include <QRadioButton>

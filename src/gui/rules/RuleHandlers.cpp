@@ -1,11 +1,11 @@
-#include "rules/RuleHandlers.h"
+#include "gui/rules/RuleHandlers.h"
 
-#include "app/ControlEvents.h"
-#include "app/Form1.h"
-#include "rules/ExtractionHandlers.h"
+#include "gui/ControlEvents.h"
+#include "gui/Form1.h"
+#include "gui/rules/ExtractionHandlers.h"
 #include "rules/NewNameComposition.h"
 #include "rules/Numbering.h"
-#include "rules/ReplacementHandler.h"
+#include "gui/rules/ReplacementHandler.h"
 #include "table/SheetModel.h"
 
 #include <QCheckBox>

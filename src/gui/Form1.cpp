@@ -1,6 +1,6 @@
-#include "app/Form1.h"
+#include "gui/Form1.h"
 
-#include "app/PlatformServices.h"
+#include "gui/PlatformServices.h"
 
 void Form1::tell(const QString& text) const
 {

@@ -1,6 +1,6 @@
-#include "rules/ReplacementHandler.h"
+#include "gui/rules/ReplacementHandler.h"
 
-#include "app/Form1.h"
+#include "gui/Form1.h"
 #include "rules/NewNameReplacement.h"
 #include "table/SheetModel.h"
 

@@ -1,8 +1,8 @@
-#include "rename/ModeHandlers.h"
+#include "gui/rename/ModeHandlers.h"
 
-#include "app/ControlEvents.h"
-#include "app/Form1.h"
-#include "app/PlatformServices.h"
+#include "gui/ControlEvents.h"
+#include "gui/Form1.h"
+#include "gui/PlatformServices.h"
 #include "base/DialogPaths.h"
 #include "base/NativeName.h"
 #include "base/TrailingSeparator.h"

@@ -1,4 +1,4 @@
-#include "app/QtPlatformServices.h"
+#include "gui/QtPlatformServices.h"
 
 #include <QApplication>
 #include <QDesktopServices>

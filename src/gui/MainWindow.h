@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Form1.h"
+#include "gui/Form1.h"
 
 #include <QMainWindow>
 #include <QPointer>
