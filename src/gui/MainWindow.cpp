@@ -1,52 +1,52 @@
 #include "gui/MainWindow.h"
 
+#include "collect/FileListModel.h"
 #include "gui/AboutBox.h"
 #include "gui/ControlEvents.h"
+#include "gui/Form1Controls.h"
 #include "gui/Form1Layout.h"
 #include "gui/PlatformServices.h"
 #include "gui/ProgressBarProgress.h"
 #include "gui/collect/CollectionHandlers.h"
-#include "collect/FileListModel.h"
 #include "gui/collect/FileListView.h"
 #include "gui/rename/ModeHandlers.h"
 #include "gui/rename/RunHandler.h"
-#include "rules/DateText.h"
 #include "gui/rules/RuleHandlers.h"
 #include "gui/rules/TableBuildHandler.h"
-#include "table/SheetModel.h"
 #include "gui/table/SheetView.h"
 #include "gui/workbook/ExportHandler.h"
+#include "table/SheetModel.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRadioButton>
 
-MainWindow::MainWindow(PlatformServices& platform, QWidget* parent) : QMainWindow(parent)
+MainWindow::MainWindow(PlatformServices& platform, QWidget* parent)
+    : QMainWindow(parent), m_platform(platform), m_table(new SheetModel(this)), m_files(new FileListModel(this))
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(Form1::title());
+    setWindowTitle(PlatformServices::programTitle());
 
-    m_form.platform = &platform;
-    m_form.table = new SheetModel(this);
-    m_form.files = new FileListModel(this);
-    m_advancedPanel = buildForm1(this, m_form);
-    m_form.sp1->setSheetModel(m_form.table);
-    m_form.List1->setModel(m_form.files);
-    m_progress = std::make_unique<ProgressBarProgress>(m_form.PBar1);
-    m_form.progress = m_progress.get();
+    const Form1Controls controls = buildForm1(this);
+    m_controls = controls.window;
+    m_controls.sp1->setSheetModel(m_table);
+    controls.collection.List1->setModel(m_files);
+    m_progress = std::make_unique<ProgressBarProgress>(m_controls.PBar1);
     buildMenu();
 
-    m_tableBuild = std::make_unique<TableBuildHandler>(m_form);
-    m_rules = std::make_unique<RuleHandlers>(m_form);
-    m_modes = std::make_unique<ModeHandlers>(m_form);
-    m_collection = std::make_unique<CollectionHandlers>(m_form, *m_tableBuild);
-    m_run = std::make_unique<RunHandler>(m_form);
-    m_export = std::make_unique<ExportHandler>(m_form);
+    Sheet& sheet = m_table->sheet();
+    m_modes = std::make_unique<ModeHandlers>(controls.modes, platform, sheet, *m_progress);
+    m_tableBuild =
+        std::make_unique<TableBuildHandler>(controls.Command14, sheet, *m_files, *m_modes, *m_progress);
+    m_rules = std::make_unique<RuleHandlers>(controls.rules, sheet, *m_modes, *m_progress);
+    m_collection =
+        std::make_unique<CollectionHandlers>(controls.collection, platform, *m_files, sheet, *m_tableBuild);
+    m_run = std::make_unique<RunHandler>(controls.run, platform, sheet, *m_modes, *m_progress);
+    m_export = std::make_unique<ExportHandler>(controls.Command15, platform, sheet);
+    connectFeatures();
     connectWindowControls();
 
     setWide(false);
@@ -55,6 +55,11 @@ MainWindow::MainWindow(PlatformServices& platform, QWidget* parent) : QMainWindo
 }
 
 MainWindow::~MainWindow() = default;
+
+QString MainWindow::targetFolder() const
+{
+    return m_modes->targetFolder();
+}
 
 void MainWindow::buildMenu()
 {
@@ -82,27 +87,48 @@ void MainWindow::buildMenu()
             &QWidget::close);
 }
 
+// The features talk through these connections only; none touches another's controls.
+void MainWindow::connectFeatures()
+{
+    CollectionHandlers* collection = m_collection.get();
+    ModeHandlers* modes = m_modes.get();
+    RunHandler* run = m_run.get();
+    connect(collection, &CollectionHandlers::collectionStarted, modes, &ModeHandlers::collectionStarted);
+    connect(collection, &CollectionHandlers::collectionFinished, modes, &ModeHandlers::collectionFinished);
+    // The last run's undo belongs to the files it was run on.
+    connect(collection, &CollectionHandlers::fileListReplaced, run, &RunHandler::forgetLastRun);
+    connect(modes, &ModeHandlers::singleFileDerivationToggled, collection, &CollectionHandlers::clearFileList);
+
+    connect(collection, &CollectionHandlers::statusChanged, this, &MainWindow::showStatus);
+    connect(run, &RunHandler::statusChanged, this, &MainWindow::showStatus);
+    connect(collection, &CollectionHandlers::statusFocusWanted, this, [this] { m_controls.Text3->setFocus(); });
+}
+
 void MainWindow::connectWindowControls()
 {
-    Form1& f = m_form;
-    connect(f.Command12, &QPushButton::clicked, this, [this] {
-        m_form.Command12->hide();
-        m_form.Command13->show();
+    const WindowControls& w = m_controls;
+    connect(w.Command12, &QPushButton::clicked, this, [this] {
+        m_controls.Command12->hide();
+        m_controls.Command13->show();
         setWide(true);
     });
-    connect(f.Command13, &QPushButton::clicked, this, [this] {
-        m_form.Command12->show();
-        m_form.Command13->hide();
+    connect(w.Command13, &QPushButton::clicked, this, [this] {
+        m_controls.Command12->show();
+        m_controls.Command13->hide();
         setWide(false);
     });
-    ControlEvents::onClick(f.Check4, this, [this] { setWide(m_form.Check4->isChecked()); });
-    // Choosing a type pattern starts a new collection: the old list no longer fits it.
-    connect(f.Combo1, &QComboBox::activated, this, [this] { m_form.files->clear(); });
+    ControlEvents::onClick(w.Check4, this, [this] { setWide(m_controls.Check4->isChecked()); });
+}
+
+void MainWindow::showStatus(const QString& text)
+{
+    m_controls.Text3->setText(text);
+    m_controls.Text3->repaint();
 }
 
 void MainWindow::setWide(bool wide)
 {
-    m_advancedPanel->setVisible(wide);
+    m_controls.advancedPanel->setVisible(wide);
     // Let the layout drop the hidden panel's width before the window is narrowed.
     centralWidget()->layout()->activate();
     layout()->activate();
@@ -111,23 +137,11 @@ void MainWindow::setWide(bool wide)
 
 void MainWindow::formLoad()
 {
-    Form1& f = m_form;
-    f.Check1->setChecked(true);
-    f.Check2->setChecked(false);
-    f.yss1->setEnabled(false);
-    f.yss2->setEnabled(false);
-    f.yanshengshu->setEnabled(false);
-    f.riqitxt->setText(dateForFileName(f.platform->now().date()));
-    f.ysq->setEnabled(false);
-    f.ysq->setChecked(false);
-    f.Combo1->clear();
-    f.Combo1->addItems({QStringLiteral("*.xls"), QStringLiteral("*.doc"), QStringLiteral("*.pdf"),
-                        QStringLiteral("*.jpg"), QStringLiteral("*.bmp"), QStringLiteral("*.*")});
-    f.Combo1->setCurrentIndex(f.Combo1->findText(QStringLiteral("*.*")));
-    f.Option1->setChecked(true);
-    f.Option2->setChecked(false);
-    f.Text3->clear();
-    f.Command13->hide();
+    m_modes->loadDefaults();
+    m_rules->loadDefaults(m_platform.now().date());
+    m_collection->loadDefaults();
+    m_controls.Text3->clear();
+    m_controls.Command13->hide();
 }
 
 void MainWindow::showAbout()

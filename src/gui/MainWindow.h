@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/Form1.h"
+#include "gui/WindowControls.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -9,14 +9,18 @@
 class AboutBox;
 class CollectionHandlers;
 class ExportHandler;
+class FileListModel;
 class ModeHandlers;
+class PlatformServices;
 class ProgressBarProgress;
 class RuleHandlers;
 class RunHandler;
+class SheetModel;
 class TableBuildHandler;
 
-// Form1: the whole working surface. Builds the controls, gives each feature's handlers the
-// form, and runs the start-up defaults.
+// Form1: the whole working surface. Builds the controls, hands each feature its own, owns what
+// they share (the rename table, the file list, the status line and the progress bar), connects
+// the features to one another and runs the start-up defaults.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -28,7 +32,11 @@ public:
     explicit MainWindow(PlatformServices& platform, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    Form1& form() { return m_form; }
+    // The rename table shown in sp1 and the entries of List1, for a test that lays out a table.
+    SheetModel& table() { return *m_table; }
+    FileListModel& files() { return *m_files; }
+    // The folder copies go to, as the modes hold it.
+    QString targetFolder() const;
 
     // Shows or hides the advanced panel beyond the narrow width.
     void setWide(bool wide);
@@ -38,17 +46,22 @@ protected:
 
 private:
     void buildMenu();
+    void connectFeatures();
     void connectWindowControls();
     void formLoad();
     void showAbout();
+    // The status line shows the text at once, even while a long run keeps the event loop waiting.
+    void showStatus(const QString& text);
 
-    Form1 m_form;
-    QWidget* m_advancedPanel = nullptr;
+    PlatformServices& m_platform;
+    SheetModel* m_table;
+    FileListModel* m_files;
+    WindowControls m_controls;
     QPointer<AboutBox> m_about;
     std::unique_ptr<ProgressBarProgress> m_progress;
+    std::unique_ptr<ModeHandlers> m_modes;
     std::unique_ptr<TableBuildHandler> m_tableBuild;
     std::unique_ptr<RuleHandlers> m_rules;
-    std::unique_ptr<ModeHandlers> m_modes;
     std::unique_ptr<CollectionHandlers> m_collection;
     std::unique_ptr<RunHandler> m_run;
     std::unique_ptr<ExportHandler> m_export;

@@ -29,6 +29,12 @@ public:
 
     virtual ~PlatformServices() = default;
 
+    // The program's title, which heads its window and its message boxes.
+    static QString programTitle();
+    // What every feature tells the user: a message box with the text, the program's title and
+    // an OK button.
+    void tell(const QString& text);
+
     // Multi-select open dialog with one filter pattern; the chosen paths in the dialog's order,
     // none when cancelled.
     virtual QStringList chooseFiles(const QString& pattern) = 0;

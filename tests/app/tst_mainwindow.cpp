@@ -110,29 +110,28 @@ void TestMainWindow::captions()
 void TestMainWindow::startUpState()
 {
     GuiTest gui;
-    Form1& f = gui.form();
-    QVERIFY(f.Check1->isChecked());
-    QVERIFY(!f.Check2->isChecked());
-    QVERIFY(f.Option1->isChecked());
-    QVERIFY(!f.Option2->isChecked());
-    QVERIFY(!f.Option3->isChecked());
-    QVERIFY(!f.ysq->isEnabled());
-    QVERIFY(!f.ysq->isChecked());
-    QVERIFY(!f.yss1->isEnabled());
-    QVERIFY(!f.yss2->isEnabled());
-    QVERIFY(!f.yanshengshu->isEnabled());
-    for (QCheckBox* rule : {f.Check3, f.fengefu, f.qianzhui, f.houzhui, f.riqi, f.banben, f.Check4})
-        QVERIFY2(!rule->isChecked(), qPrintable(rule->objectName()));
-    for (QRadioButton* piece : {f.left1, f.mid1, f.right1})
-        QVERIFY2(!piece->isChecked(), qPrintable(piece->objectName()));
-    QVERIFY(f.targetFolder.isEmpty());
-    QCOMPARE(f.files->count(), 0);
+    QVERIFY(gui.checkBox("Check1")->isChecked());
+    QVERIFY(!gui.checkBox("Check2")->isChecked());
+    QVERIFY(gui.option("Option1")->isChecked());
+    QVERIFY(!gui.option("Option2")->isChecked());
+    QVERIFY(!gui.option("Option3")->isChecked());
+    QVERIFY(!gui.checkBox("ysq")->isEnabled());
+    QVERIFY(!gui.checkBox("ysq")->isChecked());
+    QVERIFY(!gui.option("yss1")->isEnabled());
+    QVERIFY(!gui.option("yss2")->isEnabled());
+    QVERIFY(!gui.field("yanshengshu")->isEnabled());
+    for (const char* rule : {"Check3", "fengefu", "qianzhui", "houzhui", "riqi", "banben", "Check4"})
+        QVERIFY2(!gui.checkBox(rule)->isChecked(), rule);
+    for (const char* piece : {"left1", "mid1", "right1"})
+        QVERIFY2(!gui.option(piece)->isChecked(), piece);
+    QVERIFY(gui.targetFolder().isEmpty());
+    QCOMPARE(gui.files().count(), 0);
     QCOMPARE(gui.usedRows(), 0);
-    QVERIFY(f.Command12->isVisible());
-    QVERIFY(!f.Command13->isVisible());
+    QVERIFY(gui.control("Command12")->isVisible());
+    QVERIFY(!gui.control("Command13")->isVisible());
     QCOMPARE(gui.window().width(), MainWindow::NarrowWidth);
-    QVERIFY(f.PBar1);
-    QCOMPARE(gui.window().windowTitle(), Form1::title());
+    QVERIFY(gui.control<QProgressBar>("PBar1"));
+    QCOMPARE(gui.window().windowTitle(), PlatformServices::programTitle());
 }
 
 void TestMainWindow::startUpFields_data()
@@ -165,7 +164,7 @@ void TestMainWindow::startUpFields()
 void TestMainWindow::typePatterns()
 {
     GuiTest gui;
-    QComboBox* combo = gui.form().Combo1;
+    auto* combo = gui.control<QComboBox>("Combo1");
     QVERIFY(combo->isEditable());
     QStringList items;
     for (int i = 0; i < combo->count(); ++i)
@@ -196,20 +195,19 @@ void TestMainWindow::menuEntries()
 void TestMainWindow::advancedPanelSwitchesTheWidth()
 {
     GuiTest gui;
-    Form1& f = gui.form();
-    QVERIFY(!f.Frame6->isVisible());
+    QVERIFY(!gui.control("Frame6")->isVisible());
     gui.click("Command12");
     QCOMPARE(gui.window().width(), MainWindow::WideWidth);
-    QVERIFY(!f.Command12->isVisible());
-    QVERIFY(f.Command13->isVisible());
-    QVERIFY(f.Frame6->isVisible());
-    QVERIFY(f.Frame5->isVisible());
-    QVERIFY(f.Frame8->isVisible());
+    QVERIFY(!gui.control("Command12")->isVisible());
+    QVERIFY(gui.control("Command13")->isVisible());
+    QVERIFY(gui.control("Frame6")->isVisible());
+    QVERIFY(gui.control("Frame5")->isVisible());
+    QVERIFY(gui.control("Frame8")->isVisible());
     gui.click("Command13");
     QCOMPARE(gui.window().width(), MainWindow::NarrowWidth);
-    QVERIFY(f.Command12->isVisible());
-    QVERIFY(!f.Command13->isVisible());
-    QVERIFY(!f.Frame6->isVisible());
+    QVERIFY(gui.control("Command12")->isVisible());
+    QVERIFY(!gui.control("Command13")->isVisible());
+    QVERIFY(!gui.control("Frame6")->isVisible());
 }
 
 void TestMainWindow::advancedCheckBoxSwitchesTheWidth()
@@ -221,32 +219,32 @@ void TestMainWindow::advancedCheckBoxSwitchesTheWidth()
     gui.click("Check4");
     QCOMPARE(gui.window().width(), MainWindow::NarrowWidth);
     // It changes nothing else: the buttons stay as the last button click left them.
-    QVERIFY(gui.form().Command13->isVisible());
-    QVERIFY(!gui.form().Command12->isVisible());
+    QVERIFY(gui.control("Command13")->isVisible());
+    QVERIFY(!gui.control("Command12")->isVisible());
 }
 
 void TestMainWindow::choosingATypeEmptiesTheListOnly()
 {
     GuiTest gui;
-    Form1& f = gui.form();
-    f.files->setPaths({"/data/a.jpg", "/data/b.jpg"});
-    f.table->sheet().put(2, Sheet::B, "a");
-    f.Combo1->setFocus();
-    QTest::keyClick(f.Combo1, Qt::Key_Up);
-    QCOMPARE(f.Combo1->currentText(), QStringLiteral("*.bmp"));
-    QCOMPARE(f.files->count(), 0);
+    auto* combo = gui.control<QComboBox>("Combo1");
+    gui.files().setPaths({"/data/a.jpg", "/data/b.jpg"});
+    gui.table().sheet().put(2, Sheet::B, "a");
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Up);
+    QCOMPARE(combo->currentText(), QStringLiteral("*.bmp"));
+    QCOMPARE(gui.files().count(), 0);
     QCOMPARE(gui.cell(2, Sheet::B), QStringLiteral("a"));
 }
 
 void TestMainWindow::typingATypeKeepsTheList()
 {
     GuiTest gui;
-    Form1& f = gui.form();
-    f.files->setPaths({"/data/a.mp3"});
-    f.Combo1->lineEdit()->clear();
-    QTest::keyClicks(f.Combo1->lineEdit(), "*.mp3");
-    QCOMPARE(f.Combo1->currentText(), QStringLiteral("*.mp3"));
-    QCOMPARE(f.files->count(), 1);
+    auto* combo = gui.control<QComboBox>("Combo1");
+    gui.files().setPaths({"/data/a.mp3"});
+    combo->lineEdit()->clear();
+    QTest::keyClicks(combo->lineEdit(), "*.mp3");
+    QCOMPARE(combo->currentText(), QStringLiteral("*.mp3"));
+    QCOMPARE(gui.files().count(), 1);
 }
 
 void TestMainWindow::exitEndsTheWindow()

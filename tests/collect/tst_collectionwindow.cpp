@@ -4,10 +4,8 @@
 #include "gui/collect/FileListView.h"
 #include "table/Sheet.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDragEnterEvent>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QRadioButton>
@@ -43,13 +41,11 @@ private Q_SLOTS:
     void dropWithoutFilePaths();
 
 private:
-    Form1& form() { return m_gui->form(); }
-    QStringList list() { return form().files->paths(); }
-    QString status() { return form().Text3->text(); }
-    void setPattern(const QString& pattern) { form().Combo1->setEditText(pattern); }
+    QStringList list() { return m_gui->files().paths(); }
+    QString status() { return m_gui->field("Text3")->text(); }
+    void setPattern(const QString& pattern) { m_gui->control<QComboBox>("Combo1")->setEditText(pattern); }
     void chooseFiles(const QStringList& paths);
     void chooseFolder(const QString& folder);
-    void drop(QMimeData* data);
     void dropPaths(const QStringList& paths);
 
     std::unique_ptr<GuiTest> m_gui;
@@ -82,35 +78,21 @@ void CollectionWindowTest::chooseFolder(const QString& folder)
 }
 
 // As a file manager drops: the drag enters the list's viewport, which must accept it, then drops.
-void CollectionWindowTest::drop(QMimeData* data)
-{
-    QWidget* viewport = form().List1->viewport();
-    const QPoint at = viewport->rect().center();
-    QDragEnterEvent enter(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(viewport, &enter);
-    QVERIFY(enter.isAccepted());
-    QDropEvent dropped(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(viewport, &dropped);
-    delete data;
-}
-
 void CollectionWindowTest::dropPaths(const QStringList& paths)
 {
     QList<QUrl> urls;
     for (const QString& path : paths)
         urls << QUrl::fromLocalFile(path);
-    auto* data = new QMimeData;
-    data->setUrls(urls);
-    drop(data);
+    QVERIFY(m_gui->drop(urls));
 }
 
 void CollectionWindowTest::dialogSingleFile()
 {
     m_tree->file(QStringLiteral("照片/春节.jpg"));
     setPattern(QStringLiteral("*.jpg"));
-    form().yss1->setEnabled(true);
-    form().yss2->setEnabled(true);
-    form().yanshengshu->setText(QStringLiteral("5"));
+    m_gui->option("yss1")->setEnabled(true);
+    m_gui->option("yss2")->setEnabled(true);
+    m_gui->field("yanshengshu")->setText(QStringLiteral("5"));
 
     chooseFiles({m_tree->path(QStringLiteral("照片/春节.jpg"))});
 
@@ -125,10 +107,10 @@ void CollectionWindowTest::dialogSingleFile()
     QCOMPARE(m_gui->cell(2, Sheet::D), QStringLiteral(".jpg"));
     QCOMPARE(m_gui->cell(2, Sheet::E), QStringLiteral(".jpg"));
     QCOMPARE(m_gui->cell(2, Sheet::F), m_tree->path(QStringLiteral("照片")) + QDir::separator());
-    QVERIFY(!form().yss1->isEnabled());
-    QVERIFY(!form().yss2->isEnabled());
-    QCOMPARE(form().yanshengshu->text(), QString());
-    QCOMPARE(m_gui->window().focusWidget(), form().Text3);
+    QVERIFY(!m_gui->option("yss1")->isEnabled());
+    QVERIFY(!m_gui->option("yss2")->isEnabled());
+    QCOMPARE(m_gui->field("yanshengshu")->text(), QString());
+    QCOMPARE(m_gui->window().focusWidget(), m_gui->field("Text3"));
 }
 
 void CollectionWindowTest::dialogSeveralFilesKeepTheirOrder()
@@ -192,15 +174,15 @@ void CollectionWindowTest::derivationCountOffered()
     QFETCH(bool, offered);
     m_tree->files({QStringLiteral("a.txt"), QStringLiteral("b.txt")});
     if (copyMode)
-        form().Option2->setChecked(true);
-    form().ysq->setEnabled(true);
-    form().yanshengshu->setText(QStringLiteral("1"));
-    form().ysq->setChecked(true);
+        m_gui->option("Option2")->setChecked(true);
+    m_gui->checkBox("ysq")->setEnabled(true);
+    m_gui->field("yanshengshu")->setText(QStringLiteral("1"));
+    m_gui->checkBox("ysq")->setChecked(true);
 
     chooseFiles(m_tree->paths({QStringLiteral("a.txt"), QStringLiteral("b.txt")}).mid(0, files));
 
-    QCOMPARE(form().ysq->isEnabled(), offered);
-    QCOMPARE(form().ysq->isChecked(), offered);
+    QCOMPARE(m_gui->checkBox("ysq")->isEnabled(), offered);
+    QCOMPARE(m_gui->checkBox("ysq")->isChecked(), offered);
 }
 
 void CollectionWindowTest::folderNotChosen_data()
@@ -222,12 +204,12 @@ void CollectionWindowTest::folderNotChosen()
     QCOMPARE(m_gui->platform.messages.size(), 1);
     const ScriptedPlatform::Message& message = m_gui->platform.messages.first();
     QCOMPARE(message.text, QStringLiteral("请选择目录"));
-    QCOMPARE(message.title, Form1::title());
+    QCOMPARE(message.title, PlatformServices::programTitle());
     QCOMPARE(message.buttons, PlatformServices::Buttons::Ok);
     QCOMPARE(list(), QStringList());
     QCOMPARE(m_gui->usedRows(), 0);
     QVERIFY(m_gui->platform.waitCursorChanges.isEmpty());
-    QCOMPARE(m_gui->window().focusWidget(), form().Text3);
+    QCOMPARE(m_gui->window().focusWidget(), m_gui->field("Text3"));
 }
 
 void CollectionWindowTest::folderScanFillsListAndTable()
@@ -297,7 +279,7 @@ void CollectionWindowTest::longPathsCanBeScrolledIntoView()
     QCOMPARE(list().size(), 301);
     QCOMPARE(list().last(), m_tree->path(longName));
 
-    FileListView* view = form().List1;
+    auto* view = m_gui->control<FileListView>("List1");
     view->doItemsLayout();
     const int pathWidth = view->fontMetrics().horizontalAdvance(list().last());
     QScrollBar* bar = view->horizontalScrollBar();
@@ -353,23 +335,23 @@ void CollectionWindowTest::dropScansFoldersByWhatTheyAre()
 void CollectionWindowTest::dropSwitchesToRenameInPlace()
 {
     m_tree->file(QStringLiteral("a.txt"));
-    form().Option2->setChecked(true);
-    form().ysq->setEnabled(true);
-    form().yanshengshu->setText(QStringLiteral("1"));
-    form().ysq->setChecked(true);
-    form().yss1->setEnabled(true);
-    form().yss2->setEnabled(true);
-    form().yanshengshu->setText(QStringLiteral("3"));
+    m_gui->option("Option2")->setChecked(true);
+    m_gui->checkBox("ysq")->setEnabled(true);
+    m_gui->field("yanshengshu")->setText(QStringLiteral("1"));
+    m_gui->checkBox("ysq")->setChecked(true);
+    m_gui->option("yss1")->setEnabled(true);
+    m_gui->option("yss2")->setEnabled(true);
+    m_gui->field("yanshengshu")->setText(QStringLiteral("3"));
 
     dropPaths({m_tree->path(QStringLiteral("a.txt"))});
 
-    QVERIFY(form().Option1->isChecked());
-    QVERIFY(!form().Option2->isChecked());
-    QVERIFY(!form().ysq->isEnabled());
-    QVERIFY(!form().ysq->isChecked());
-    QVERIFY(!form().yss1->isEnabled());
-    QVERIFY(!form().yss2->isEnabled());
-    QCOMPARE(form().yanshengshu->text(), QString());
+    QVERIFY(m_gui->option("Option1")->isChecked());
+    QVERIFY(!m_gui->option("Option2")->isChecked());
+    QVERIFY(!m_gui->checkBox("ysq")->isEnabled());
+    QVERIFY(!m_gui->checkBox("ysq")->isChecked());
+    QVERIFY(!m_gui->option("yss1")->isEnabled());
+    QVERIFY(!m_gui->option("yss2")->isEnabled());
+    QCOMPARE(m_gui->field("yanshengshu")->text(), QString());
     QCOMPARE(m_gui->usedRows(), 2);
     QCOMPARE(m_gui->cell(1, Sheet::G), QString());
 }
@@ -379,9 +361,9 @@ void CollectionWindowTest::dropWithoutFilePaths()
     m_tree->files({QStringLiteral("a.txt"), QStringLiteral("b.txt")});
     chooseFiles(m_tree->paths({QStringLiteral("a.txt"), QStringLiteral("b.txt")}));
 
-    auto* text = new QMimeData;
-    text->setText(QStringLiteral("a.txt"));
-    drop(text);
+    QMimeData text;
+    text.setText(QStringLiteral("a.txt"));
+    QVERIFY(m_gui->drop(text));
 
     QCOMPARE(list(), QStringList());
     QCOMPARE(status(), QStringLiteral("共选择文件:0个"));

@@ -101,14 +101,14 @@ QMap<QString, QByteArray> FileTree::snapshot() const
 
 void loadTable(GuiTest& gui, const QStringList& paths)
 {
-    gui.form().files->setPaths(paths);
+    gui.files().setPaths(paths);
     gui.click("Command14");
 }
 
 void typeCell(GuiTest& gui, qsizetype row, int column, const QString& text)
 {
-    SheetModel* model = gui.form().table;
-    QVERIFY(model->setData(model->index(int(row - 1), column - 1), text, Qt::EditRole));
+    SheetModel& model = gui.table();
+    QVERIFY(model.setData(model.index(int(row - 1), column - 1), text, Qt::EditRole));
 }
 
 void collectFiles(GuiTest& gui, FileTree& tree, const QMap<QString, QByteArray>& files)

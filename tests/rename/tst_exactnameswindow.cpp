@@ -114,7 +114,7 @@ private Q_SLOTS:
         gui().platform.nextFiles.enqueue({tree().path(u"c\uFFFD.txt"_s), tree().path(u"d\uFFFD.txt"_s)});
         gui().click("Command5");
 
-        QCOMPARE(gui().form().files->paths(), QStringList{path("c\xE9.txt")});
+        QCOMPARE(gui().files().paths(), QStringList{path("c\xE9.txt")});
         QVERIFY(messages().last().startsWith(u"有1个文件的名称含有无法识别的字节"_s));
     }
 
@@ -138,7 +138,7 @@ private Q_SLOTS:
         gui().platform.nextFolders.enqueue(tree().path(u"deep"_s));
         gui().click("Command4");
 
-        QCOMPARE(gui().form().files->paths(), QStringList{tree().path(u"deep/a.txt"_s)});
+        QCOMPARE(gui().files().paths(), QStringList{tree().path(u"deep/a.txt"_s)});
         QVERIFY2(messages().last().startsWith(u"有1个文件夹无法读取，其中的文件未列出\n"_s),
                  qPrintable(messages().last()));
     }

@@ -22,9 +22,8 @@ private:
     std::unique_ptr<FileTree> m_tree;
 
     GuiTest& gui() { return *m_gui; }
-    Form1& form() { return m_gui->form(); }
 
-    // Data rows of files named a.txt, b.txt ... in the tree.
+    // Data rows of files named a.txt, b.txt ... in the tree, collected through 选择文件.
     void collectFiles(int count)
     {
         QStringList paths;
@@ -33,7 +32,8 @@ private:
             m_tree->write(name, name.toUtf8());
             paths << m_tree->path(name);
         }
-        loadTable(gui(), paths);
+        gui().platform.nextFiles << paths;
+        gui().click("Command5");
     }
 
     QStringList row(qsizetype r) const
@@ -70,12 +70,12 @@ private Q_SLOTS:
 
     void startsInBatchModeRenamingInPlace()
     {
-        QVERIFY(form().Check1->isChecked());
-        QVERIFY(!form().Check2->isChecked());
-        QVERIFY(form().Option1->isChecked());
+        QVERIFY(gui().checkBox("Check1")->isChecked());
+        QVERIFY(!gui().checkBox("Check2")->isChecked());
+        QVERIFY(gui().option("Option1")->isChecked());
         QCOMPARE(enabledControls(), (QStringList{u"Option1"_s, u"Option2"_s, u"Option3"_s}));
-        QVERIFY(!form().ysq->isChecked());
-        QCOMPARE(form().targetFolder, QString());
+        QVERIFY(!gui().checkBox("ysq")->isChecked());
+        QCOMPARE(gui().targetFolder(), QString());
         QCOMPARE(gui().platform.messages.size(), 0);
     }
 
@@ -103,11 +103,11 @@ private Q_SLOTS:
         }
 
         QCOMPARE(gui().platform.folderPrompts, QStringList(answers.size(), u"请选择复制改名文件存放目录"_s));
-        QCOMPARE(form().targetFolder, target);
+        QCOMPARE(gui().targetFolder(), target);
         QCOMPARE(gui().platform.messages.last().text, target);
-        QCOMPARE(gui().platform.messages.last().title, Form1::title());
-        QCOMPARE(form().Text1->text(), target);
-        QVERIFY(form().Option2->isChecked());
+        QCOMPARE(gui().platform.messages.last().title, PlatformServices::programTitle());
+        QCOMPARE(gui().field("Text1")->text(), target);
+        QVERIFY(gui().option("Option2")->isChecked());
     }
 
     void leavingTheCopyModeClearsTheBatchCount_data()
@@ -122,15 +122,14 @@ private Q_SLOTS:
         QFETCH(QByteArray, option);
         gui().click("Option2");
         collectFiles(1);
-        form().ysq->setEnabled(true);
-        QVERIFY(form().yanshengshu->isEnabled());
+        QVERIFY(gui().field("yanshengshu")->isEnabled());
         gui().type("yanshengshu", u"3"_s);
         gui().click("ysq");
-        QVERIFY(form().ysq->isChecked());
+        QVERIFY(gui().checkBox("ysq")->isChecked());
 
         gui().click(option.constData());
 
-        QVERIFY(!form().ysq->isChecked());
+        QVERIFY(!gui().checkBox("ysq")->isChecked());
         QCOMPARE(enabledControls(), (QStringList{u"Option1"_s, u"Option2"_s, u"Option3"_s}));
     }
 
@@ -139,7 +138,6 @@ private Q_SLOTS:
         gui().platform.nextFolders << m_tree->path(u"out"_s);
         gui().click("Option2");
         collectFiles(1);
-        form().ysq->setEnabled(true);
         gui().type("yanshengshu", u"4"_s);
         gui().click("ysq");
 
@@ -171,15 +169,15 @@ private Q_SLOTS:
         collectFiles(files);
         gui().click("Check2");
 
-        QCOMPARE(form().files->count(), 0);
+        QCOMPARE(gui().files().count(), 0);
         QCOMPARE(gui().platform.messageTexts(), messages);
         QCOMPARE((QStringList{gui().cell(1, Sheet::A), gui().cell(1, Sheet::B), gui().cell(1, Sheet::C),
                               gui().cell(1, Sheet::D)}),
                  headers);
         QCOMPARE(gui().usedRows(), files == 1 ? 2 : 1);
-        QVERIFY(!form().Check1->isChecked());
-        QVERIFY(form().yss1->isChecked());
-        QVERIFY(form().Option1->isChecked()); // disabled, still the selected one
+        QVERIFY(!gui().checkBox("Check1")->isChecked());
+        QVERIFY(gui().option("yss1")->isChecked());
+        QVERIFY(gui().option("Option1")->isChecked()); // disabled, still the selected one
         QCOMPARE(enabledControls(), QStringList{u"yanshengshu"_s});
     }
 
@@ -190,9 +188,9 @@ private Q_SLOTS:
         gui().platform.messages.clear();
         gui().click("Check1");
 
-        QVERIFY(form().Check1->isChecked());
-        QVERIFY(!form().Check2->isChecked());
-        QCOMPARE(form().files->count(), 0);
+        QVERIFY(gui().checkBox("Check1")->isChecked());
+        QVERIFY(!gui().checkBox("Check2")->isChecked());
+        QCOMPARE(gui().files().count(), 0);
         QCOMPARE(gui().platform.messageTexts(), QStringList{u"请选择需要衍生的单文件"_s});
         QCOMPARE(enabledControls(), (QStringList{u"Option1"_s, u"Option2"_s, u"Option3"_s}));
     }
@@ -229,12 +227,12 @@ private Q_SLOTS:
     void derivationButtonOutsideTheDerivationOnlyEnablesItsOptions()
     {
         collectFiles(1);
-        form().yanshengshu->setText(u"3"_s); // the field is disabled outside the derivation
+        gui().field("yanshengshu")->setText(u"3"_s); // the field is disabled outside the derivation
         gui().click("Command2");
 
         QCOMPARE(gui().usedRows(), 2);
-        QVERIFY(form().yss1->isEnabled());
-        QVERIFY(form().yss2->isEnabled());
+        QVERIFY(gui().option("yss1")->isEnabled());
+        QVERIFY(gui().option("yss2")->isEnabled());
     }
 
     void otherFolderForTheDerivationFillsColumnG()
@@ -287,28 +285,28 @@ private Q_SLOTS:
     {
         gui().click("Option2");
         collectFiles(1);
-        form().ysq->setEnabled(true);
         gui().platform.messages.clear();
         gui().type("yanshengshu", u"two"_s);
         gui().click("ysq");
 
         QCOMPARE(gui().platform.messageTexts(), QStringList{u"文件衍生数必须是0或正整数"_s});
-        QVERIFY(!form().ysq->isChecked());
+        QVERIFY(!gui().checkBox("ysq")->isChecked());
         QCOMPARE(gui().usedRows(), 2);
     }
 
     void countFieldFollowsTheBatchCountBox()
     {
-        QVERIFY(!form().yanshengshu->isEnabled());
-        form().ysq->setEnabled(true);
-        QVERIFY(form().yanshengshu->isEnabled());
-        form().ysq->setEnabled(false);
-        QVERIFY(!form().yanshengshu->isEnabled());
+        QVERIFY(!gui().field("yanshengshu")->isEnabled());
+        gui().click("Option2");
+        collectFiles(1); // a single file to copy: 文件衍生数 is offered
+        QVERIFY(gui().field("yanshengshu")->isEnabled());
+        collectFiles(2); // and withdrawn
+        QVERIFY(!gui().field("yanshengshu")->isEnabled());
 
         gui().click("Check2"); // the derivation keeps the field for its own count
-        form().ysq->setEnabled(true);
-        form().ysq->setEnabled(false);
-        QVERIFY(form().yanshengshu->isEnabled());
+        collectFiles(1);
+        collectFiles(2);
+        QVERIFY(gui().field("yanshengshu")->isEnabled());
     }
 };
 

@@ -39,7 +39,7 @@ private:
 
     QString text(const char* field) { return gui().control<QLineEdit>(field)->text(); }
     QStringList messages() const { return m_gui->platform.messageTexts(); }
-    QString mark(qsizetype row) const { return m_gui->form().table->sheet().rowMark(row); }
+    QString mark(qsizetype row) const { return m_gui->table().sheet().rowMark(row); }
 
 private Q_SLOTS:
     void init()
@@ -70,7 +70,7 @@ private Q_SLOTS:
         QCOMPARE(text("Text3"), u"共选择文件:3个 =>共更名文件:3个"_s);
         QCOMPARE(text("Text2"), u"批量更名的文件数：3"_s);
         QCOMPARE(messages(), QStringList{u"共选择文件:3个 =>共更名文件:3个"_s});
-        QCOMPARE(gui().platform.messages[0].title, Form1::title());
+        QCOMPARE(gui().platform.messages[0].title, PlatformServices::programTitle());
         QCOMPARE(gui().platform.messages[0].buttons, Buttons::Ok);
     }
 
@@ -220,7 +220,7 @@ private Q_SLOTS:
         collect({{u"a.txt"_s, "A"}});
         newNames({tree().path(u"out"_s)});
         gui().click("Check1");
-        QVERIFY(!gui().form().Check1->isChecked());
+        QVERIFY(!gui().checkBox("Check1")->isChecked());
         gui().click("Command3");
 
         QCOMPARE(tree().snapshot(), (Entries{{u"a.txt"_s, "A"}, {u"out/"_s, ""}}));
@@ -333,8 +333,10 @@ private Q_SLOTS:
         tree().makeFolder(u"out"_s);
         gui().platform.nextFolders << tree().path(u"out"_s);
         gui().click("Option2");
-        collect({{u"a.txt"_s, "A"}});
-        gui().form().ysq->setEnabled(true); // as a collection of one file does in this mode
+        // A single file collected in this mode is offered 文件衍生数.
+        tree().write(u"a.txt"_s, "A");
+        gui().platform.nextFiles << QStringList{tree().path(u"a.txt"_s)};
+        gui().click("Command5");
         gui().type("yanshengshu", u"3"_s);
         gui().click("ysq");
         newNames({u"v1"_s, u"v2"_s, u"v3"_s});

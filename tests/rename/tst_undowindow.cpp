@@ -1,15 +1,11 @@
 #include "GuiTest.h"
 #include "RenameGuiSupport.h"
 
-#include "gui/collect/FileListView.h"
 #include "table/SheetModel.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QDropEvent>
 #include <QFile>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 #include <QUrl>
@@ -63,21 +59,6 @@ private:
     }
     QString path(const QString& relative) { return tree().path(relative); }
 
-    // As a file manager drops files on the list.
-    void dropOnList(const QStringList& paths)
-    {
-        QMimeData data;
-        QList<QUrl> urls;
-        for (const QString& p : paths)
-            urls << QUrl::fromLocalFile(p);
-        data.setUrls(urls);
-        QWidget* viewport = gui().form().List1->viewport();
-        const QPoint at = viewport->rect().center();
-        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(viewport, &enter);
-        QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(viewport, &dropped);
-    }
 
 private Q_SLOTS:
     void init()
@@ -175,7 +156,7 @@ private Q_SLOTS:
                                              {u"out/b2.txt"_s, "B, edited since"}}));
         QCOMPARE(lastMessage(),
                  u"已撤销:1个\n失败:1个\n"_s + path(u"out/b2.txt"_s) + u"：文件已被修改，未删除"_s);
-        QCOMPARE(gui().form().table->sheet().rowMark(3), u"文件已被修改，未删除"_s);
+        QCOMPARE(gui().table().sheet().rowMark(3), u"文件已被修改，未删除"_s);
     }
 
     void undoOfADistributionKeepsAFolderThatIsNotEmpty()
@@ -229,7 +210,7 @@ private Q_SLOTS:
         renameOneFile();
 
         if (action == u"drop"_s) {
-            dropOnList({path(u"b.txt"_s)});
+            gui().drop({QUrl::fromLocalFile(path(u"b.txt"_s))});
         } else {
             gui().platform.nextFolders << tree().path();
             gui().platform.nextFiles << QStringList{path(u"b.txt"_s)};

@@ -46,7 +46,7 @@ void TestRuleHandlers::cleanup()
 
 void TestRuleHandlers::buildTable(const QStringList& paths)
 {
-    m_gui->form().files->setPaths(paths);
+    m_gui->files().setPaths(paths);
     m_gui->click("Command14");
 }
 
@@ -131,7 +131,7 @@ void TestRuleHandlers::command6WithoutNumberingDoesNothing()
 
 void TestRuleHandlers::compositionReachesTheGridOnce()
 {
-    QSignalSpy changed(m_gui->form().table, &QAbstractItemModel::dataChanged);
+    QSignalSpy changed(&m_gui->table(), &QAbstractItemModel::dataChanged);
     m_gui->click("Check3"); // numbering and names
     QCOMPARE(changed.size(), 1);
 }
@@ -141,7 +141,7 @@ void TestRuleHandlers::typingCountsExtractsOnEveryKeystroke()
     GuiTest& gui = *m_gui;
     showAdvancedPanel();
     gui.click("left1");
-    QSignalSpy changed(gui.form().table, &QAbstractItemModel::dataChanged);
+    QSignalSpy changed(&gui.table(), &QAbstractItemModel::dataChanged);
 
     auto* leftext = gui.control<QLineEdit>("leftext");
     leftext->setFocus();

@@ -23,7 +23,7 @@ namespace {
 QStringList windowState(GuiTest& gui)
 {
     QStringList state;
-    const Sheet& sheet = gui.form().table->sheet();
+    const Sheet& sheet = gui.table().sheet();
     for (qsizetype r = 1; r <= sheet.usedRowCount() + 1; ++r)
         for (int c = 1; c <= sheet.usedColumnCount() + 1; ++c)
             state << u"%1,%2:%3:%4:%5:%6"_qs.arg(r)
@@ -34,7 +34,7 @@ QStringList windowState(GuiTest& gui)
                          .arg(sheet.color(r, c).value_or(1u << 24));
     for (int c = 1; c <= 12; ++c)
         state << u"column %1:%2:%3"_qs.arg(c).arg(sheet.columnWidth(c).value_or(-1)).arg(sheet.fontSize(c));
-    state << gui.form().files->paths() << gui.form().targetFolder;
+    state << gui.files().paths() << gui.targetFolder();
     for (const QCheckBox* box : gui.window().findChildren<QCheckBox*>())
         state << box->objectName() + u':' + QString::number(box->isChecked()) +
                      QString::number(box->isEnabled());
@@ -42,7 +42,7 @@ QStringList windowState(GuiTest& gui)
         state << option->objectName() + u':' + QString::number(option->isChecked());
     for (const QLineEdit* field : gui.window().findChildren<QLineEdit*>())
         state << field->objectName() + u':' + field->text();
-    state << gui.form().Combo1->currentText();
+    state << gui.control<QComboBox>("Combo1")->currentText();
     return state;
 }
 
@@ -85,14 +85,14 @@ void TestExportHandler::cleanup()
 
 void TestExportHandler::buildTableWithHandEdit()
 {
-    m_gui->form().files->setPaths(
+    m_gui->files().setPaths(
         {m_dir->filePath(u"相册/007.jpg"_qs), m_dir->filePath(u"相册/春节.jpg"_qs)});
     m_gui->click("Command14");
     QCOMPARE(m_gui->usedRows(), 2 + 1);
 
     // Type a new name into C3 as the user does.
     SheetView* grid = m_gui->control<SheetView>("sp1");
-    const QModelIndex c3 = m_gui->form().table->index(2, 2);
+    const QModelIndex c3 = m_gui->table().index(2, 2);
     grid->setCurrentIndex(c3);
     grid->edit(c3);
     auto* editor = grid->viewport()->findChild<QLineEdit*>();
@@ -175,7 +175,7 @@ void TestExportHandler::failingWriteIsReportedAndChangesNothing()
 
 void TestExportHandler::namesThatAreNotTextAreSaidToBeInexact()
 {
-    m_gui->form().files->setPaths({m_dir->filePath(u"相册/"_qs) + NativeName::fromBytes("a\xE9.jpg")});
+    m_gui->files().setPaths({m_dir->filePath(u"相册/"_qs) + NativeName::fromBytes("a\xE9.jpg")});
     m_gui->click("Command14");
 
     m_gui->click("Command15");

@@ -1,150 +1,140 @@
 #include "gui/collect/CollectionHandlers.h"
 
-#include "gui/Form1.h"
-#include "gui/PlatformServices.h"
 #include "base/DialogPaths.h"
 #include "collect/CollectionMessages.h"
 #include "collect/DropIntake.h"
 #include "collect/ExtensionFilter.h"
 #include "collect/FileListModel.h"
-#include "gui/collect/FileListView.h"
 #include "collect/FolderScan.h"
 #include "collect/WildcardPattern.h"
+#include "gui/PlatformServices.h"
+#include "gui/collect/FileListView.h"
 #include "gui/rules/TableBuildHandler.h"
-#include "table/SheetModel.h"
+#include "table/Sheet.h"
 
-#include <QCheckBox>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 
-CollectionHandlers::CollectionHandlers(Form1& form, TableBuildHandler& tableBuild)
-    : m_form(form), m_tableBuild(tableBuild)
+CollectionHandlers::CollectionHandlers(const CollectionControls& controls, PlatformServices& platform,
+                                       FileListModel& files, Sheet& sheet, TableBuildHandler& tableBuild)
+    : m_controls(controls), m_platform(platform), m_files(files), m_sheet(sheet), m_tableBuild(tableBuild)
 {
-    connect(m_form.Command5, &QPushButton::clicked, this, &CollectionHandlers::selectFiles);
-    connect(m_form.Command4, &QPushButton::clicked, this, &CollectionHandlers::selectFolder);
-    connect(m_form.List1, &FileListView::pathsDropped, this, &CollectionHandlers::takeDrop);
+    connect(m_controls.Command5, &QPushButton::clicked, this, &CollectionHandlers::selectFiles);
+    connect(m_controls.Command4, &QPushButton::clicked, this, &CollectionHandlers::selectFolder);
+    connect(m_controls.List1, &FileListView::pathsDropped, this, &CollectionHandlers::takeDrop);
+    // Choosing a type pattern starts a new collection: the old list no longer fits it.
+    connect(m_controls.Combo1, &QComboBox::activated, this, &CollectionHandlers::clearFileList);
+}
+
+void CollectionHandlers::loadDefaults()
+{
+    QComboBox* patterns = m_controls.Combo1;
+    patterns->clear();
+    patterns->addItems({QStringLiteral("*.xls"), QStringLiteral("*.doc"), QStringLiteral("*.pdf"),
+                        QStringLiteral("*.jpg"), QStringLiteral("*.bmp"), QStringLiteral("*.*")});
+    patterns->setCurrentIndex(patterns->findText(QStringLiteral("*.*")));
+}
+
+void CollectionHandlers::clearFileList()
+{
+    m_files.clear();
+    Q_EMIT fileListReplaced();
 }
 
 void CollectionHandlers::selectFiles()
 {
-    resetDerivation();
+    Q_EMIT collectionStarted(false);
     clearTable();
-    m_form.files->clear();
+    clearFileList();
 
     QStringList paths;
     qsizetype unrecognised = 0;
-    for (const QString& chosen : m_form.platform->chooseFiles(m_form.Combo1->currentText())) {
+    for (const QString& chosen : m_platform.chooseFiles(m_controls.Combo1->currentText())) {
         if (const auto exact = exactPathOf(chosen))
             paths << *exact;
         else
             ++unrecognised;
     }
     keepShortExtensions(paths);
-    m_form.files->setPaths(std::move(paths));
-    showCount();
-    m_form.List1->fitHorizontalExtent(m_form.files->paths());
-    m_form.Text3->setFocus();
+    showFileList(std::move(paths));
+    Q_EMIT statusFocusWanted();
     rebuildTable();
     if (unrecognised > 0)
-        m_form.tell(CollectionMessages::unrecognisedNames(unrecognised));
+        m_platform.tell(CollectionMessages::unrecognisedNames(unrecognised));
 }
 
 void CollectionHandlers::selectFolder()
 {
-    resetDerivation();
-    m_form.files->clear();
+    Q_EMIT collectionStarted(false);
+    clearFileList();
     clearTable();
 
-    const QString chosen = m_form.platform->chooseFolder(QString());
+    const QString chosen = m_platform.chooseFolder(QString());
     const std::optional<QString> folder = exactPathOf(chosen);
     if (!chosen.isEmpty() && !folder) {
-        m_form.tell(CollectionMessages::unrecognisedFolder());
-        m_form.Text3->setFocus();
-        offerBatchDerivation();
+        m_platform.tell(CollectionMessages::unrecognisedFolder());
+        Q_EMIT statusFocusWanted();
+        Q_EMIT collectionFinished();
         return;
     }
     if (chosen.isEmpty() || !isFolderOnDisk(*folder)) {
-        m_form.tell(QStringLiteral("请选择目录"));
-        m_form.Text3->setFocus();
+        m_platform.tell(QStringLiteral("请选择目录"));
+        Q_EMIT statusFocusWanted();
         // Nothing is left to derive from in the emptied table.
-        offerBatchDerivation();
+        Q_EMIT collectionFinished();
         return;
     }
 
     QStringList paths;
-    m_form.platform->setWaitCursor(true);
-    const QStringList unreadable = scanFolder(*folder, WildcardPattern(m_form.Combo1->currentText()), paths);
-    m_form.platform->setWaitCursor(false);
+    m_platform.setWaitCursor(true);
+    const QStringList unreadable = scanFolder(*folder, WildcardPattern(m_controls.Combo1->currentText()), paths);
+    m_platform.setWaitCursor(false);
     keepShortExtensions(paths);
-    m_form.files->setPaths(std::move(paths));
-    m_form.List1->fitHorizontalExtent(m_form.files->paths());
-    showCount();
+    showFileList(std::move(paths));
     rebuildTable();
     tellUnreadable(unreadable);
 }
 
 void CollectionHandlers::takeDrop(const QStringList& dropped)
 {
-    m_form.yss1->setEnabled(false);
-    m_form.yss2->setEnabled(false);
-    // A drop always ends in renaming in place; the option's own handler runs as on a click.
-    m_form.Option1->setChecked(true);
-    m_form.yanshengshu->clear();
-    m_form.files->clear();
+    Q_EMIT collectionStarted(true);
+    clearFileList();
     clearTable();
 
-    m_form.platform->setWaitCursor(true);
+    m_platform.setWaitCursor(true);
     QStringList unreadable;
-    QStringList paths = gatherDrop(dropped, WildcardPattern(m_form.Combo1->currentText()), &unreadable);
-    m_form.platform->setWaitCursor(false);
+    QStringList paths = gatherDrop(dropped, WildcardPattern(m_controls.Combo1->currentText()), &unreadable);
+    m_platform.setWaitCursor(false);
     keepDropExtensions(paths);
-    m_form.files->setPaths(std::move(paths));
-    showCount();
-    m_form.List1->fitHorizontalExtent(m_form.files->paths());
+    showFileList(std::move(paths));
     rebuildTable();
     tellUnreadable(unreadable);
+}
+
+// The collected files in the list, wide enough to scroll the longest path into view, and their
+// count on the status line.
+void CollectionHandlers::showFileList(QStringList paths)
+{
+    m_files.setPaths(std::move(paths));
+    Q_EMIT fileListReplaced();
+    Q_EMIT statusChanged(QStringLiteral("共选择文件:%1个").arg(m_files.count()));
+    m_controls.List1->fitHorizontalExtent(m_files.paths());
 }
 
 // Files left out must not go unnoticed: the user is told which folders the scan could not read.
 void CollectionHandlers::tellUnreadable(const QStringList& folders)
 {
     if (!folders.isEmpty())
-        m_form.tell(CollectionMessages::unreadableFolders(folders));
-}
-
-// The single-file derivation starts over with every collection.
-void CollectionHandlers::resetDerivation()
-{
-    m_form.yss1->setEnabled(false);
-    m_form.yss2->setEnabled(false);
-    m_form.yanshengshu->clear();
+        m_platform.tell(CollectionMessages::unreadableFolders(folders));
 }
 
 void CollectionHandlers::clearTable()
 {
-    m_form.table->sheet().clear();
-}
-
-void CollectionHandlers::showCount()
-{
-    m_form.Text3->setText(QStringLiteral("共选择文件:%1个").arg(m_form.files->count()));
-    m_form.Text3->repaint();
+    m_sheet.clear();
 }
 
 void CollectionHandlers::rebuildTable()
 {
     m_tableBuild.run();
-    offerBatchDerivation();
-}
-
-// 文件衍生数 copies one file many times while copying to another folder: it is offered only
-// when that mode is on and the table holds a single file.
-void CollectionHandlers::offerBatchDerivation()
-{
-    const bool singleFile = m_form.Option2->isChecked() && m_form.table->sheet().dataRowCount() == 1;
-    m_form.ysq->setEnabled(singleFile);
-    if (!singleFile)
-        m_form.ysq->setChecked(false);
+    Q_EMIT collectionFinished();
 }

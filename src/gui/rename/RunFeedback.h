@@ -3,14 +3,16 @@
 #include "gui/PaintPace.h"
 #include "rename/RunObserver.h"
 
-struct Form1;
+class PlatformServices;
+class Progress;
+class QLineEdit;
 
-// Shows a run's progress on the window (PBar1, and the count of Text2 in the batch pass) and
-// asks the distribution's warning through the platform.
+// Shows a run's progress on the window (the progress bar, and the count of Text2 in the batch
+// pass) and asks the distribution's warning through the platform.
 class RunFeedback final : public RunObserver
 {
 public:
-    RunFeedback(Form1& form, qint64 dataRows);
+    RunFeedback(QLineEdit* rowCountField, Progress& progress, PlatformServices& platform, qint64 dataRows);
 
     // The batch pass counts its rows in Text2; the derivation does not.
     void setCountsRows(bool counts) { m_countsRows = counts; }
@@ -20,7 +22,9 @@ public:
     bool acceptFolderForm() override;
 
 private:
-    Form1& m_form;
+    QLineEdit* m_rowCountField;
+    Progress& m_progress;
+    PlatformServices& m_platform;
     qint64 m_step;
     qint64 m_shownRows = -1;
     bool m_countsRows = false;

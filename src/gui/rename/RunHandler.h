@@ -1,18 +1,22 @@
 #pragma once
 
+#include "gui/rename/RunControls.h"
 #include "rename/RunResult.h"
 
 #include <QObject>
 #include <memory>
 #include <vector>
 
-struct Form1;
 class FileSystem;
+class ModeHandlers;
+class PlatformServices;
+class Progress;
 class RenameExecutor;
 struct RenamePlan;
 class RunFeedback;
 struct RunSettings;
 struct RunState;
+class Sheet;
 
 // Handlers of 开始改名 (Command3), which carries the rename table out on the file system, and of
 // 撤销改名 (cmdUndo), which puts back what the last run did. The undo is offered from a run
@@ -22,28 +26,36 @@ class RunHandler : public QObject
     Q_OBJECT
 
 public:
-    explicit RunHandler(Form1& form);
+    RunHandler(const RunControls& controls, PlatformServices& platform, Sheet& sheet, ModeHandlers& modes,
+               Progress& progress);
     ~RunHandler() override;
 
     // The click of Command3.
     void run();
     // The click of cmdUndo.
     void undoLastRun();
-    // What the last run did to the disk.
-    const RunResult& lastRun() const { return m_lastRun; }
+
+public Q_SLOTS:
+    // The last run is no longer offered for undo.
+    void forgetLastRun();
+
+Q_SIGNALS:
+    void statusChanged(const QString& text);
 
 private:
-    RunSettings readSettings() const;
     // Returns false when the user ended the run.
     bool runBatch(const RenamePlan& plan, const RunSettings& settings, RenameExecutor& executor,
                   RunState& state, RunFeedback& feedback);
     void runDerivation(const RenamePlan& plan, const RunSettings& settings, RenameExecutor& executor,
                        RunState& state);
-    void forgetLastRun();
     void offerUndo();
     void markFailures(const std::vector<FailedOperation>& failures);
 
-    Form1& m_form;
+    const RunControls m_controls;
+    PlatformServices& m_platform;
+    Sheet& m_sheet;
+    ModeHandlers& m_modes;
+    Progress& m_progress;
     std::unique_ptr<FileSystem> m_fileSystem;
     RunResult m_lastRun;
 };

@@ -1,24 +1,25 @@
 #include "gui/rules/ExtractionHandlers.h"
 
-#include "gui/Form1.h"
-#include "rules/NameSourceExtraction.h"
-#include "gui/rules/RuleHandlers.h"
 #include "base/WholeNumber.h"
-#include "table/SheetModel.h"
+#include "gui/rules/RuleHandlers.h"
+#include "rules/NameSourceExtraction.h"
+#include "table/Sheet.h"
 
 #include <QLineEdit>
 #include <QRadioButton>
 
-ExtractionHandlers::ExtractionHandlers(Form1& form, RuleHandlers& rules) : m_form(form), m_rules(rules)
+ExtractionHandlers::ExtractionHandlers(const ExtractionControls& controls, Sheet& sheet, RuleHandlers& rules)
+    : m_controls(controls), m_sheet(sheet), m_rules(rules)
 {
-    Form1& f = m_form;
+    const ExtractionControls& c = m_controls;
     // Editing midbegin, choosing an option or opening the frame starts nothing.
-    connect(f.leftext, &QLineEdit::textChanged, this,
-            [this] { extract(m_form.left1, NamePiece::From::Left, m_form.leftext); });
-    connect(f.righttxt, &QLineEdit::textChanged, this,
-            [this] { extract(m_form.right1, NamePiece::From::Right, m_form.righttxt); });
-    connect(f.midend, &QLineEdit::textChanged, this,
-            [this] { extract(m_form.mid1, NamePiece::From::Middle, m_form.midend, m_form.midbegin); });
+    connect(c.leftext, &QLineEdit::textChanged, this,
+            [this] { extract(m_controls.left1, NamePiece::From::Left, m_controls.leftext); });
+    connect(c.righttxt, &QLineEdit::textChanged, this,
+            [this] { extract(m_controls.right1, NamePiece::From::Right, m_controls.righttxt); });
+    connect(c.midend, &QLineEdit::textChanged, this, [this] {
+        extract(m_controls.mid1, NamePiece::From::Middle, m_controls.midend, m_controls.midbegin);
+    });
 }
 
 void ExtractionHandlers::extract(const QRadioButton* option, NamePiece::From from,
@@ -26,12 +27,11 @@ void ExtractionHandlers::extract(const QRadioButton* option, NamePiece::From fro
 {
     if (!option->isChecked())
         return;
-    Sheet& sheet = m_form.table->sheet();
-    Sheet::Batch batch(sheet);
+    Sheet::Batch batch(m_sheet);
     const auto count = wholeNumber(countField->text());
     const auto start = startField ? wholeNumber(startField->text()) : std::optional<qint64>(1);
     // A field that is no number keeps the pieces of the last valid count.
     if (count && start)
-        extractNameSource(sheet, NamePiece{from, *count, *start});
+        extractNameSource(m_sheet, NamePiece{from, *count, *start});
     m_rules.separatorStep();
 }

@@ -1,13 +1,14 @@
 #pragma once
 
+#include "gui/rules/ExtractionControls.h"
 #include "rules/NamePiece.h"
 
 #include <QObject>
 
-struct Form1;
 class QLineEdit;
 class QRadioButton;
 class RuleHandlers;
+class Sheet;
 
 // The advanced frame's extraction: every edit of a count field (leftext, righttxt, midend)
 // while its option is selected cuts the name sources from the old names and recomposes.
@@ -16,12 +17,13 @@ class ExtractionHandlers : public QObject
     Q_OBJECT
 
 public:
-    ExtractionHandlers(Form1& form, RuleHandlers& rules);
+    ExtractionHandlers(const ExtractionControls& controls, Sheet& sheet, RuleHandlers& rules);
 
 private:
     void extract(const QRadioButton* option, NamePiece::From from, const QLineEdit* countField,
                  const QLineEdit* startField = nullptr);
 
-    Form1& m_form;
+    const ExtractionControls m_controls;
+    Sheet& m_sheet;
     RuleHandlers& m_rules;
 };

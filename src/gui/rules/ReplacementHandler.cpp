@@ -1,18 +1,17 @@
 #include "gui/rules/ReplacementHandler.h"
 
-#include "gui/Form1.h"
 #include "rules/NewNameReplacement.h"
-#include "table/SheetModel.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 
-ReplacementHandler::ReplacementHandler(Form1& form) : m_form(form)
+ReplacementHandler::ReplacementHandler(const ReplacementControls& controls, Sheet& sheet)
+    : m_controls(controls), m_sheet(sheet)
 {
-    connect(m_form.Command1, &QPushButton::clicked, this, &ReplacementHandler::replace);
+    connect(m_controls.Command1, &QPushButton::clicked, this, &ReplacementHandler::replace);
 }
 
 void ReplacementHandler::replace()
 {
-    replaceInNewNames(m_form.table->sheet(), m_form.findtxt->text(), m_form.reptxt->text());
+    replaceInNewNames(m_sheet, m_controls.findtxt->text(), m_controls.reptxt->text());
 }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "gui/rules/ReplacementControls.h"
+
 #include <QObject>
 
-struct Form1;
+class Sheet;
 
 // 新文件名字符替换: Command1 replaces findtxt by reptxt in the new names as they stand.
 class ReplacementHandler : public QObject
@@ -10,10 +12,11 @@ class ReplacementHandler : public QObject
     Q_OBJECT
 
 public:
-    explicit ReplacementHandler(Form1& form);
+    ReplacementHandler(const ReplacementControls& controls, Sheet& sheet);
 
 private:
     void replace();
 
-    Form1& m_form;
+    const ReplacementControls m_controls;
+    Sheet& m_sheet;
 };

@@ -1,40 +1,43 @@
 #include "gui/rules/RuleHandlers.h"
 
 #include "gui/ControlEvents.h"
-#include "gui/Form1.h"
+#include "gui/rename/ModeHandlers.h"
 #include "gui/rules/ExtractionHandlers.h"
+#include "gui/rules/ReplacementHandler.h"
+#include "rules/DateText.h"
 #include "rules/NewNameComposition.h"
 #include "rules/Numbering.h"
-#include "gui/rules/ReplacementHandler.h"
-#include "table/SheetModel.h"
+#include "table/Sheet.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 
-RuleHandlers::RuleHandlers(Form1& form)
-    : m_form(form), m_extraction(std::make_unique<ExtractionHandlers>(form, *this)),
-      m_replacement(std::make_unique<ReplacementHandler>(form))
+RuleHandlers::RuleHandlers(const RuleControls& controls, Sheet& sheet, const ModeHandlers& modes,
+                           Progress& progress)
+    : m_controls(controls), m_sheet(sheet), m_modes(modes), m_progress(progress),
+      m_extraction(std::make_unique<ExtractionHandlers>(controls.extraction, sheet, *this)),
+      m_replacement(std::make_unique<ReplacementHandler>(controls.replacement, sheet))
 {
-    Form1& f = m_form;
-    connectRule(f.qianzhui, f.qianzhuitxt, f.Command8, &RuleValues::strPrefix);
-    connectRule(f.houzhui, f.houzhuitxt, f.Command9, &RuleValues::strSuffix);
-    connectRule(f.riqi, f.riqitxt, f.Command10, &RuleValues::strDate);
-    connectRule(f.banben, f.banbentxt, f.Command11, &RuleValues::strVersion);
-    connectRule(f.fengefu, f.fengefutxt, f.Command7, &RuleValues::strSeparator);
+    const RuleControls& c = m_controls;
+    connectRule(c.qianzhui, c.qianzhuitxt, c.Command8, &RuleValues::strPrefix);
+    connectRule(c.houzhui, c.houzhuitxt, c.Command9, &RuleValues::strSuffix);
+    connectRule(c.riqi, c.riqitxt, c.Command10, &RuleValues::strDate);
+    connectRule(c.banben, c.banbentxt, c.Command11, &RuleValues::strVersion);
+    connectRule(c.fengefu, c.fengefutxt, c.Command7, &RuleValues::strSeparator);
 
-    ControlEvents::onClick(f.Check3, this, [this] { numbering(); });
-    connect(f.Command6, &QPushButton::clicked, this, [this] {
-        if (m_form.Check3->isChecked())
+    ControlEvents::onClick(c.Check3, this, [this] { numbering(); });
+    connect(c.Command6, &QPushButton::clicked, this, [this] {
+        if (m_controls.Check3->isChecked())
             numbering();
     });
 }
 
 RuleHandlers::~RuleHandlers() = default;
 
-Sheet& RuleHandlers::sheet()
+void RuleHandlers::loadDefaults(QDate today)
 {
-    return m_form.table->sheet();
+    m_controls.riqitxt->setText(dateForFileName(today));
 }
 
 // A box and its ">>" button do the same; the button applies an edited text without a toggle.
@@ -51,20 +54,20 @@ void RuleHandlers::connectRule(QCheckBox* box, QLineEdit* text, QPushButton* app
 
 void RuleHandlers::separatorStep()
 {
-    const Form1& f = m_form;
-    m_values.strSeparator = ruleValue(f.fengefu->isChecked(), f.fengefutxt->text());
-    m_values.setJoints({.numbering = f.Check3->isChecked(),
-                        .prefix = f.qianzhui->isChecked(),
-                        .suffix = f.houzhui->isChecked(),
-                        .date = f.riqi->isChecked(),
-                        .version = f.banben->isChecked()});
-    composeNewNames(sheet(), m_values, f.ysq->isChecked(), *f.progress);
+    const RuleControls& c = m_controls;
+    m_values.strSeparator = ruleValue(c.fengefu->isChecked(), c.fengefutxt->text());
+    m_values.setJoints({.numbering = c.Check3->isChecked(),
+                        .prefix = c.qianzhui->isChecked(),
+                        .suffix = c.houzhui->isChecked(),
+                        .date = c.riqi->isChecked(),
+                        .version = c.banben->isChecked()});
+    composeNewNames(m_sheet, m_values, m_modes.batchDerivationOn(), m_progress);
 }
 
 void RuleHandlers::numbering()
 {
     // Numbers and names reach the grid together.
-    Sheet::Batch batch(sheet());
-    writeNumbering(sheet(), m_form.Check3->isChecked(), m_form.bianhaoqian->text());
+    Sheet::Batch batch(m_sheet);
+    writeNumbering(m_sheet, m_controls.Check3->isChecked(), m_controls.bianhaoqian->text());
     separatorStep();
 }

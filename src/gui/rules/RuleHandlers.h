@@ -1,15 +1,15 @@
 #pragma once
 
+#include "gui/rules/RuleControls.h"
 #include "rules/RuleValues.h"
 
 #include <QObject>
 #include <memory>
 
-struct Form1;
 class ExtractionHandlers;
-class QCheckBox;
-class QLineEdit;
-class QPushButton;
+class ModeHandlers;
+class Progress;
+class QDate;
 class ReplacementHandler;
 class Sheet;
 
@@ -21,8 +21,11 @@ class RuleHandlers : public QObject
     Q_OBJECT
 
 public:
-    explicit RuleHandlers(Form1& form);
+    RuleHandlers(const RuleControls& controls, Sheet& sheet, const ModeHandlers& modes, Progress& progress);
     ~RuleHandlers() override;
+
+    // The start-up date rule text: today, as a file name may hold it.
+    void loadDefaults(QDate today);
 
     // The click of 分隔符 (fengefu): sets the separator and the joints of the checked rules,
     // then rewrites column C.
@@ -31,9 +34,11 @@ public:
 private:
     void connectRule(QCheckBox* box, QLineEdit* text, QPushButton* apply, QString RuleValues::*value);
     void numbering();
-    Sheet& sheet();
 
-    Form1& m_form;
+    const RuleControls m_controls;
+    Sheet& m_sheet;
+    const ModeHandlers& m_modes;
+    Progress& m_progress;
     RuleValues m_values;
     std::unique_ptr<ExtractionHandlers> m_extraction;
     std::unique_ptr<ReplacementHandler> m_replacement;

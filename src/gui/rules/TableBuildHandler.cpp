@@ -1,23 +1,24 @@
 #include "gui/rules/TableBuildHandler.h"
 
-#include "gui/Form1.h"
 #include "collect/FileListModel.h"
+#include "gui/rename/ModeHandlers.h"
 #include "rules/TableBuild.h"
-#include "table/SheetModel.h"
 
 #include <QPushButton>
-#include <QRadioButton>
 
-TableBuildHandler::TableBuildHandler(Form1& form) : m_form(form)
+TableBuildHandler::TableBuildHandler(QPushButton* Command14, Sheet& sheet, const FileListModel& files,
+                                     const ModeHandlers& modes, Progress& progress)
+    : m_sheet(sheet), m_files(files), m_modes(modes), m_progress(progress)
 {
-    connect(m_form.Command14, &QPushButton::clicked, this, &TableBuildHandler::run);
+    connect(Command14, &QPushButton::clicked, this, &TableBuildHandler::run);
 }
 
 void TableBuildHandler::run()
 {
+    const RunSettings::BatchMode mode = m_modes.settings().batchMode;
     TableBuildOptions options;
-    options.copyToTarget = m_form.Option2->isChecked();
-    options.distribute = m_form.Option3->isChecked();
-    options.targetFolder = m_form.targetFolder;
-    buildTable(m_form.table->sheet(), m_form.files->paths(), options, *m_form.progress);
+    options.copyToTarget = mode == RunSettings::BatchMode::CopyToTarget;
+    options.distribute = mode == RunSettings::BatchMode::Distribute;
+    options.targetFolder = m_modes.targetFolder();
+    buildTable(m_sheet, m_files.paths(), options, m_progress);
 }
