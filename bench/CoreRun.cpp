@@ -1,21 +1,10 @@
 #include "CoreRun.h"
+#include "QuietObserver.h"
 
 #include "rename/LinuxFileSystem.h"
 #include "rename/RenameExecutor.h"
 #include "rename/RenamePlan.h"
-#include "rename/RunObserver.h"
 #include "rename/RunState.h"
-
-namespace {
-
-class SilentObserver final : public RunObserver
-{
-public:
-    void rowReached(qint64) override {}
-    bool acceptFolderForm() override { return true; }
-};
-
-} // namespace
 
 RunResult runOnCore(const Sheet& sheet, const RunSettings& settings)
 {
@@ -24,7 +13,7 @@ RunResult runOnCore(const Sheet& sheet, const RunSettings& settings)
         return result;
     const RenamePlan plan = RenamePlan::fromTable(sheet, settings);
     LinuxFileSystem fileSystem;
-    SilentObserver observer;
+    QuietObserver observer;
     RenameExecutor executor(fileSystem, observer);
     RunState state;
     result.prePass = executor.createFolders(plan.folders, state);

@@ -1,4 +1,4 @@
-#include "CollectionTree.h"
+#include "FileTree.h"
 #include "base/TrailingSeparator.h"
 #include "collect/DropIntake.h"
 #include "collect/FolderScan.h"
@@ -43,7 +43,7 @@ private Q_SLOTS:
 
 void FolderScanTest::ownFilesFirstThenSubfoldersDepthFirst()
 {
-    CollectionTree tree;
+    FileTree tree;
     tree.files({QStringLiteral("b.jpg"), QStringLiteral("_x.jpg"), QStringLiteral("c.JPG"),
                 QStringLiteral("A.jpg"), QStringLiteral("1.jpg"), QStringLiteral("sub2/z.jpg"),
                 QStringLiteral("Sub1/y.jpg"), QStringLiteral("Sub1/deeper/x.jpg"),
@@ -84,7 +84,7 @@ void FolderScanTest::patternSelectsFiles()
 {
     QFETCH(QString, pattern);
     QFETCH(QStringList, expected);
-    CollectionTree tree;
+    FileTree tree;
     // A copy the program left unfinished is never taken for a file of the user's.
     tree.files({QStringLiteral("a.xls"), QStringLiteral("a.xlsx"), QStringLiteral("README"),
                 QStringLiteral("s/b.XLS"), QStringLiteral("s/.renvora-00112233445566ff.part")});
@@ -93,8 +93,8 @@ void FolderScanTest::patternSelectsFiles()
 
 void FolderScanTest::foldersAreNeverListed()
 {
-    CollectionTree tree;
-    tree.folder(QStringLiteral("Old"));
+    FileTree tree;
+    tree.makeFolder(QStringLiteral("Old"));
     tree.files(
         {QStringLiteral("Old.bak/in.txt"), QStringLiteral("album.jpg/in.jpg"), QStringLiteral("top.jpg")});
     QCOMPARE(scan(tree.path(), QStringLiteral("*.*")),
@@ -109,7 +109,7 @@ void FolderScanTest::foldersAreNeverListed()
 
 void FolderScanTest::linksToFoldersAreNotFollowed()
 {
-    CollectionTree tree;
+    FileTree tree;
     tree.files({QStringLiteral("loop/f.jpg"), QStringLiteral("real/g.jpg")});
     if (!tree.link(QStringLiteral("loop/back"), QString()))
         QSKIP("the file system makes no symbolic links");
@@ -127,7 +127,7 @@ void FolderScanTest::unreadableFolderContributesNothing()
 {
     if (geteuid() == 0)
         QSKIP("permissions do not stop the administrator");
-    CollectionTree tree;
+    FileTree tree;
     tree.files({QStringLiteral("a/x.jpg"), QStringLiteral("b/locked.jpg"), QStringLiteral("c/y.jpg")});
     const QByteArray locked = QFile::encodeName(tree.path(QStringLiteral("b")));
     QCOMPARE(chmod(locked.constData(), 0), 0);
@@ -139,7 +139,7 @@ void FolderScanTest::unreadableFolderContributesNothing()
 // A path longer than the system accepts cannot be opened by anyone, the administrator included.
 void FolderScanTest::folderTooDeepToOpenContributesNothing()
 {
-    CollectionTree tree;
+    FileTree tree;
     tree.files({QStringLiteral("deep/top.jpg"), QStringLiteral("z/ok.jpg")});
     const QByteArray level(250, 'd');
     std::vector<int> chain{open(QFile::encodeName(tree.path(QStringLiteral("deep"))).constData(), O_RDONLY)};
@@ -166,7 +166,7 @@ void FolderScanTest::folderTooDeepToOpenContributesNothing()
 
 void FolderScanTest::chineseNames()
 {
-    CollectionTree tree;
+    FileTree tree;
     tree.files({QStringLiteral("照片/春节.JPG"), QStringLiteral("照片/元宵.jpg"),
                 QStringLiteral("照片/说明.txt"), QStringLiteral("新建文件夹/图.jpg")});
     QCOMPARE(scan(tree.path(), QStringLiteral("*.jpg")),
@@ -178,7 +178,7 @@ void FolderScanTest::chineseNames()
 
 void FolderScanTest::separatorIsNotDoubled()
 {
-    CollectionTree tree;
+    FileTree tree;
     tree.file(QStringLiteral("s/a.txt"));
     const QString withSeparator = tree.path(QStringLiteral("s")) + QDir::separator();
     QCOMPARE(scan(withSeparator, QStringLiteral("*.txt")), tree.paths({QStringLiteral("s/a.txt")}));
@@ -188,7 +188,7 @@ void FolderScanTest::separatorIsNotDoubled()
 
 void FolderScanTest::missingOrEmptyFolderFindsNothing()
 {
-    CollectionTree tree;
+    FileTree tree;
     tree.file(QStringLiteral("a.txt"));
     QStringList found{QStringLiteral("kept")};
     scanFolder(tree.path(QStringLiteral("gone")), WildcardPattern(QStringLiteral("*.*")), found);
@@ -200,7 +200,7 @@ void FolderScanTest::missingOrEmptyFolderFindsNothing()
 
 void FolderScanTest::dropKeepsFilesThenScansFoldersLastFirst()
 {
-    CollectionTree tree;
+    FileTree tree;
     tree.files({QStringLiteral("A/1.xls"), QStringLiteral("A/2.doc"), QStringLiteral("B/3.xls"),
                 QStringLiteral("B/C/4.xls"), QStringLiteral("c.py"), QStringLiteral("a.txt")});
     const QStringList dropped =
@@ -214,7 +214,7 @@ void FolderScanTest::dropKeepsFilesThenScansFoldersLastFirst()
 
 void FolderScanTest::dropClassifiesByTheFileSystem()
 {
-    CollectionTree tree;
+    FileTree tree;
     tree.files(
         {QStringLiteral("backup.old/in.xls"), QStringLiteral("My.Data/d.xls"), QStringLiteral("notes")});
     QStringList dropped = tree.paths({QStringLiteral("notes"), QStringLiteral("backup.old"),

@@ -1,8 +1,8 @@
 #include "MemoryFileSystem.h"
+#include "QuietObserver.h"
 
 #include "rename/RenameChains.h"
 #include "rename/RenameExecutor.h"
-#include "rename/RunObserver.h"
 #include "rename/RunReport.h"
 #include "rename/RunState.h"
 #include "rename/RunUndo.h"
@@ -16,13 +16,6 @@ namespace {
 
 using Kind = RenameOperation::Kind;
 using Files = QMap<QString, QByteArray>;
-
-class QuietObserver final : public RunObserver
-{
-public:
-    void rowReached(qint64) override {}
-    bool acceptFolderForm() override { return true; }
-};
 
 RenameOperation operation(qsizetype row, Kind kind, const QString& source, const QString& destination)
 {

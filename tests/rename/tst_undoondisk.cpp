@@ -1,7 +1,7 @@
+#include "QuietObserver.h"
 #include "rename/LinuxFileSystem.h"
 #include "rename/RenameChains.h"
 #include "rename/RenameExecutor.h"
-#include "rename/RunObserver.h"
 #include "rename/RunState.h"
 #include "rename/RunUndo.h"
 #include "base/Progress.h"
@@ -15,17 +15,6 @@
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-class QuietObserver final : public RunObserver
-{
-public:
-    void rowReached(qint64) override {}
-    bool acceptFolderForm() override { return true; }
-};
-
-} // namespace
 
 // What an undo finds on real files when the user has been at them since the run.
 class UndoOnDiskTest : public QObject

@@ -1,3 +1,4 @@
+#include "FileTree.h"
 #include "GuiTest.h"
 #include "RenameGuiSupport.h"
 

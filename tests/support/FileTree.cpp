@@ -1,14 +1,10 @@
-#include "RenameGuiSupport.h"
-
-#include "GuiTest.h"
-#include "collect/FileListModel.h"
-#include "table/SheetModel.h"
+#include "FileTree.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
-#include <QTest>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -31,6 +27,14 @@ QString FileTree::path(const QString& relative) const
     return relative.isEmpty() ? m_dir.path() : m_dir.filePath(relative);
 }
 
+QStringList FileTree::paths(const QStringList& relatives) const
+{
+    QStringList full;
+    for (const QString& relative : relatives)
+        full << path(relative);
+    return full;
+}
+
 QString FileTree::folder(const QString& relative) const
 {
     return path(relative) + QDir::separator();
@@ -41,6 +45,24 @@ void FileTree::write(const QString& relative, const QByteArray& content)
     QFile file(path(relative));
     if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
         qFatal("cannot write %s", qPrintable(relative));
+}
+
+void FileTree::file(const QString& relative)
+{
+    QDir().mkpath(QFileInfo(path(relative)).path());
+    write(relative, relative.toUtf8());
+}
+
+void FileTree::files(const QStringList& relatives)
+{
+    for (const QString& relative : relatives)
+        file(relative);
+}
+
+bool FileTree::link(const QString& relative, const QString& target)
+{
+    QDir().mkpath(QFileInfo(path(relative)).path());
+    return QFile::link(path(target), path(relative));
 }
 
 QByteArray FileTree::bytePath(const QByteArray& relative) const
@@ -97,32 +119,4 @@ QMap<QString, QByteArray> FileTree::snapshot() const
         }
     }
     return entries;
-}
-
-void loadTable(GuiTest& gui, const QStringList& paths)
-{
-    gui.files().setPaths(paths);
-    gui.click("Command14");
-}
-
-void typeCell(GuiTest& gui, qsizetype row, int column, const QString& text)
-{
-    SheetModel& model = gui.table();
-    QVERIFY(model.setData(model.index(int(row - 1), column - 1), text, Qt::EditRole));
-}
-
-void collectFiles(GuiTest& gui, FileTree& tree, const QMap<QString, QByteArray>& files)
-{
-    QStringList paths;
-    for (auto it = files.begin(); it != files.end(); ++it) {
-        tree.write(it.key(), it.value());
-        paths << tree.path(it.key());
-    }
-    loadTable(gui, paths);
-}
-
-void typeNewNames(GuiTest& gui, const QStringList& names)
-{
-    for (qsizetype i = 0; i < names.size(); ++i)
-        typeCell(gui, i + 2, Sheet::C, names[i]);
 }

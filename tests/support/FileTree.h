@@ -6,9 +6,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-class GuiTest;
-
-// A tree of the user's files in a temporary folder.
+// A tree of the user's files in a temporary folder, removed with everything in it, names that
+// are not UTF-8 included. Relative paths are written with "/".
 class FileTree
 {
 public:
@@ -18,15 +17,21 @@ public:
     bool isValid() const { return m_dir.isValid(); }
     // The full path of an entry; the tree's own folder for an empty name.
     QString path(const QString& relative = {}) const;
+    QStringList paths(const QStringList& relatives) const;
     // The full path of a folder, with its trailing separator as the table holds folders.
     QString folder(const QString& relative = {}) const;
     void write(const QString& relative, const QByteArray& content);
+    // Creates the file and its folders, with its relative path as content.
+    void file(const QString& relative);
+    void files(const QStringList& relatives);
+    void makeFolder(const QString& relative);
+    // A symbolic link at relative pointing at target, both relative to the root ("" is the root).
+    bool link(const QString& relative, const QString& target);
     // The same with the relative path given as the file system's bytes, which need not be text;
     // what cannot be read reads as "<missing>".
     void writeBytes(const QByteArray& relative, const QByteArray& content);
     QByteArray readBytes(const QByteArray& relative) const;
     void makeFolderBytes(const QByteArray& relative);
-    void makeFolder(const QString& relative);
     // Every file with its content and every folder (as "name/" with an empty content), by
     // relative path: what a test compares before and after a run.
     QMap<QString, QByteArray> snapshot() const;
@@ -36,13 +41,3 @@ private:
 
     QTemporaryDir m_dir;
 };
-
-// Collects the files and builds the table the way 建立规则 does.
-void loadTable(GuiTest& gui, const QStringList& paths);
-// Types into one cell of the grid.
-void typeCell(GuiTest& gui, qsizetype row, int column, const QString& text);
-// Writes the files (relative path to content) into the tree and lays them out in the table,
-// in the order of their paths.
-void collectFiles(GuiTest& gui, FileTree& tree, const QMap<QString, QByteArray>& files);
-// Types the new names into column C, from the first data row on.
-void typeNewNames(GuiTest& gui, const QStringList& names);

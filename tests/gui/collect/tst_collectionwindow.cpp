@@ -1,4 +1,4 @@
-#include "CollectionTree.h"
+#include "FileTree.h"
 #include "GuiTest.h"
 #include "collect/FileListModel.h"
 #include "gui/collect/FileListView.h"
@@ -49,13 +49,13 @@ private:
     void dropPaths(const QStringList& paths);
 
     std::unique_ptr<GuiTest> m_gui;
-    std::unique_ptr<CollectionTree> m_tree;
+    std::unique_ptr<FileTree> m_tree;
 };
 
 void CollectionWindowTest::init()
 {
     m_gui = std::make_unique<GuiTest>();
-    m_tree = std::make_unique<CollectionTree>();
+    m_tree = std::make_unique<FileTree>();
     QVERIFY(m_tree->isValid());
 }
 
@@ -238,7 +238,7 @@ void CollectionWindowTest::folderScanFillsListAndTable()
 
 void CollectionWindowTest::folderScanListsNoFoldersAndFiltersExtensions()
 {
-    m_tree->folder(QStringLiteral("Old"));
+    m_tree->makeFolder(QStringLiteral("Old"));
     m_tree->files({QStringLiteral("Old.bak/in.txt"), QStringLiteral("report.backup"),
                    QStringLiteral("Makefile"), QStringLiteral("c.py"), QStringLiteral("d.xlsx")});
 
