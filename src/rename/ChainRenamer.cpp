@@ -7,8 +7,6 @@
 #include "rename/RenameChains.h"
 #include "rename/RunObserver.h"
 
-#include <algorithm>
-
 namespace {
 
 using Failure = FileOutcome::Failure;
@@ -38,8 +36,7 @@ PhaseResult ChainRenamer::run(const RenameChains& chains)
     for (const RenameChains::Group& group : chains.groups())
         runGroup(order.subspan(group.begin, group.end - group.begin), group.cycle);
 
-    std::stable_sort(m_result.failures.begin(), m_result.failures.end(),
-                     [](const FailedOperation& a, const FailedOperation& b) { return a.row < b.row; });
+    m_result.sortFailuresByRow();
     return std::move(m_result);
 }
 

@@ -6,8 +6,6 @@
 #include "rename/RunObserver.h"
 #include "base/Progress.h"
 
-#include <algorithm>
-
 namespace {
 
 using Failure = FileOutcome::Failure;
@@ -53,8 +51,7 @@ PhaseResult RunUndo::undo(const RunResult& run)
     undoPhase(run.derivation);
     undoPhase(run.batch);
     undoPhase(run.prePass);
-    std::stable_sort(m_result.failures.begin(), m_result.failures.end(),
-                     [](const FailedOperation& a, const FailedOperation& b) { return a.row < b.row; });
+    m_result.sortFailuresByRow();
     return std::move(m_result);
 }
 

@@ -33,12 +33,7 @@ public:
 
 RenameOperation operation(qsizetype row, Kind kind, const QString& source, const QString& destination)
 {
-    RenameOperation op;
-    op.row = row;
-    op.kind = kind;
-    op.source = source;
-    op.destination = destination;
-    return op;
+    return {.row = row, .kind = kind, .source = source, .destination = destination, .folder = {}};
 }
 
 RenameOperation distribution(qsizetype row, const QString& name, const QString& folder,

@@ -19,12 +19,7 @@ using Files = QMap<QString, QByteArray>;
 
 RenameOperation operation(qsizetype row, Kind kind, const QString& source, const QString& destination)
 {
-    RenameOperation op;
-    op.row = row;
-    op.kind = kind;
-    op.source = source;
-    op.destination = destination;
-    return op;
+    return {.row = row, .kind = kind, .source = source, .destination = destination, .folder = {}};
 }
 
 // "a>b" renames /d/a to /d/b, one a row from row 2.
