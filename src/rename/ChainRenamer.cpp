@@ -97,12 +97,10 @@ FileOutcome ChainRenamer::park(const RenameOperation& rename, QString& temporary
     // that is taken, and another is drawn.
     const QString folder = PathRules::folderOf(rename.source);
     FileOutcome outcome;
-    for (int attempt = 0; attempt < TemporaryNames::Attempts; ++attempt) {
-        temporary = folder + TemporaryNames::parking();
-        outcome = m_fileSystem.renameNoReplace(rename.source, temporary);
-        if (outcome.failure != Failure::DestinationExists)
-            break;
-    }
+    temporary = folder + TemporaryNames::tryFreshNames(TemporaryNames::parking, [&](const QString& name) {
+                    outcome = m_fileSystem.renameNoReplace(rename.source, folder + name);
+                    return outcome.failure == Failure::DestinationExists;
+                });
     return outcome;
 }
 

@@ -199,12 +199,13 @@ FileOutcome LinuxFileSystem::renameNoReplace(const QString& source, const QStrin
 
 FileOutcome LinuxFileSystem::renameThroughTemporary(const QByteArray& source, const QByteArray& destination)
 {
-    QByteArray temporary;
-    int error = EEXIST;
-    for (int attempt = 0; attempt < TemporaryNames::Attempts && error == EEXIST; ++attempt) {
-        temporary = folderOf(destination) + TemporaryNames::parking().toLatin1();
-        error = renameWithoutReplacing(source, temporary);
-    }
+    const QByteArray folder = folderOf(destination);
+    int error = 0;
+    const QByteArray temporary =
+        folder + TemporaryNames::tryFreshNames(TemporaryNames::parking, [&](const QString& name) {
+                     error = renameWithoutReplacing(source, folder + name.toLatin1());
+                     return error == EEXIST;
+                 }).toLatin1();
     if (error != 0)
         return outcomeFor(error, source);
     error = renameWithoutReplacing(temporary, destination);
@@ -263,16 +264,17 @@ FileOutcome LinuxFileSystem::copyThroughTemporary(int in, const struct stat& ori
                                                   const QByteArray& source, const QByteArray& destination)
 {
     const QByteArray folder = folderOf(destination);
-    QByteArray temporary;
     int out = -1;
-    for (int attempt = 0; attempt < TemporaryNames::Attempts; ++attempt) {
-        temporary = folder + TemporaryNames::partialCopy().toLatin1();
-        out = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, original.st_mode & 0777);
-        if (out >= 0 || errno != EEXIST)
-            break;
-    }
+    int opened = 0; // the errno of the last attempt
+    const QByteArray temporary =
+        folder + TemporaryNames::tryFreshNames(TemporaryNames::partialCopy, [&](const QString& name) {
+                     out = ::open((folder + name.toLatin1()).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                                  original.st_mode & 0777);
+                     opened = out < 0 ? errno : 0;
+                     return opened == EEXIST;
+                 }).toLatin1();
     if (out < 0)
-        return outcomeFor(errno, source);
+        return outcomeFor(opened, source);
     struct stat written;
     const dev_t device = ::fstat(out, &written) == 0 ? written.st_dev : dev_t(0);
     int error = writeCopy(in, out, original);
