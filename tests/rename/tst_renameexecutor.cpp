@@ -223,14 +223,15 @@ private Q_SLOTS:
         ScriptedObserver observer;
         RenameExecutor executor(m_fs, observer);
         RunState run;
-        const PhaseResult result = executor.createFolders({
+        const std::vector<RenameOperation> steps{
             folderStep(2, QStringLiteral("a.txt"), QStringLiteral("/out/new")),
             folderStep(3, QStringLiteral("b.txt"), QStringLiteral("/out/new")),
             folderStep(4, QStringLiteral("c.txt"), QStringLiteral("/taken")),
             folderStep(5, QStringLiteral("d.txt"), QStringLiteral("/missing/sub")),
             relative,
             folderStep(7, QStringLiteral("f.txt"), QStringLiteral("/file")),
-        }, run);
+        };
+        const PhaseResult result = executor.createFolders(steps, run);
 
         QCOMPARE(m_fs.calls, (QStringList{u"mkdir /out/new"_s, u"mkdir /missing/sub"_s}));
         QCOMPARE(journal(result.completed), QStringList{u"2 /out/new"_s});
