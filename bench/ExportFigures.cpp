@@ -1,9 +1,9 @@
 #include "Figures.h"
 
+#include "base/Progress.h"
 #include "rules/NewNameComposition.h"
 #include "rules/RuleValues.h"
 #include "rules/TableBuild.h"
-#include "base/Progress.h"
 #include "table/Sheet.h"
 #include "workbook/TableExport.h"
 

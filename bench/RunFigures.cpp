@@ -1,8 +1,8 @@
 #include "CoreRun.h"
 #include "Figures.h"
 
-#include "rules/TableBuild.h"
 #include "base/Progress.h"
+#include "rules/TableBuild.h"
 #include "table/Sheet.h"
 
 #include <QDir>

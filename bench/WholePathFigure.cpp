@@ -2,6 +2,7 @@
 #include "Figures.h"
 #include "GuiTest.h"
 
+#include "base/Progress.h"
 #include "collect/ExtensionFilter.h"
 #include "collect/FolderScan.h"
 #include "collect/WildcardPattern.h"
@@ -9,7 +10,6 @@
 #include "rules/Numbering.h"
 #include "rules/RuleValues.h"
 #include "rules/TableBuild.h"
-#include "base/Progress.h"
 #include "table/SheetModel.h"
 
 #include <QCheckBox>

@@ -25,7 +25,8 @@
 #include <QPushButton>
 
 MainWindow::MainWindow(PlatformServices& platform, QWidget* parent)
-    : QMainWindow(parent), m_platform(platform), m_table(new SheetModel(this)), m_files(new FileListModel(this))
+    : QMainWindow(parent), m_platform(platform), m_table(new SheetModel(this)),
+      m_files(new FileListModel(this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(PlatformServices::programTitle());
@@ -97,11 +98,13 @@ void MainWindow::connectFeatures()
     connect(collection, &CollectionHandlers::collectionFinished, modes, &ModeHandlers::collectionFinished);
     // The last run's undo belongs to the files it was run on.
     connect(collection, &CollectionHandlers::fileListReplaced, run, &RunHandler::forgetLastRun);
-    connect(modes, &ModeHandlers::singleFileDerivationToggled, collection, &CollectionHandlers::clearFileList);
+    connect(modes, &ModeHandlers::singleFileDerivationToggled, collection,
+            &CollectionHandlers::clearFileList);
 
     connect(collection, &CollectionHandlers::statusChanged, this, &MainWindow::showStatus);
     connect(run, &RunHandler::statusChanged, this, &MainWindow::showStatus);
-    connect(collection, &CollectionHandlers::statusFocusWanted, this, [this] { m_controls.Text3->setFocus(); });
+    connect(collection, &CollectionHandlers::statusFocusWanted, this,
+            [this] { m_controls.Text3->setFocus(); });
 }
 
 void MainWindow::connectWindowControls()

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "gui/PaintPace.h"
 #include "base/Progress.h"
+#include "gui/PaintPace.h"
 
 #include <memory>
 

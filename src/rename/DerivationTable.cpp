@@ -62,7 +62,8 @@ void writeCopyFolders(Sheet& sheet, const std::optional<QString>& targetFolder)
 {
     Sheet::Batch batch(sheet);
     for (const qsizetype row : sheet.dataRows())
-        sheet.setValue(row, Sheet::G, targetFolder ? Sheet::Value(*targetFolder) : sheet.value(row, Sheet::F));
+        sheet.setValue(row, Sheet::G,
+                       targetFolder ? Sheet::Value(*targetFolder) : sheet.value(row, Sheet::F));
 }
 
 } // namespace DerivationTable

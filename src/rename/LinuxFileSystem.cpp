@@ -268,8 +268,8 @@ FileOutcome LinuxFileSystem::copyThroughTemporary(int in, const struct stat& ori
     int opened = 0; // the errno of the last attempt
     const QByteArray temporary =
         folder + TemporaryNames::tryFreshNames(TemporaryNames::partialCopy, [&](const QString& name) {
-                     out = ::open((folder + name.toLatin1()).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
-                                  original.st_mode & 0777);
+                     out = ::open((folder + name.toLatin1()).constData(),
+                                  O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, original.st_mode & 0777);
                      opened = out < 0 ? errno : 0;
                      return opened == EEXIST;
                  }).toLatin1();

@@ -166,8 +166,7 @@ RenamePlan RenamePlan::fromTable(const Sheet& sheet, const RunSettings& settings
         }
         if (plan.derivationRuns && !row.oldExtension.isEmpty()) {
             // Derived copies keep the original extension under the row's new name.
-            const QString target =
-                withTrailingSeparator(settings.deriveInPlace ? row.folder : row.newFolder);
+            const QString target = withTrailingSeparator(settings.deriveInPlace ? row.folder : row.newFolder);
             plan.derivation.push_back(fileOperation(row, Kind::Copy, target, row.newName, row.oldExtension));
         }
     }

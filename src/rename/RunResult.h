@@ -1,7 +1,7 @@
 #pragma once
 
-#include "rename/FileOutcome.h"
 #include "base/FileStamp.h"
+#include "rename/FileOutcome.h"
 #include "rename/RenameOperation.h"
 
 #include <QString>

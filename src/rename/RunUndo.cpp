@@ -1,10 +1,10 @@
 #include "rename/RunUndo.h"
 
+#include "base/Progress.h"
 #include "rename/ChainRenamer.h"
 #include "rename/FileSystem.h"
 #include "rename/RenameChains.h"
 #include "rename/RunObserver.h"
-#include "base/Progress.h"
 
 namespace {
 

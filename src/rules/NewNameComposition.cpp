@@ -1,7 +1,7 @@
 #include "rules/NewNameComposition.h"
 
-#include "rules/RuleValues.h"
 #include "base/Progress.h"
+#include "rules/RuleValues.h"
 #include "table/Sheet.h"
 
 namespace {

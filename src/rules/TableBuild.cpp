@@ -1,7 +1,7 @@
 #include "rules/TableBuild.h"
 
-#include "rules/PathParts.h"
 #include "base/Progress.h"
+#include "rules/PathParts.h"
 #include "table/Sheet.h"
 
 #include <vector>

@@ -1,7 +1,7 @@
 #include "table/Sheet.h"
 
-#include "table/SheetObserver.h"
 #include "base/TextWidth.h"
+#include "table/SheetObserver.h"
 
 #include <QLocale>
 

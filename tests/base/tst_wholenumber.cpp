@@ -58,8 +58,8 @@ void TestWholeNumber::takesDigitsOnly_data()
     QTest::newRow("digits") << u"12"_s << true << qint64(12);
     QTest::newRow("blanks around") << u" 7 "_s << true << qint64(7);
     QTest::newRow("zero") << u"0"_s << true << qint64(0);
-    QTest::newRow("the largest 64 bits hold") << u"9223372036854775807"_s << true
-                                              << qint64(9223372036854775807);
+    QTest::newRow("the largest 64 bits hold")
+        << u"9223372036854775807"_s << true << qint64(9223372036854775807);
     QTest::newRow("one more") << u"9223372036854775808"_s << false << qint64(0);
     QTest::newRow("plus sign") << u"+3"_s << false << qint64(0);
     QTest::newRow("minus sign") << u"-1"_s << false << qint64(0);

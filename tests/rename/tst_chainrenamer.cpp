@@ -1,11 +1,11 @@
 #include "MemoryFileSystem.h"
 
+#include "base/Progress.h"
 #include "rename/ChainRenamer.h"
 #include "rename/LinuxFileSystem.h"
 #include "rename/RenameChains.h"
 #include "rename/RunObserver.h"
 #include "rename/RunUndo.h"
-#include "base/Progress.h"
 
 #include <QDir>
 #include <QFile>

@@ -143,8 +143,8 @@ private Q_SLOTS:
         RenameExecutor executor(m_fs, observer);
         const PhaseResult renames = carryOut(
             executor, {operation(2, Kind::Rename, QStringLiteral("/d/f1.txt"), QStringLiteral("/d/f2.txt"))});
-        const PhaseResult copies =
-            carryOut(executor, {operation(3, Kind::Copy, QStringLiteral("/d/f3.txt"), QStringLiteral("/d/f4.txt"))});
+        const PhaseResult copies = carryOut(
+            executor, {operation(3, Kind::Copy, QStringLiteral("/d/f3.txt"), QStringLiteral("/d/f4.txt"))});
 
         QCOMPARE(rowsOf(renames.failures), QStringList{u"2 目标已存在"_s});
         QCOMPARE(rowsOf(copies.failures), QStringList{u"3 目标已存在"_s});

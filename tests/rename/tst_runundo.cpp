@@ -1,12 +1,12 @@
 #include "MemoryFileSystem.h"
 #include "QuietObserver.h"
 
+#include "base/Progress.h"
 #include "rename/RenameChains.h"
 #include "rename/RenameExecutor.h"
 #include "rename/RunReport.h"
 #include "rename/RunState.h"
 #include "rename/RunUndo.h"
-#include "base/Progress.h"
 
 #include <QTest>
 

@@ -1,10 +1,10 @@
 #include "QuietObserver.h"
+#include "base/Progress.h"
 #include "rename/LinuxFileSystem.h"
 #include "rename/RenameChains.h"
 #include "rename/RenameExecutor.h"
 #include "rename/RunState.h"
 #include "rename/RunUndo.h"
-#include "base/Progress.h"
 
 #include <QDateTime>
 #include <QFile>

@@ -1,6 +1,6 @@
+#include "base/WholeNumber.h"
 #include "rules/NamePiece.h"
 #include "rules/NameSourceExtraction.h"
-#include "base/WholeNumber.h"
 #include "table/Sheet.h"
 
 #include <QTest>

@@ -25,8 +25,8 @@ bool writeZip(const QString& path, const Parts& parts)
     for (const auto& [name, bytes] : parts) {
         zip_fileinfo info{};
         written = written &&
-                  zipOpenNewFileInZip64(zip, name.toUtf8().constData(), &info, nullptr, 0, nullptr, 0, nullptr,
-                                        Z_DEFLATED, Z_DEFAULT_COMPRESSION, 0) == ZIP_OK &&
+                  zipOpenNewFileInZip64(zip, name.toUtf8().constData(), &info, nullptr, 0, nullptr, 0,
+                                        nullptr, Z_DEFLATED, Z_DEFAULT_COMPRESSION, 0) == ZIP_OK &&
                   zipWriteInFileInZip(zip, bytes.constData(), unsigned(bytes.size())) == ZIP_OK &&
                   zipCloseFileInZip(zip) == ZIP_OK;
     }

@@ -87,7 +87,8 @@ void CollectionHandlers::selectFolder()
 
     QStringList paths;
     m_platform.setWaitCursor(true);
-    const QStringList unreadable = scanFolder(*folder, WildcardPattern(m_controls.Combo1->currentText()), paths);
+    const QStringList unreadable =
+        scanFolder(*folder, WildcardPattern(m_controls.Combo1->currentText()), paths);
     m_platform.setWaitCursor(false);
     keepShortExtensions(paths);
     showFileList(std::move(paths));

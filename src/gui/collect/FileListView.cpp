@@ -2,8 +2,8 @@
 
 #include "base/NativeName.h"
 #include "collect/DropIntake.h"
-#include "gui/collect/FileListDelegate.h"
 #include "collect/WidestEntries.h"
+#include "gui/collect/FileListDelegate.h"
 
 #include <QDragEnterEvent>
 #include <QFontMetrics>

@@ -35,5 +35,5 @@ bool RunFeedback::acceptFolderForm()
     const QString warning = QStringLiteral("请注意:文件分配时候，目录形式要形如：C:\\XX;不能是C:\\XX\\;") +
                             QStringLiteral("\r\n") + QStringLiteral("文件退出，请重新检查EXCEL规则表");
     return m_platform.showMessage(warning, QStringLiteral("XTB"), PlatformServices::Buttons::OkCancel,
-                                        PlatformServices::Icon::Critical) == PlatformServices::Answer::Ok;
+                                  PlatformServices::Icon::Critical) == PlatformServices::Answer::Ok;
 }

@@ -16,8 +16,8 @@
 
 #include <QPushButton>
 
-RunHandler::RunHandler(const RunControls& controls, PlatformServices& platform, Sheet& sheet, ModeHandlers& modes,
-                       Progress& progress)
+RunHandler::RunHandler(const RunControls& controls, PlatformServices& platform, Sheet& sheet,
+                       ModeHandlers& modes, Progress& progress)
     : m_controls(controls), m_platform(platform), m_sheet(sheet), m_modes(modes), m_progress(progress),
       m_fileSystem(std::make_unique<LinuxFileSystem>())
 {
@@ -32,7 +32,8 @@ void RunHandler::run()
 {
     // Every row needs its new name before any file is touched.
     if (RenamePlan::firstRowWithoutNewName(m_sheet) > 0) {
-        m_platform.tell(QStringLiteral("新文件名列没有建立规则（或有单元格为空）！请建立规则后重新开始改名！"));
+        m_platform.tell(
+            QStringLiteral("新文件名列没有建立规则（或有单元格为空）！请建立规则后重新开始改名！"));
         return;
     }
     const RunSettings settings = m_modes.settings();

@@ -14,8 +14,8 @@ class TableBuildHandler : public QObject
     Q_OBJECT
 
 public:
-    TableBuildHandler(QPushButton* Command14, Sheet& sheet, const FileListModel& files, const ModeHandlers& modes,
-                      Progress& progress);
+    TableBuildHandler(QPushButton* Command14, Sheet& sheet, const FileListModel& files,
+                      const ModeHandlers& modes, Progress& progress);
 
     // The click of Command14, also the last step of every collection.
     void run();

@@ -1,7 +1,7 @@
 #include "gui/table/SheetView.h"
 
-#include "table/GridDesign.h"
 #include "gui/table/SheetDelegate.h"
+#include "table/GridDesign.h"
 #include "table/SheetModel.h"
 #include "table/TabularText.h"
 

@@ -20,8 +20,9 @@ void ExportHandler::run()
     m_platform.setWaitCursor(false);
 
     if (!exported.succeeded()) {
-        m_platform.showMessage(QStringLiteral("导出失败：") + exported.error, PlatformServices::programTitle(),
-                             PlatformServices::Buttons::Ok, PlatformServices::Icon::Critical);
+        m_platform.showMessage(QStringLiteral("导出失败：") + exported.error,
+                               PlatformServices::programTitle(), PlatformServices::Buttons::Ok,
+                               PlatformServices::Icon::Critical);
         return;
     }
     // Without an application for workbooks the user still gets the file, by its path.
@@ -35,6 +36,6 @@ void ExportHandler::run()
                                 "不能用来找到原文件")
                      .arg(exported.rawByteCells);
     if (!notes.isEmpty())
-        m_platform.showMessage(notes.join(u'\n'), PlatformServices::programTitle(), PlatformServices::Buttons::Ok,
-                             PlatformServices::Icon::Information);
+        m_platform.showMessage(notes.join(u'\n'), PlatformServices::programTitle(),
+                               PlatformServices::Buttons::Ok, PlatformServices::Icon::Information);
 }

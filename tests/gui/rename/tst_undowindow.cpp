@@ -60,7 +60,6 @@ private:
     }
     QString path(const QString& relative) { return tree().path(relative); }
 
-
 private Q_SLOTS:
     void init()
     {

@@ -1,5 +1,5 @@
-#include "table/SheetModel.h"
 #include "gui/table/SheetView.h"
+#include "table/SheetModel.h"
 
 #include <QApplication>
 #include <QClipboard>

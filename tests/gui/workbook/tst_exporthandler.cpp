@@ -2,9 +2,9 @@
 
 #include "base/NativeName.h"
 #include "collect/FileListModel.h"
-#include "table/SheetModel.h"
 #include "gui/table/SheetView.h"
 #include "gui/workbook/ExportHandler.h"
+#include "table/SheetModel.h"
 #include "workbook/WorkbookReader.h"
 
 #include <QCheckBox>
@@ -85,8 +85,7 @@ void TestExportHandler::cleanup()
 
 void TestExportHandler::buildTableWithHandEdit()
 {
-    m_gui->files().setPaths(
-        {m_dir->filePath(u"相册/007.jpg"_qs), m_dir->filePath(u"相册/春节.jpg"_qs)});
+    m_gui->files().setPaths({m_dir->filePath(u"相册/007.jpg"_qs), m_dir->filePath(u"相册/春节.jpg"_qs)});
     m_gui->click("Command14");
     QCOMPARE(m_gui->usedRows(), 2 + 1);
 
