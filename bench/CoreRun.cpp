@@ -1,20 +1,10 @@
 #include "CoreRun.h"
+#include "QuietObserver.h"
 
-#include "rename/PosixFileSystem.h"
+#include "rename/LinuxFileSystem.h"
 #include "rename/RenameExecutor.h"
 #include "rename/RenamePlan.h"
-#include "rename/RunObserver.h"
-
-namespace {
-
-class SilentObserver final : public RunObserver
-{
-public:
-    void rowReached(qint64) override {}
-    bool acceptFolderForm() override { return true; }
-};
-
-} // namespace
+#include "rename/RunState.h"
 
 RunResult runOnCore(const Sheet& sheet, const RunSettings& settings)
 {
@@ -22,13 +12,14 @@ RunResult runOnCore(const Sheet& sheet, const RunSettings& settings)
     if (RenamePlan::firstRowWithoutNewName(sheet) > 0)
         return result;
     const RenamePlan plan = RenamePlan::fromTable(sheet, settings);
-    PosixFileSystem fileSystem;
-    SilentObserver observer;
+    LinuxFileSystem fileSystem;
+    QuietObserver observer;
     RenameExecutor executor(fileSystem, observer);
-    result.prePass = executor.createFolders(plan.folders);
+    RunState state;
+    result.prePass = executor.createFolders(plan.folders, state);
     if (plan.batchRuns)
-        result.batch = executor.carryOutBatch(plan);
+        result.batch = executor.carryOutBatch(plan, state);
     if (plan.derivationRuns)
-        result.derivation = executor.carryOut(plan.derivation);
+        result.derivation = executor.carryOut(plan.derivation, state);
     return result;
 }

@@ -1,9 +1,9 @@
 #include "Figures.h"
 
+#include "base/Progress.h"
 #include "rules/NewNameComposition.h"
 #include "rules/RuleValues.h"
 #include "rules/TableBuild.h"
-#include "table/Progress.h"
 #include "table/Sheet.h"
 #include "workbook/TableExport.h"
 
@@ -26,7 +26,7 @@ void measureExportFigures(const BenchContext& context, QList<Figure>& figures)
     exported.measured = measure(
         context.runs,
         [&] {
-            const TableExport result = exportTable(sheet, folder);
+            const TableExport result = exportTable(sheet, folder, QDateTime::currentDateTime());
             if (!result.succeeded())
                 qFatal("export failed: %s", qPrintable(result.error));
             written = result.path;

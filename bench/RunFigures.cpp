@@ -1,8 +1,8 @@
 #include "CoreRun.h"
 #include "Figures.h"
 
+#include "base/Progress.h"
 #include "rules/TableBuild.h"
-#include "table/Progress.h"
 #include "table/Sheet.h"
 
 #include <QDir>

@@ -1,10 +1,10 @@
 #include "Figures.h"
 
+#include "base/Progress.h"
 #include "rules/NewNameComposition.h"
 #include "rules/Numbering.h"
 #include "rules/RuleValues.h"
 #include "rules/TableBuild.h"
-#include "table/Progress.h"
 #include "table/Sheet.h"
 
 void measureTableFigures(const BenchContext& context, QList<Figure>& figures)

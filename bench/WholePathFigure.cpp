@@ -1,8 +1,8 @@
-#include "BenchPlatform.h"
 #include "CoreRun.h"
 #include "Figures.h"
+#include "GuiTest.h"
 
-#include "app/MainWindow.h"
+#include "base/Progress.h"
 #include "collect/ExtensionFilter.h"
 #include "collect/FolderScan.h"
 #include "collect/WildcardPattern.h"
@@ -10,7 +10,6 @@
 #include "rules/Numbering.h"
 #include "rules/RuleValues.h"
 #include "rules/TableBuild.h"
-#include "table/Progress.h"
 #include "table/SheetModel.h"
 
 #include <QCheckBox>
@@ -42,12 +41,10 @@ void renameBack(const Sheet& sheet)
 // 选择目录, numbering and 开始改名 through the window, against the same steps on the core.
 void measureWholePathFigure(const BenchContext& context, QList<Figure>& figures)
 {
-    BenchPlatform platform;
-    platform.folder = context.tree.root;
-    MainWindow window(platform);
-    window.show();
-    (void)QTest::qWaitForWindowExposed(&window);
-    Form1& form = window.form();
+    GuiTest gui;
+    QCheckBox* numbering = gui.checkBox("Check3");
+    auto* selectFolder = gui.control<QPushButton>("Command4");
+    auto* run = gui.control<QPushButton>("Command3");
 
     std::unique_ptr<Sheet> coreSheet;
     const Sheet* lastRun = nullptr;
@@ -58,12 +55,13 @@ void measureWholePathFigure(const BenchContext& context, QList<Figure>& figures)
     const auto [throughWindow, onCore] = measureInTurns(
         context.runs,
         [&] {
-            form.Check3->setChecked(false);
-            form.Command4->click();
-            form.Check3->setChecked(true);
-            form.Command3->click();
+            numbering->setChecked(false);
+            gui.platform.nextFolders << context.tree.root;
+            selectFolder->click();
+            numbering->setChecked(true);
+            run->click();
             QCoreApplication::processEvents();
-            lastRun = &form.table->sheet();
+            lastRun = &gui.table().sheet();
         },
         [&] {
             QStringList files;

@@ -1,9 +1,7 @@
-#include "BenchPlatform.h"
 #include "Figures.h"
+#include "GuiTest.h"
 
-#include "app/MainWindow.h"
 #include "collect/FileListModel.h"
-#include "table/SheetModel.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -25,16 +23,13 @@ void settle()
 
 void measureKeystrokeFigure(const BenchContext& context, QList<Figure>& figures)
 {
-    BenchPlatform platform;
-    MainWindow window(platform);
-    window.show();
-    (void)QTest::qWaitForWindowExposed(&window);
-    Form1& form = window.form();
-    form.files->setPaths(context.tree.files);
-    form.Command14->click();
-    form.Check3->setChecked(true);
-    form.left1->setChecked(true);
+    GuiTest gui;
+    gui.files().setPaths(context.tree.files);
+    gui.control<QPushButton>("Command14")->click();
+    gui.checkBox("Check3")->setChecked(true);
+    gui.option("left1")->setChecked(true);
     settle();
+    QLineEdit* leftext = gui.field("leftext");
 
     Figure keystroke;
     keystroke.name = QStringLiteral("keystroke: extraction from the left (window)");
@@ -43,12 +38,12 @@ void measureKeystrokeFigure(const BenchContext& context, QList<Figure>& figures)
     keystroke.measured = measure(
         context.runs,
         [&] {
-            QTest::keyClick(form.leftext, char('3' + digit % 4));
+            QTest::keyClick(leftext, char('3' + digit % 4));
             settle();
         },
         [&] {
             ++digit;
-            form.leftext->clear();
+            leftext->clear();
             settle();
         });
     keystroke.target = QStringLiteral("<150ms");
@@ -66,7 +61,6 @@ void measureMemoryFigure(QList<Figure>& figures)
         paths << QStringLiteral("/srv/archive/d%1/IMG_%2.jpg")
                      .arg(i / 1000, 4, 10, QLatin1Char('0'))
                      .arg(i, 7, 10, QLatin1Char('0'));
-    BenchPlatform platform;
     Figure memory;
     memory.name = QStringLiteral("peak memory, table of 1,000,000 rows");
     memory.size = Rows;
@@ -74,11 +68,10 @@ void measureMemoryFigure(QList<Figure>& figures)
     memory.target = QStringLiteral("<600MiB");
     memory.limit = 600;
     memory.measured = measure(1, [&] {
-        MainWindow window(platform);
-        window.show();
-        window.form().files->setPaths(paths);
-        window.form().Command14->click();
-        window.form().Check3->setChecked(true);
+        GuiTest gui;
+        gui.files().setPaths(paths);
+        gui.control<QPushButton>("Command14")->click();
+        gui.checkBox("Check3")->setChecked(true);
         settle();
     });
     figures << memory;

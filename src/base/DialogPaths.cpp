@@ -14,7 +14,8 @@ constexpr QChar Replacement(0xFFFD);
 // The one entry of the folder whose name the dialog would show as shown.
 std::optional<QString> entryShownAs(const QString& folder, const QString& shown)
 {
-    const std::optional<QByteArray> path = NativeName::toBytes(folder.isEmpty() ? QStringLiteral("/") : folder);
+    const std::optional<QByteArray> path =
+        NativeName::toBytes(folder.isEmpty() ? QStringLiteral("/") : folder);
     DIR* dir = path ? opendir(path->constData()) : nullptr;
     if (!dir)
         return std::nullopt;

@@ -1,5 +1,7 @@
 #include "base/NativeName.h"
 
+#include "base/Utf16.h"
+
 #include <QUtf8StringView>
 
 namespace NativeName {
@@ -121,7 +123,7 @@ std::optional<QByteArray> toBytes(QStringView text)
         const QChar c = text[i];
         if (c.unicode() < 0x80) {
             bytes += char(c.unicode());
-        } else if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+        } else if (Utf16::isPairAt(text, i)) {
             appendUtf8(bytes, QChar::surrogateToUcs4(c, text[i + 1]));
             ++i;
         } else if (isRawByte(text, i)) {
@@ -140,7 +142,7 @@ bool isEncodable(QStringView text)
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (!text[i].isSurrogate())
             continue;
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+        if (Utf16::isPairAt(text, i))
             ++i;
         else if (!isRawByte(text, i))
             return false;

@@ -17,4 +17,18 @@ QString parking();
 QString partialCopy();
 bool isPartialCopy(QStringView name);
 
+// Tries names drawn by draw (parking or partialCopy) until one is free, at most Attempts times:
+// tryName makes its attempt with the name, such as a rename that replaces nothing, and answers
+// whether the name was taken. Returns the last name tried.
+template <typename TryName> QString tryFreshNames(QString (*draw)(), TryName tryName)
+{
+    QString name;
+    for (int attempt = 0; attempt < Attempts; ++attempt) {
+        name = draw();
+        if (!tryName(name))
+            break;
+    }
+    return name;
+}
+
 } // namespace TemporaryNames

@@ -1,20 +1,22 @@
 #include "collect/ExtensionFilter.h"
 
+#include "base/Utf16.h"
+
 namespace {
 
-// Characters after the last dot of the path's file name, counting a surrogate pair as one;
-// -1 when the name has no dot among its last five characters.
+// Characters after the last dot of the path's file name; -1 when the name has no dot among its
+// last five characters.
 int charactersAfterDot(const QString& path, QChar separator)
 {
     int characters = 0;
-    for (qsizetype i = path.size() - 1; i >= 0 && characters < 5; --i) {
+    for (qsizetype i = path.size(); i > 0 && characters < 5;) {
+        i = Utf16::previousBoundary(path, i);
         const QChar c = path[i];
         if (c == separator)
             return -1;
         if (c == u'.')
             return characters;
-        if (!c.isLowSurrogate() || i == 0 || !path[i - 1].isHighSurrogate())
-            ++characters;
+        ++characters;
     }
     return -1;
 }

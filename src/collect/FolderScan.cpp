@@ -2,6 +2,7 @@
 
 #include "base/NativeName.h"
 #include "base/TemporaryNames.h"
+#include "base/TrailingSeparator.h"
 #include "collect/WildcardPattern.h"
 
 #include <algorithm>
@@ -126,11 +127,6 @@ FolderEntries readFolder(const QString& folder, const WildcardPattern& pattern)
 }
 
 } // namespace
-
-QString withTrailingSeparator(const QString& folder, QChar separator)
-{
-    return folder.endsWith(separator) ? folder : folder + separator;
-}
 
 QStringList scanFolder(const QString& folder, const WildcardPattern& pattern, QStringList& found)
 {

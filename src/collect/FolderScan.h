@@ -1,13 +1,9 @@
 #pragma once
 
-#include <QDir>
 #include <QString>
 #include <QStringList>
 
 class WildcardPattern;
-
-// The folder with the separator at its end; a folder that already ends in it gets none added.
-QString withTrailingSeparator(const QString& folder, QChar separator = QDir::separator());
 
 // Appends to found every file below folder whose name matches pattern: the folder's own files
 // first, then depth first those of each subfolder; files and subfolders each in name order

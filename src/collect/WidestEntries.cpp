@@ -1,6 +1,6 @@
 #include "collect/WidestEntries.h"
 
-#include "table/TextWidth.h"
+#include "base/TextWidth.h"
 
 #include <algorithm>
 #include <functional>

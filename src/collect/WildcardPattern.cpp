@@ -1,16 +1,12 @@
 #include "collect/WildcardPattern.h"
 
+#include "base/Utf16.h"
+
 namespace {
 
 char16_t folded(QChar c)
 {
     return c.toCaseFolded().unicode();
-}
-
-// The length in code units of the character starting at i: two for a surrogate pair.
-qsizetype characterLength(QStringView text, qsizetype i)
-{
-    return text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
 }
 
 // Glob match with backtracking to the last "*": linear for the usual single-star patterns.
@@ -26,13 +22,13 @@ bool globMatches(QStringView pattern, QStringView name)
             starName = n;
         } else if (p < pattern.size() && pattern[p] == u'?') {
             ++p;
-            n += characterLength(name, n);
+            n = Utf16::nextBoundary(name, n);
         } else if (p < pattern.size() && pattern[p].unicode() == folded(name[n])) {
             ++p;
             ++n;
         } else if (starAt >= 0) {
             // Let the star take one more character and try again from there.
-            starName += characterLength(name, starName);
+            starName = Utf16::nextBoundary(name, starName);
             n = starName;
             p = starAt;
         } else {

@@ -7,8 +7,3 @@ list(APPEND RENVORA_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/WidestEntries.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WildcardPattern.cpp
 )
-list(APPEND RENVORA_GUI_SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/CollectionHandlers.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/FileListDelegate.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/FileListView.cpp
-)

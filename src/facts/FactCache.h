@@ -1,9 +1,9 @@
 #pragma once
 
+#include "base/FileStamp.h"
 #include "facts/FactSet.h"
 #include "facts/FactValue.h"
 #include "facts/FileFact.h"
-#include "rename/FileStamp.h"
 
 #include <QByteArray>
 #include <QHash>

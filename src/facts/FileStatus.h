@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/FileStamp.h"
 #include "facts/FactValue.h"
 #include "facts/FileFact.h"
-#include "rename/FileStamp.h"
 
 #include <QByteArray>
 #include <optional>

@@ -1,3 +1,4 @@
+#include "base/Utf16.h"
 #include "formula/FunctionArguments.h"
 #include "formula/FunctionGroups.h"
 #include "formula/WholeArgument.h"
@@ -50,10 +51,7 @@ FormulaValue unicode(FunctionArguments& arguments)
         return text.error();
     if (text->isEmpty())
         return FormulaError::Value;
-    const QChar first = text->front();
-    if (first.isHighSurrogate() && text->size() > 1 && text->at(1).isLowSurrogate())
-        return FormulaValue::number(QChar::surrogateToUcs4(first, text->at(1)));
-    return FormulaValue::number(first.unicode());
+    return FormulaValue::number(Utf16::codePointAt(*text, 0));
 }
 
 constexpr FormulaFunction Functions[] = {

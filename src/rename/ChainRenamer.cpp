@@ -7,27 +7,23 @@
 #include "rename/RenameChains.h"
 #include "rename/RunObserver.h"
 
-#include <algorithm>
-
 namespace {
 
 using Failure = FileOutcome::Failure;
 
 } // namespace
 
-ChainRenamer::ChainRenamer(FileSystem& fileSystem, RunObserver& observer)
-    : m_fileSystem(fileSystem), m_observer(observer)
+ChainRenamer::ChainRenamer(FileSystem& fileSystem, RunObserver& observer,
+                           const std::vector<RenameOperation>& renames)
+    : m_fileSystem(fileSystem), m_observer(observer), m_renames(renames)
 {
 }
 
-PhaseResult ChainRenamer::run(const std::vector<RenameOperation>& renames, const RenameChains& chains)
+PhaseResult ChainRenamer::run(const RenameChains& chains)
 {
-    m_renames = &renames;
-    m_result = {};
-    m_result.completed.reserve(renames.size());
-    m_reached = 0;
-    for (qsizetype i = 0; i < qsizetype(renames.size()); ++i) {
-        const RenameOperation& rename = renames[i];
+    m_result.completed.reserve(m_renames.size());
+    for (qsizetype i = 0; i < qsizetype(m_renames.size()); ++i) {
+        const RenameOperation& rename = m_renames[i];
         if (rename.state == RenameOperation::State::Refused) {
             step();
             fail(i, FileOutcome::failed(rename.refusal));
@@ -40,9 +36,7 @@ PhaseResult ChainRenamer::run(const std::vector<RenameOperation>& renames, const
     for (const RenameChains::Group& group : chains.groups())
         runGroup(order.subspan(group.begin, group.end - group.begin), group.cycle);
 
-    std::stable_sort(m_result.failures.begin(), m_result.failures.end(),
-                     [](const FailedOperation& a, const FailedOperation& b) { return a.row < b.row; });
-    m_renames = nullptr;
+    m_result.sortFailuresByRow();
     return std::move(m_result);
 }
 
@@ -56,7 +50,7 @@ void ChainRenamer::runGroup(std::span<const qsizetype> members, bool cycle)
         rest = members.subspan(1);
         step();
         QString temporary;
-        const FileOutcome outcome = park((*m_renames)[first], temporary);
+        const FileOutcome outcome = park(m_renames[first], temporary);
         if (outcome.ok()) {
             parked = Parked{first, temporary};
         } else {
@@ -70,7 +64,7 @@ void ChainRenamer::runGroup(std::span<const qsizetype> members, bool cycle)
     }
     for (qsizetype k = 0; k < qsizetype(rest.size()); ++k) {
         const qsizetype index = rest[k];
-        const RenameOperation& rename = (*m_renames)[index];
+        const RenameOperation& rename = m_renames[index];
         step();
         const FileOutcome outcome = m_fileSystem.renameNoReplace(rename.source, rename.destination);
         if (outcome.ok()) {
@@ -86,7 +80,7 @@ void ChainRenamer::runGroup(std::span<const qsizetype> members, bool cycle)
     }
     if (parked) {
         const FileOutcome outcome =
-            m_fileSystem.renameNoReplace(parked->temporary, (*m_renames)[parked->index].destination);
+            m_fileSystem.renameNoReplace(parked->temporary, m_renames[parked->index].destination);
         if (!outcome.ok()) {
             putBack(parked, outcome);
             return;
@@ -103,19 +97,17 @@ FileOutcome ChainRenamer::park(const RenameOperation& rename, QString& temporary
     // that is taken, and another is drawn.
     const QString folder = PathRules::folderOf(rename.source);
     FileOutcome outcome;
-    for (int attempt = 0; attempt < TemporaryNames::Attempts; ++attempt) {
-        temporary = folder + TemporaryNames::parking();
-        outcome = m_fileSystem.renameNoReplace(rename.source, temporary);
-        if (outcome.failure != Failure::DestinationExists)
-            break;
-    }
+    temporary = folder + TemporaryNames::tryFreshNames(TemporaryNames::parking, [&](const QString& name) {
+                    outcome = m_fileSystem.renameNoReplace(rename.source, folder + name);
+                    return outcome.failure == Failure::DestinationExists;
+                });
     return outcome;
 }
 
 void ChainRenamer::putBack(const std::optional<Parked>& parked, const FileOutcome& parkedFailure)
 {
     for (auto it = m_moved.rbegin(); it != m_moved.rend(); ++it) {
-        const RenameOperation& rename = (*m_renames)[*it];
+        const RenameOperation& rename = m_renames[*it];
         if (m_fileSystem.renameNoReplace(rename.destination, rename.source).ok())
             fail(*it, FileOutcome::failed(Failure::LinkedFailure));
         else
@@ -123,7 +115,7 @@ void ChainRenamer::putBack(const std::optional<Parked>& parked, const FileOutcom
     }
     if (!parked)
         return;
-    const RenameOperation& first = (*m_renames)[parked->index];
+    const RenameOperation& first = m_renames[parked->index];
     if (m_fileSystem.renameNoReplace(parked->temporary, first.source).ok()) {
         fail(parked->index, parkedFailure.ok() ? FileOutcome::failed(Failure::LinkedFailure) : parkedFailure);
         return;
@@ -157,7 +149,7 @@ void ChainRenamer::step()
 
 void ChainRenamer::complete(qsizetype index)
 {
-    const RenameOperation& rename = (*m_renames)[index];
+    const RenameOperation& rename = m_renames[index];
     // The file's identity, so that an undo moves back this file and no other.
     m_result.completed.push_back(
         {rename.row, rename.kind, rename.source, rename.destination, m_fileSystem.stamp(rename.destination)});
@@ -165,7 +157,7 @@ void ChainRenamer::complete(qsizetype index)
 
 void ChainRenamer::fail(qsizetype index, FileOutcome outcome)
 {
-    const RenameOperation& rename = (*m_renames)[index];
+    const RenameOperation& rename = m_renames[index];
     m_result.failures.push_back(
         {rename.row, rename.kind, rename.source, rename.destination, std::move(outcome)});
 }

@@ -16,14 +16,15 @@ class RunObserver;
 // names (never replacing anything) and its rows fail with it; the other groups go on. A file
 // that is not there fails alone: its name is free, so the rest of its chain still runs. No
 // temporary name outlives its cycle unless every way back is refused, and then the row says
-// where the file is.
+// where the file is. One renamer does one run, over the renames it is made with.
 class ChainRenamer
 {
 public:
-    ChainRenamer(FileSystem& fileSystem, RunObserver& observer);
+    ChainRenamer(FileSystem& fileSystem, RunObserver& observer, const std::vector<RenameOperation>& renames);
 
-    // Failures come back in the order of the rows; completed renames in the order they ran.
-    PhaseResult run(const std::vector<RenameOperation>& renames, const RenameChains& chains);
+    // chains: the order of the renames. Failures come back in the order of the rows; completed
+    // renames in the order they ran.
+    PhaseResult run(const RenameChains& chains);
 
 private:
     // The first rename of a cycle while its file waits under a temporary name.
@@ -45,7 +46,7 @@ private:
 
     FileSystem& m_fileSystem;
     RunObserver& m_observer;
-    const std::vector<RenameOperation>* m_renames = nullptr;
+    const std::vector<RenameOperation>& m_renames;
     PhaseResult m_result;
     qint64 m_reached = 0;
     std::vector<qsizetype> m_moved; // the current group's renames that moved their file

@@ -1,39 +1,24 @@
 #include "rename/DerivationTable.h"
 
-#include "table/Progress.h"
+#include "base/Progress.h"
 #include "table/Sheet.h"
 
 namespace DerivationTable {
 
-std::optional<qsizetype> parseCount(const QString& text)
-{
-    const QString digits = text.trimmed();
-    if (digits.isEmpty())
-        return std::nullopt;
-    for (QChar c : digits) {
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-    }
-    bool ok = false;
-    const qlonglong count = digits.toLongLong(&ok);
-    if (!ok)
-        return std::nullopt;
-    return qsizetype(count);
-}
-
 void fillFromFirstRow(Sheet& sheet, qsizetype count, Progress& progress)
 {
     Sheet::Batch batch(sheet);
-    const Sheet::Value name = sheet.value(2, Sheet::B);
-    const Sheet::Value oldExtension = sheet.value(2, Sheet::D);
-    const Sheet::Value newExtension = sheet.value(2, Sheet::E);
-    const Sheet::Value folder = sheet.value(2, Sheet::F);
-    progress.setMaximum(count + 1);
-    for (qsizetype r = 2; r <= count + 1; ++r) {
+    const Sheet::Value name = sheet.value(Sheet::FirstDataRow, Sheet::B);
+    const Sheet::Value oldExtension = sheet.value(Sheet::FirstDataRow, Sheet::D);
+    const Sheet::Value newExtension = sheet.value(Sheet::FirstDataRow, Sheet::E);
+    const Sheet::Value folder = sheet.value(Sheet::FirstDataRow, Sheet::F);
+    const qsizetype lastRow = Sheet::rowAtDataIndex(count);
+    progress.setMaximum(lastRow);
+    for (qsizetype r = Sheet::FirstDataRow; r <= lastRow; ++r) {
         progress.setValue(r);
         sheet.setValue(r, Sheet::B, name);
         sheet.setValue(r, Sheet::J, name);
-        sheet.setNumber(r, Sheet::A, double(r - 1));
+        sheet.setNumber(r, Sheet::A, double(Sheet::dataIndexOf(r)));
         sheet.setValue(r, Sheet::D, oldExtension);
         sheet.setValue(r, Sheet::E, newExtension);
         sheet.setValue(r, Sheet::F, folder);
@@ -49,11 +34,11 @@ void repeatFirstRow(Sheet& sheet, qsizetype count, bool withTargetFolder)
         columns.push_back(Sheet::G);
     std::vector<Sheet::Value> first;
     for (int column : columns)
-        first.push_back(sheet.value(2, column));
-    for (qsizetype r = 3; r <= count + 1; ++r) {
+        first.push_back(sheet.value(Sheet::FirstDataRow, column));
+    for (qsizetype r = Sheet::FirstDataRow + 1; r <= Sheet::rowAtDataIndex(count); ++r) {
         for (size_t i = 0; i < columns.size(); ++i)
             sheet.setValue(r, columns[i], first[i]);
-        sheet.setNumber(r, Sheet::A, double(r - 1));
+        sheet.setNumber(r, Sheet::A, double(Sheet::dataIndexOf(r)));
     }
 }
 
@@ -71,6 +56,14 @@ void resetForSingleFile(Sheet& sheet)
     sheet.setColumnTextFormat(Sheet::C);
     sheet.setFontSize(9);
     sheet.autoFitColumns(Sheet::F, 14); // F to N
+}
+
+void writeCopyFolders(Sheet& sheet, const std::optional<QString>& targetFolder)
+{
+    Sheet::Batch batch(sheet);
+    for (const qsizetype row : sheet.dataRows())
+        sheet.setValue(row, Sheet::G,
+                       targetFolder ? Sheet::Value(*targetFolder) : sheet.value(row, Sheet::F));
 }
 
 } // namespace DerivationTable

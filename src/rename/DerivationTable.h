@@ -6,14 +6,11 @@
 class Progress;
 class Sheet;
 
-// The rows of the table that derive several copies from the file in row 2.
+// The rows of the table that derive several copies from the file in the first data row (row 2).
 namespace DerivationTable {
 
 // More copies than a table can sensibly hold are a typing mistake.
 inline constexpr qsizetype MaxCount = 1'000'000;
-
-// The count typed as 文件衍生数: a whole number of at least 0, nothing else.
-std::optional<qsizetype> parseCount(const QString& text);
 
 // Single-file derivation: rows 2 to count + 1 carry row 2's file (B, also as the name source
 // J, D, E, F), numbered from 1, with G = F so that each copy goes beside the file.
@@ -25,5 +22,9 @@ void repeatFirstRow(Sheet& sheet, qsizetype count, bool withTargetFolder);
 
 // The table laid out afresh for the one file to derive from.
 void resetForSingleFile(Sheet& sheet);
+
+// Column G of every data row: the folder its copy goes to. With a target folder, that one for
+// every row; without, each row's own folder (F), so that the copy lands beside its file.
+void writeCopyFolders(Sheet& sheet, const std::optional<QString>& targetFolder);
 
 } // namespace DerivationTable

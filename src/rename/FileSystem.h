@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/FileStamp.h"
 #include "rename/FileOutcome.h"
-#include "rename/FileStamp.h"
 
 #include <QString>
 #include <optional>

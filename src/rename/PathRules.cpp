@@ -11,34 +11,11 @@ bool isSeparator(QChar c)
     return c == u'/' || c == QDir::separator();
 }
 
-#ifdef Q_OS_WIN
-bool isReservedDeviceName(QStringView name)
-{
-    static const QStringList devices = {QStringLiteral("CON"), QStringLiteral("PRN"), QStringLiteral("AUX"),
-                                        QStringLiteral("NUL")};
-    const qsizetype dot = name.indexOf(u'.');
-    const QString stem = (dot < 0 ? name : name.first(dot)).trimmed().toString().toUpper();
-    if (devices.contains(stem))
-        return true;
-    return stem.size() == 4 &&
-           (stem.startsWith(QStringLiteral("COM")) || stem.startsWith(QStringLiteral("LPT"))) &&
-           stem[3] >= u'1' && stem[3] <= u'9';
-}
-#endif
-
 } // namespace
 
 bool isFullPath(QStringView path)
 {
-#ifdef Q_OS_WIN
-    // A drive with its root (C:\) or a network share (\\server\share); "C:x" and "\x" depend
-    // on the current drive and folder.
-    if (path.size() >= 3 && path[0].isLetter() && path[1] == u':' && isSeparator(path[2]))
-        return true;
-    return path.size() >= 3 && isSeparator(path[0]) && isSeparator(path[1]);
-#else
     return path.startsWith(u'/');
-#endif
 }
 
 bool isAcceptableFileName(QStringView name)
@@ -48,15 +25,7 @@ bool isAcceptableFileName(QStringView name)
     for (QChar c : name) {
         if (isSeparator(c) || c.unicode() == 0)
             return false;
-#ifdef Q_OS_WIN
-        if (c.unicode() < 32 || QStringView(u"<>:\"|?*").contains(c))
-            return false;
-#endif
     }
-#ifdef Q_OS_WIN
-    if (name.endsWith(u'.') || name.endsWith(u' ') || isReservedDeviceName(name))
-        return false;
-#endif
     return true;
 }
 
@@ -72,13 +41,6 @@ QString folderOf(const QString& path)
             return path.left(i + 1);
     }
     return {};
-}
-
-QString withTrailingSeparator(const QString& folder)
-{
-    if (folder.isEmpty() || endsWithSeparator(folder))
-        return folder;
-    return folder + QDir::separator();
 }
 
 } // namespace PathRules

@@ -12,7 +12,5 @@ bool isAcceptableFileName(QStringView name);
 bool endsWithSeparator(QStringView path);
 // The folder part of a path, with its trailing separator; empty when the path has none.
 QString folderOf(const QString& path);
-// The folder with one trailing separator; an empty folder stays empty.
-QString withTrailingSeparator(const QString& folder);
 
 } // namespace PathRules

@@ -4,6 +4,8 @@
 #include "rename/FileSystem.h"
 #include "rename/RenamePlan.h"
 #include "rename/RunObserver.h"
+#include "rename/RunState.h"
+#include "table/Sheet.h"
 
 namespace {
 
@@ -24,14 +26,14 @@ RenameExecutor::RenameExecutor(FileSystem& fileSystem, RunObserver& observer)
 {
 }
 
-PhaseResult RenameExecutor::createFolders(const std::vector<RenameOperation>& steps)
+PhaseResult RenameExecutor::createFolders(const std::vector<RenameOperation>& steps, RunState& run)
 {
     PhaseResult result;
     for (const RenameOperation& step : steps) {
         FileOutcome outcome;
         if (step.state == RenameOperation::State::Refused) {
             outcome = FileOutcome::failed(step.refusal);
-        } else if (auto known = m_folders.constFind(step.destination); known != m_folders.cend()) {
+        } else if (auto known = run.folders.constFind(step.destination); known != run.folders.cend()) {
             outcome = *known;
         } else if (!m_fileSystem.exists(step.destination)) {
             outcome = m_fileSystem.createFolder(step.destination);
@@ -41,18 +43,18 @@ PhaseResult RenameExecutor::createFolders(const std::vector<RenameOperation>& st
             // A file of that name is no folder to copy into.
             outcome = FileOutcome::failed(FileOutcome::Failure::NotAFolder);
         }
-        m_folders.insert(step.destination, outcome);
+        run.folders.insert(step.destination, outcome);
         if (!outcome.ok())
             result.failures.push_back(failure(step, std::move(outcome)));
     }
     return result;
 }
 
-PhaseResult RenameExecutor::carryOut(const std::vector<RenameOperation>& operations)
+PhaseResult RenameExecutor::carryOut(const std::vector<RenameOperation>& operations, RunState& run)
 {
     PhaseResult result;
     for (const RenameOperation& operation : operations) {
-        m_observer.rowReached(operation.row - 1);
+        m_observer.rowReached(Sheet::dataIndexOf(operation.row));
         if (operation.state == RenameOperation::State::Refused) {
             result.failures.push_back(failure(operation, FileOutcome::failed(operation.refusal)));
             continue;
@@ -62,18 +64,18 @@ PhaseResult RenameExecutor::carryOut(const std::vector<RenameOperation>& operati
             continue;
         }
         // A row whose folder the pre-pass could not provide has its failure told there.
-        if (!operation.folder.isEmpty() && !m_folders.value(operation.folder).ok())
+        if (!operation.folder.isEmpty() && !run.folders.value(operation.folder).ok())
             continue;
-        if (operation.warnFolderForm && !m_folderFormAccepted) {
+        if (operation.warnFolderForm && !run.folderFormAccepted) {
             if (!m_observer.acceptFolderForm()) {
                 result.cancelled = true;
                 result.stoppedAtRow = operation.row;
                 return result;
             }
-            m_folderFormAccepted = true;
+            run.folderFormAccepted = true;
         }
         Q_ASSERT(operation.kind == RenameOperation::Kind::Copy);
-        FileOutcome outcome = copy(operation);
+        FileOutcome outcome = copy(operation, run);
         if (outcome.ok())
             result.completed.push_back(completion(operation, m_fileSystem.stamp(operation.destination)));
         else
@@ -85,22 +87,22 @@ PhaseResult RenameExecutor::carryOut(const std::vector<RenameOperation>& operati
 PhaseResult RenameExecutor::renameInPlace(const std::vector<RenameOperation>& renames,
                                           const RenameChains& chains)
 {
-    return ChainRenamer(m_fileSystem, m_observer).run(renames, chains);
+    return ChainRenamer(m_fileSystem, m_observer, renames).run(chains);
 }
 
-FileOutcome RenameExecutor::copy(const RenameOperation& operation)
+FileOutcome RenameExecutor::copy(const RenameOperation& operation, RunState& run)
 {
     // A copy can write into another row's source only where no file was: that row's source
     // was missing before the run, and it must not read the copy instead.
-    if (m_written.contains(operation.source))
+    if (run.written.contains(operation.source))
         return FileOutcome::failed(FileOutcome::Failure::SourceMissing);
     FileOutcome outcome = m_fileSystem.copyExclusive(operation.source, operation.destination);
     if (outcome.ok())
-        m_written.insert(operation.destination);
+        run.written.insert(operation.destination);
     return outcome;
 }
 
-PhaseResult RenameExecutor::carryOutBatch(const RenamePlan& plan)
+PhaseResult RenameExecutor::carryOutBatch(const RenamePlan& plan, RunState& run)
 {
-    return plan.batchRenamesInPlace ? renameInPlace(plan.batch, plan.batchChains) : carryOut(plan.batch);
+    return plan.batchRenamesInPlace ? renameInPlace(plan.batch, plan.batchChains) : carryOut(plan.batch, run);
 }

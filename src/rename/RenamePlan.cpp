@@ -1,6 +1,7 @@
 #include "rename/RenamePlan.h"
 
 #include "base/NativeName.h"
+#include "base/TrailingSeparator.h"
 #include "rename/PathRules.h"
 #include "rename/PlanConflicts.h"
 #include "table/Sheet.h"
@@ -124,7 +125,7 @@ std::optional<RenameOperation> batchOperation(const TableRow& row, RunSettings::
         if (row.oldExtension.isEmpty())
             return std::nullopt;
         // A folder is a folder, written with its separator or without: the name goes inside it.
-        return fileOperation(row, Kind::Copy, PathRules::withTrailingSeparator(row.newFolder), row.newName,
+        return fileOperation(row, Kind::Copy, withTrailingSeparator(row.newFolder), row.newName,
                              row.newExtension);
     case RunSettings::BatchMode::Distribute: {
         if (row.oldExtension.isEmpty())
@@ -140,8 +141,7 @@ std::optional<RenameOperation> batchOperation(const TableRow& row, RunSettings::
 RenamePlan RenamePlan::fromTable(const Sheet& sheet, const RunSettings& settings)
 {
     RenamePlan plan;
-    const qsizetype lastRow = sheet.usedRowCount();
-    plan.dataRows = std::max<qsizetype>(0, lastRow - 1);
+    plan.dataRows = sheet.dataRowCount();
     const bool distributionMode = settings.batchMode == RunSettings::BatchMode::Distribute;
     plan.batchRuns = settings.batch;
     plan.derivationRuns = settings.derive;
@@ -156,7 +156,7 @@ RenamePlan RenamePlan::fromTable(const Sheet& sheet, const RunSettings& settings
     if (plan.derivationRuns)
         plan.derivation.reserve(plan.dataRows);
 
-    for (qsizetype r = 2; r <= lastRow; ++r) {
+    for (const qsizetype r : sheet.dataRows()) {
         const TableRow row = TableRow::read(sheet, r);
         if (prePass)
             plan.folders.push_back(folderStep(row));
@@ -166,8 +166,7 @@ RenamePlan RenamePlan::fromTable(const Sheet& sheet, const RunSettings& settings
         }
         if (plan.derivationRuns && !row.oldExtension.isEmpty()) {
             // Derived copies keep the original extension under the row's new name.
-            const QString target =
-                PathRules::withTrailingSeparator(settings.deriveInPlace ? row.folder : row.newFolder);
+            const QString target = withTrailingSeparator(settings.deriveInPlace ? row.folder : row.newFolder);
             plan.derivation.push_back(fileOperation(row, Kind::Copy, target, row.newName, row.oldExtension));
         }
     }
@@ -184,8 +183,7 @@ RenamePlan RenamePlan::fromTable(const Sheet& sheet, const RunSettings& settings
 
 qsizetype RenamePlan::firstRowWithoutNewName(const Sheet& sheet)
 {
-    const qsizetype lastRow = sheet.usedRowCount();
-    for (qsizetype r = 2; r <= lastRow; ++r) {
+    for (const qsizetype r : sheet.dataRows()) {
         if (sheet.isEmpty(r, Sheet::C))
             return r;
     }

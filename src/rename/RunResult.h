@@ -1,10 +1,11 @@
 #pragma once
 
+#include "base/FileStamp.h"
 #include "rename/FileOutcome.h"
-#include "rename/FileStamp.h"
 #include "rename/RenameOperation.h"
 
 #include <QString>
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -43,6 +44,12 @@ struct PhaseResult
     qsizetype stoppedAtRow = 0; // the row the user's cancel came before
 
     qint64 done() const { return qint64(completed.size()); }
+    // The failures in the order of their rows; those of one row keep theirs.
+    void sortFailuresByRow()
+    {
+        std::stable_sort(failures.begin(), failures.end(),
+                         [](const FailedOperation& a, const FailedOperation& b) { return a.row < b.row; });
+    }
 };
 
 // What a whole run did: the distribution's pre-pass, the batch pass, the derivation pass.

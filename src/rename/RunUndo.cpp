@@ -1,12 +1,10 @@
 #include "rename/RunUndo.h"
 
+#include "base/Progress.h"
 #include "rename/ChainRenamer.h"
 #include "rename/FileSystem.h"
 #include "rename/RenameChains.h"
 #include "rename/RunObserver.h"
-#include "table/Progress.h"
-
-#include <algorithm>
 
 namespace {
 
@@ -53,8 +51,7 @@ PhaseResult RunUndo::undo(const RunResult& run)
     undoPhase(run.derivation);
     undoPhase(run.batch);
     undoPhase(run.prePass);
-    std::stable_sort(m_result.failures.begin(), m_result.failures.end(),
-                     [](const FailedOperation& a, const FailedOperation& b) { return a.row < b.row; });
+    m_result.sortFailuresByRow();
     return std::move(m_result);
 }
 
@@ -117,7 +114,7 @@ void RunUndo::renameBack(std::vector<RenameOperation> renames)
     // cycles among themselves.
     const RenameChains chains = RenameChains::plan(renames);
     UndoObserver observer(m_progress, m_reached);
-    PhaseResult back = ChainRenamer(m_fileSystem, observer).run(renames, chains);
+    PhaseResult back = ChainRenamer(m_fileSystem, observer, renames).run(chains);
     m_reached += qint64(renames.size());
     m_progress.setValue(m_reached);
     m_result.completed.insert(m_result.completed.end(), back.completed.begin(), back.completed.end());

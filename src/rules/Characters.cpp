@@ -1,19 +1,15 @@
 #include "rules/Characters.h"
 
-namespace {
+#include "base/Utf16.h"
 
-bool isPairAt(const QString& text, qsizetype index)
-{
-    return index >= 0 && index + 1 < text.size() && text[index].isHighSurrogate() &&
-           text[index + 1].isLowSurrogate();
-}
+namespace {
 
 // The index just past count characters read forward from index from, at most the text's end.
 qsizetype forward(const QString& text, qsizetype from, qint64 count)
 {
     qsizetype index = from;
     for (; count > 0 && index < text.size(); --count)
-        index += isPairAt(text, index) ? 2 : 1;
+        index = Utf16::nextBoundary(text, index);
     return index;
 }
 
@@ -22,7 +18,7 @@ qsizetype backward(const QString& text, qint64 count)
 {
     qsizetype index = text.size();
     for (; count > 0 && index > 0; --count)
-        index -= isPairAt(text, index - 2) ? 2 : 1;
+        index = Utf16::previousBoundary(text, index);
     return index;
 }
 

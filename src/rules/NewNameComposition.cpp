@@ -1,7 +1,7 @@
 #include "rules/NewNameComposition.h"
 
+#include "base/Progress.h"
 #include "rules/RuleValues.h"
-#include "table/Progress.h"
 #include "table/Sheet.h"
 
 namespace {
@@ -17,7 +17,7 @@ void composeNewNames(Sheet& sheet, const RuleValues& rules, bool derivation, Pro
 {
     const qsizetype rows = sheet.usedRowCount();
     progress.setMaximum(rows);
-    if (rows < 2)
+    if (rows < Sheet::FirstDataRow)
         return;
     Sheet::Batch batch(sheet);
 
@@ -25,10 +25,10 @@ void composeNewNames(Sheet& sheet, const RuleValues& rules, bool derivation, Pro
     const QString head = rules.strSepNumber + rules.strPrefix + rules.strSepPrefix;
     const QString tail = rules.strSepSuffix + rules.strSuffix + rules.strSepDate + rules.strDate +
                          rules.strSepVersion + rules.strVersion;
-    const QString firstSource = sheet.text(2, Sheet::J);
-    const QString firstExtension = sheet.text(2, Sheet::D);
+    const QString firstSource = sheet.text(Sheet::FirstDataRow, Sheet::J);
+    const QString firstExtension = sheet.text(Sheet::FirstDataRow, Sheet::D);
 
-    for (qsizetype row = 2; row <= rows; ++row) {
+    for (const qsizetype row : sheet.dataRows()) {
         progress.setValue(row);
         if (derivation)
             sheet.setText(row, Sheet::D, firstExtension);

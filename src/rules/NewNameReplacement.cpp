@@ -13,8 +13,7 @@ QString replaceExactly(const QString& text, const QString& find, const QString& 
 
 void replaceInNewNames(Sheet& sheet, const QString& find, const QString& replacement)
 {
-    const qsizetype rows = sheet.usedRowCount();
     Sheet::Batch batch(sheet);
-    for (qsizetype row = 2; row <= rows; ++row)
+    for (const qsizetype row : sheet.dataRows())
         sheet.setText(row, Sheet::C, replaceExactly(sheet.text(row, Sheet::C), find, replacement));
 }

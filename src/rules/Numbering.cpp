@@ -4,12 +4,11 @@
 
 void writeNumbering(Sheet& sheet, bool on, const QString& prefix)
 {
-    const qsizetype rows = sheet.usedRowCount();
     Sheet::Batch batch(sheet);
     const QString stem = prefix + u'0';
-    for (qsizetype row = 2; row <= rows; ++row) {
+    for (const qsizetype row : sheet.dataRows()) {
         if (on)
-            sheet.setText(row, Sheet::K, stem + QString::number(row - 1));
+            sheet.setText(row, Sheet::K, stem + QString::number(Sheet::dataIndexOf(row)));
         else
             sheet.clearCell(row, Sheet::K);
     }

@@ -15,9 +15,3 @@ PathParts PathParts::split(QStringView path, QChar separator)
     parts.takesPart = true;
     return parts;
 }
-
-QString strFileShortNameSuf(const QString& path)
-{
-    const qsizetype dot = path.lastIndexOf(u'.');
-    return dot < 0 ? QString() : path.mid(dot + 1);
-}

@@ -16,6 +16,3 @@ struct PathParts
 
     static PathParts split(QStringView path, QChar separator = QDir::separator());
 };
-
-// The text after the last "." of the whole path, or the empty text when it holds none.
-QString strFileShortNameSuf(const QString& path);

@@ -1,7 +1,7 @@
 #include "rules/TableBuild.h"
 
+#include "base/Progress.h"
 #include "rules/PathParts.h"
-#include "table/Progress.h"
 #include "table/Sheet.h"
 
 #include <vector>
@@ -74,7 +74,7 @@ qsizetype buildTable(Sheet& sheet, const QStringList& files, const TableBuildOpt
         const QString& extension = sharedCopy(extensions, parts.dotext);
 
         ++written;
-        const qsizetype row = written + 1;
+        const qsizetype row = Sheet::rowAtDataIndex(written);
         const QString base = parts.base.toString();
         sheet.setText(row, Sheet::B, base);
         sheet.setText(row, Sheet::J, base);

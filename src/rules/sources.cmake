@@ -1,6 +1,5 @@
 list(APPEND RENVORA_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Characters.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/Clock.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DateText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/NamePiece.cpp
   ${CMAKE_CURRENT_LIST_DIR}/NameSourceExtraction.cpp
@@ -10,11 +9,4 @@ list(APPEND RENVORA_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/PathParts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RuleValues.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TableBuild.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/WholeNumber.cpp
-)
-list(APPEND RENVORA_GUI_SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/ExtractionHandlers.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ReplacementHandler.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/RuleHandlers.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/TableBuildHandler.cpp
 )

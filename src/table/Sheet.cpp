@@ -1,7 +1,7 @@
 #include "table/Sheet.h"
 
+#include "base/TextWidth.h"
 #include "table/SheetObserver.h"
-#include "table/TextWidth.h"
 
 #include <QLocale>
 

@@ -4,8 +4,10 @@
 #include "table/SheetColumn.h"
 
 #include <QString>
+#include <algorithm>
 #include <map>
 #include <optional>
+#include <ranges>
 #include <variant>
 #include <vector>
 
@@ -34,6 +36,12 @@ public:
     using Value = SheetColumn::Value;
     using Rgb = quint32; // 0xRRGGBB
     static constexpr double DefaultFontSize = 11;
+    // Row 1 holds the column headers; each row below it stands for one file.
+    static constexpr qsizetype FirstDataRow = 2;
+
+    // A data row's place among the data rows, 1 for the first, and the row at such a place.
+    static constexpr qsizetype dataIndexOf(qsizetype row) { return row - FirstDataRow + 1; }
+    static constexpr qsizetype rowAtDataIndex(qsizetype index) { return index + FirstDataRow - 1; }
 
     Sheet();
     ~Sheet();
@@ -63,6 +71,12 @@ public:
     // Rows from row 1 to the last row that holds a value; 0 for an empty sheet.
     qsizetype usedRowCount() const;
     int usedColumnCount() const;
+    // The used rows below the header, for a range-for: FirstDataRow to the last used row.
+    auto dataRows() const
+    {
+        return std::views::iota(FirstDataRow, std::max(FirstDataRow, usedRowCount() + 1));
+    }
+    qsizetype dataRowCount() const { return std::max<qsizetype>(0, usedRowCount() - (FirstDataRow - 1)); }
 
     void setBold(qsizetype row, int column, bool bold);
     bool isBold(qsizetype row, int column) const;

@@ -3,9 +3,4 @@ list(APPEND RENVORA_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/SheetColumn.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SheetModel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TabularText.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/TextWidth.cpp
-)
-list(APPEND RENVORA_GUI_SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/SheetDelegate.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/SheetView.cpp
 )

@@ -1,6 +1,5 @@
 #include "workbook/TableExport.h"
 
-#include "rules/Clock.h"
 #include "workbook/WorkbookWriter.h"
 
 #include <QDir>
@@ -21,16 +20,15 @@ QString exportFileName(const QDateTime& madeAt, int copy)
     return name + QStringLiteral(".xlsx");
 }
 
-TableExport exportTable(const Sheet& sheet, const QString& folder)
+TableExport exportTable(const Sheet& sheet, const QString& folder, const QDateTime& madeAt)
 {
-    const QDateTime madeAt = Clock::now();
     const QDir dir(folder);
     for (int copy = 1; copy <= MaxCopiesPerSecond; ++copy) {
         const QString path = dir.absoluteFilePath(exportFileName(madeAt, copy));
         const QFileInfo file(path);
         if (file.exists() || file.isSymLink())
             continue;
-        WorkbookWriter writer(sheet);
+        WorkbookWriter writer(sheet, madeAt);
         if (writer.write(path))
             return {path, {}, writer.rawByteCells()};
         return {{}, writer.errorString()};

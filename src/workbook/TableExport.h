@@ -19,6 +19,6 @@ struct TableExport
 // first copy, with "_2", "_3", ... for later ones of the same second.
 QString exportFileName(const QDateTime& madeAt, int copy);
 
-// Writes the sheet to a new workbook in folder, named after the table and the time of
-// Clock::now(). Every call makes a new file; no existing file is replaced.
-TableExport exportTable(const Sheet& sheet, const QString& folder);
+// Writes the sheet to a new workbook in folder, named after the table and the time it is made
+// at. Every call makes a new file; no existing file is replaced.
+TableExport exportTable(const Sheet& sheet, const QString& folder, const QDateTime& madeAt);

@@ -1,7 +1,6 @@
 #include "workbook/WorkbookWriter.h"
 
 #include "base/NativeName.h"
-#include "rules/Clock.h"
 #include "table/GridDesign.h"
 #include "table/Sheet.h"
 #include "table/SheetModel.h"
@@ -245,7 +244,10 @@ bool isWhole(const QString& path)
 
 } // namespace
 
-WorkbookWriter::WorkbookWriter(const Sheet& sheet) : m_sheet(sheet) {}
+WorkbookWriter::WorkbookWriter(const Sheet& sheet, const QDateTime& createdAt)
+    : m_sheet(sheet), m_createdAt(createdAt)
+{
+}
 
 bool WorkbookWriter::write(const QString& path)
 {
@@ -273,7 +275,7 @@ bool WorkbookWriter::write(const QString& path)
         return fail(describe(LXW_ERROR_MEMORY_MALLOC_FAILED, path));
     }
     lxw_doc_properties properties{};
-    properties.created = time_t(Clock::now().toSecsSinceEpoch());
+    properties.created = time_t(m_createdAt.toSecsSinceEpoch());
     ::workbook_set_properties(workbook, &properties);
 
     lxw_error error = LXW_ERROR_CREATING_TMPFILE;

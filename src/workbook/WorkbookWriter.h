@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 class Sheet;
@@ -11,7 +12,8 @@ class Sheet;
 class WorkbookWriter
 {
 public:
-    explicit WorkbookWriter(const Sheet& sheet);
+    // createdAt: the time the workbook's properties give as its making.
+    WorkbookWriter(const Sheet& sheet, const QDateTime& createdAt);
 
     // Creates the workbook at path, which must not exist yet: an existing file is never
     // touched. On failure no file is left behind and errorString() says why, in Chinese.
@@ -27,6 +29,7 @@ private:
     bool fail(const QString& reason);
 
     const Sheet& m_sheet;
+    QDateTime m_createdAt;
     QString m_error;
     qsizetype m_rawByteCells = 0;
 };

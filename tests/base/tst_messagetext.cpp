@@ -16,8 +16,8 @@ private Q_SLOTS:
         QTest::addColumn<qsizetype>("most");
         QTest::addColumn<QString>("shown");
         QTest::newRow("short enough") << u"/照片/春节.jpg"_s << qsizetype(20) << u"/照片/春节.jpg"_s;
-        QTest::newRow("start and end kept") << u"/home/user/very/long/folder/name.jpg"_s << qsizetype(15)
-                                            << u"/home/u…ame.jpg"_s;
+        QTest::newRow("start and end kept")
+            << u"/home/user/very/long/folder/name.jpg"_s << qsizetype(15) << u"/home/u…ame.jpg"_s;
         QTest::newRow("character outside the basic plane kept whole")
             << u"ab\U0001F600cdefgh\U0001F600ij"_s << qsizetype(8) << u"ab\U0001F600…\U0001F600ij"_s;
         QTest::newRow("bytes that are not text shown before cutting")

@@ -23,8 +23,8 @@ private Q_SLOTS:
         QTest::newRow("overlong slash") << QByteArray("\xC0\xAF") << u"\\xC0\\xAF"_s;
         QTest::newRow("cut-off sequence at the end") << QByteArray("x\xE4\xB8") << u"x\\xE4\\xB8"_s;
         QTest::newRow("outside the basic plane") << QByteArray("\xF0\x9F\x98\x80") << u"\U0001F600"_s;
-        QTest::newRow("low half in the raw range") << QByteArray("\xF0\x90\x82\x80\xE9")
-                                                   << u"\U00010080\\xE9"_s;
+        QTest::newRow("low half in the raw range")
+            << QByteArray("\xF0\x90\x82\x80\xE9") << u"\U00010080\\xE9"_s;
     }
 
     void bytesComeBackExactly()

@@ -1,4 +1,4 @@
-#include "app/Startup.h"
+#include "gui/Startup.h"
 #include "base/Version.h"
 
 #include <QApplication>

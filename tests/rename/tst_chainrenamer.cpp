@@ -1,11 +1,11 @@
 #include "MemoryFileSystem.h"
 
+#include "base/Progress.h"
 #include "rename/ChainRenamer.h"
-#include "rename/PosixFileSystem.h"
+#include "rename/LinuxFileSystem.h"
 #include "rename/RenameChains.h"
 #include "rename/RunObserver.h"
 #include "rename/RunUndo.h"
-#include "table/Progress.h"
 
 #include <QDir>
 #include <QFile>
@@ -49,7 +49,7 @@ PhaseResult renameAll(FileSystem& fileSystem, const QString& folder, const QStri
     std::vector<RenameOperation> renames = renamesIn(folder, rows);
     const RenameChains chains = RenameChains::plan(renames);
     CountingObserver own;
-    return ChainRenamer(fileSystem, observer ? *observer : own).run(renames, chains);
+    return ChainRenamer(fileSystem, observer ? *observer : own, renames).run(chains);
 }
 
 QStringList reasons(const PhaseResult& result)
@@ -247,7 +247,7 @@ public:
     FileOutcome removeEmptyFolder(const QString& path) override { return m_real.removeEmptyFolder(path); }
 
 private:
-    PosixFileSystem m_real;
+    LinuxFileSystem m_real;
 };
 
 class RealCycleTest : public QObject

@@ -4,6 +4,7 @@
 #include "rename/RenameExecutor.h"
 #include "rename/RunObserver.h"
 #include "rename/RunReport.h"
+#include "rename/RunState.h"
 
 #include <QTest>
 
@@ -32,7 +33,7 @@ public:
 
 RenameOperation operation(qsizetype row, Kind kind, const QString& source, const QString& destination)
 {
-    return {row, kind, source, destination};
+    return {.row = row, .kind = kind, .source = source, .destination = destination, .folder = {}};
 }
 
 RenameOperation distribution(qsizetype row, const QString& name, const QString& folder,
@@ -50,11 +51,12 @@ RenameOperation folderStep(qsizetype row, const QString& name, const QString& fo
     return operation(row, Kind::CreateFolder, QStringLiteral("/in/") + name, folder);
 }
 
-// Renames run chain by chain, copies in the table's order.
+// Renames run chain by chain, copies in the table's order, each as a run of its own.
 PhaseResult carryOut(RenameExecutor& executor, std::vector<RenameOperation> operations)
 {
+    RunState run;
     if (operations.empty() || operations.front().kind != Kind::Rename)
-        return executor.carryOut(operations);
+        return executor.carryOut(operations, run);
     const RenameChains chains = RenameChains::plan(operations);
     return executor.renameInPlace(operations, chains);
 }
@@ -141,8 +143,8 @@ private Q_SLOTS:
         RenameExecutor executor(m_fs, observer);
         const PhaseResult renames = carryOut(
             executor, {operation(2, Kind::Rename, QStringLiteral("/d/f1.txt"), QStringLiteral("/d/f2.txt"))});
-        const PhaseResult copies = executor.carryOut(
-            {operation(3, Kind::Copy, QStringLiteral("/d/f3.txt"), QStringLiteral("/d/f4.txt"))});
+        const PhaseResult copies = carryOut(
+            executor, {operation(3, Kind::Copy, QStringLiteral("/d/f3.txt"), QStringLiteral("/d/f4.txt"))});
 
         QCOMPARE(rowsOf(renames.failures), QStringList{u"2 目标已存在"_s});
         QCOMPARE(rowsOf(copies.failures), QStringList{u"3 目标已存在"_s});
@@ -174,9 +176,9 @@ private Q_SLOTS:
             m_fs.files.insert(QStringLiteral("/d/b"), "B");
 
         ScriptedObserver observer;
-        const PhaseResult result = RenameExecutor(m_fs, observer)
-                                       .carryOut({operation(2, Kind::Copy, u"/d/a"_s, u"/d/b"_s),
-                                                  operation(3, Kind::Copy, u"/d/b"_s, u"/d/c"_s)});
+        RenameExecutor executor(m_fs, observer);
+        const PhaseResult result = carryOut(executor, {operation(2, Kind::Copy, u"/d/a"_s, u"/d/b"_s),
+                                                       operation(3, Kind::Copy, u"/d/b"_s, u"/d/c"_s)});
 
         QCOMPARE(rowsOf(result.failures), failures);
         QStringList onDisk;
@@ -220,14 +222,16 @@ private Q_SLOTS:
 
         ScriptedObserver observer;
         RenameExecutor executor(m_fs, observer);
-        const PhaseResult result = executor.createFolders({
+        RunState run;
+        const std::vector<RenameOperation> steps{
             folderStep(2, QStringLiteral("a.txt"), QStringLiteral("/out/new")),
             folderStep(3, QStringLiteral("b.txt"), QStringLiteral("/out/new")),
             folderStep(4, QStringLiteral("c.txt"), QStringLiteral("/taken")),
             folderStep(5, QStringLiteral("d.txt"), QStringLiteral("/missing/sub")),
             relative,
             folderStep(7, QStringLiteral("f.txt"), QStringLiteral("/file")),
-        });
+        };
+        const PhaseResult result = executor.createFolders(steps, run);
 
         QCOMPARE(m_fs.calls, (QStringList{u"mkdir /out/new"_s, u"mkdir /missing/sub"_s}));
         QCOMPARE(journal(result.completed), QStringList{u"2 /out/new"_s});
@@ -244,12 +248,15 @@ private Q_SLOTS:
 
         ScriptedObserver observer;
         RenameExecutor executor(m_fs, observer);
+        RunState run;
         const PhaseResult prePass =
             executor.createFolders({folderStep(2, QStringLiteral("a.txt"), QStringLiteral("/locked")),
-                                    folderStep(3, QStringLiteral("b.txt"), QStringLiteral("/open"))});
+                                    folderStep(3, QStringLiteral("b.txt"), QStringLiteral("/open"))},
+                                   run);
         const PhaseResult batch =
             executor.carryOut({distribution(2, QStringLiteral("a.txt"), QStringLiteral("/locked"), false),
-                               distribution(3, QStringLiteral("b.txt"), QStringLiteral("/open"), false)});
+                               distribution(3, QStringLiteral("b.txt"), QStringLiteral("/open"), false)},
+                              run);
 
         QCOMPARE(rowsOf(prePass.failures), QStringList{u"2 没有权限"_s});
         QCOMPARE(batch.failures.size(), size_t(0)); // told once, by the pre-pass
@@ -284,10 +291,10 @@ private Q_SLOTS:
         observer.answer = answer;
         RenameExecutor executor(m_fs, observer);
         const PhaseResult result =
-            executor.carryOut({distribution(2, QStringLiteral("a.txt"), QStringLiteral("/o1"), false),
-                               distribution(3, QStringLiteral("b.txt"), QStringLiteral("/o2/"), true),
-                               distribution(4, QStringLiteral("c.txt"), QStringLiteral("/o3"), false),
-                               distribution(5, QStringLiteral("d.txt"), QStringLiteral("/o2/"), true)});
+            carryOut(executor, {distribution(2, QStringLiteral("a.txt"), QStringLiteral("/o1"), false),
+                                distribution(3, QStringLiteral("b.txt"), QStringLiteral("/o2/"), true),
+                                distribution(4, QStringLiteral("c.txt"), QStringLiteral("/o3"), false),
+                                distribution(5, QStringLiteral("d.txt"), QStringLiteral("/o2/"), true)});
 
         QCOMPARE(observer.questions, 1);
         QStringList made;

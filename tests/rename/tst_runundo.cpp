@@ -1,11 +1,12 @@
 #include "MemoryFileSystem.h"
+#include "QuietObserver.h"
 
+#include "base/Progress.h"
 #include "rename/RenameChains.h"
 #include "rename/RenameExecutor.h"
-#include "rename/RunObserver.h"
 #include "rename/RunReport.h"
+#include "rename/RunState.h"
 #include "rename/RunUndo.h"
-#include "table/Progress.h"
 
 #include <QTest>
 
@@ -16,16 +17,9 @@ namespace {
 using Kind = RenameOperation::Kind;
 using Files = QMap<QString, QByteArray>;
 
-class QuietObserver final : public RunObserver
-{
-public:
-    void rowReached(qint64) override {}
-    bool acceptFolderForm() override { return true; }
-};
-
 RenameOperation operation(qsizetype row, Kind kind, const QString& source, const QString& destination)
 {
-    return {row, kind, source, destination};
+    return {.row = row, .kind = kind, .source = source, .destination = destination, .folder = {}};
 }
 
 // "a>b" renames /d/a to /d/b, one a row from row 2.
@@ -116,10 +110,12 @@ private Q_SLOTS:
         m_fs.folders << u"/o"_s;
         m_fs.files = {{u"/d/a"_s, "A"}, {u"/d/b"_s, "B"}, {u"/d/c"_s, "C"}};
         RunResult run;
+        RunState state;
         run.batch = RenameExecutor(m_fs, m_observer)
                         .carryOut({operation(2, Kind::Copy, u"/d/a"_s, u"/o/a"_s),
                                    operation(3, Kind::Copy, u"/d/b"_s, u"/o/b"_s),
-                                   operation(4, Kind::Copy, u"/d/c"_s, u"/o/c"_s)});
+                                   operation(4, Kind::Copy, u"/d/c"_s, u"/o/c"_s)},
+                                  state);
         m_fs.files[u"/o/b"_s] = "B, edited";
         m_fs.files.remove(u"/o/c"_s);
 
@@ -136,13 +132,15 @@ private Q_SLOTS:
         m_fs.files = {{u"/d/a"_s, "A"}, {u"/d/b"_s, "B"}};
         RenameExecutor executor(m_fs, m_observer);
         RunResult run;
+        RunState state;
         run.prePass = executor.createFolders({operation(2, Kind::CreateFolder, u"/d/a"_s, u"/o1"_s),
-                                              operation(3, Kind::CreateFolder, u"/d/b"_s, u"/o2"_s)});
+                                              operation(3, Kind::CreateFolder, u"/d/b"_s, u"/o2"_s)},
+                                             state);
         RenameOperation intoO1 = operation(2, Kind::Copy, u"/d/a"_s, u"/o1/a"_s);
         intoO1.folder = u"/o1"_s;
         RenameOperation intoO2 = operation(3, Kind::Copy, u"/d/b"_s, u"/o2/b"_s);
         intoO2.folder = u"/o2"_s;
-        run.batch = executor.carryOut({intoO1, intoO2});
+        run.batch = executor.carryOut({intoO1, intoO2}, state);
         m_fs.files.insert(u"/o2/notes"_s, "the user's");
 
         const PhaseResult undone = undo(run);

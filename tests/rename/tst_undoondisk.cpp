@@ -1,9 +1,10 @@
-#include "rename/PosixFileSystem.h"
+#include "QuietObserver.h"
+#include "base/Progress.h"
+#include "rename/LinuxFileSystem.h"
 #include "rename/RenameChains.h"
 #include "rename/RenameExecutor.h"
-#include "rename/RunObserver.h"
+#include "rename/RunState.h"
 #include "rename/RunUndo.h"
-#include "table/Progress.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -15,17 +16,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-class QuietObserver final : public RunObserver
-{
-public:
-    void rowReached(qint64) override {}
-    bool acceptFolderForm() override { return true; }
-};
-
-} // namespace
-
 // What an undo finds on real files when the user has been at them since the run.
 class UndoOnDiskTest : public QObject
 {
@@ -33,7 +23,7 @@ class UndoOnDiskTest : public QObject
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
-    PosixFileSystem m_fs;
+    LinuxFileSystem m_fs;
     QuietObserver m_observer;
 
     QString path(const QString& name) const { return m_dir->filePath(name); }
@@ -62,8 +52,9 @@ private:
         std::vector<RenameOperation> operations{operation};
         RenameExecutor executor(m_fs, m_observer);
         RunResult result;
+        RunState state;
         if (kind == RenameOperation::Kind::Copy)
-            result.batch = executor.carryOut(operations);
+            result.batch = executor.carryOut(operations, state);
         else
             result.batch = executor.renameInPlace(operations, RenameChains::plan(operations));
         return result;

@@ -1,6 +1,6 @@
+#include "base/WholeNumber.h"
 #include "rules/NamePiece.h"
 #include "rules/NameSourceExtraction.h"
-#include "rules/WholeNumber.h"
 #include "table/Sheet.h"
 
 #include <QTest>
@@ -28,8 +28,6 @@ class TestNameSourceExtraction : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void convertsWholeNumbers_data();
-    void convertsWholeNumbers();
     void cutsPieces_data();
     void cutsPieces();
     void invalidPieceLeavesSourcesAlone_data();
@@ -37,39 +35,6 @@ private Q_SLOTS:
     void cutsFromTheOldNameEveryTime();
     void hugeCountTakesWholeNames();
 };
-
-void TestNameSourceExtraction::convertsWholeNumbers_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("isNumber");
-    QTest::addColumn<qint64>("expected");
-
-    QTest::newRow("digits") << u"12"_s << true << qint64(12);
-    QTest::newRow("blanks around") << u"  7 "_s << true << qint64(7);
-    QTest::newRow("negative") << u"-3"_s << true << qint64(-3);
-    QTest::newRow("half rounds down to even") << u"2.5"_s << true << qint64(2);
-    QTest::newRow("half rounds up to even") << u"3.5"_s << true << qint64(4);
-    QTest::newRow("just above a half") << u"2.5000000000000000001"_s << true << qint64(3);
-    QTest::newRow("above a half") << u"2.6"_s << true << qint64(3);
-    QTest::newRow("negative half") << u"-1.5"_s << true << qint64(-2);
-    QTest::newRow("fraction without whole part") << u".7"_s << true << qint64(1);
-    QTest::newRow("empty") << u""_s << false << qint64(0);
-    QTest::newRow("digits then a letter") << u"12a"_s << false << qint64(0);
-    QTest::newRow("exponent") << u"1e3"_s << false << qint64(0);
-    QTest::newRow("full-width digits") << u"１２"_s << false << qint64(0);
-}
-
-void TestNameSourceExtraction::convertsWholeNumbers()
-{
-    QFETCH(QString, text);
-    QFETCH(bool, isNumber);
-    QFETCH(qint64, expected);
-
-    const std::optional<qint64> number = wholeNumber(text);
-    QCOMPARE(number.has_value(), isNumber);
-    if (isNumber)
-        QCOMPARE(*number, expected);
-}
 
 void TestNameSourceExtraction::cutsPieces_data()
 {

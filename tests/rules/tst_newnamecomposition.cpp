@@ -1,7 +1,7 @@
+#include "base/Progress.h"
 #include "rules/NewNameComposition.h"
 #include "rules/Numbering.h"
 #include "rules/RuleValues.h"
-#include "table/Progress.h"
 #include "table/Sheet.h"
 
 #include <QTest>

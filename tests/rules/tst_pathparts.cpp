@@ -9,8 +9,6 @@ class PathPartsTest : public QObject
 private Q_SLOTS:
     void split_data();
     void split();
-    void lastPieceAfterDot_data();
-    void lastPieceAfterDot();
 };
 
 void PathPartsTest::split_data()
@@ -68,25 +66,6 @@ void PathPartsTest::split()
         QTEST(parts.base.toString(), "base");
         QTEST(parts.dotext.toString(), "dotext");
     }
-}
-
-void PathPartsTest::lastPieceAfterDot_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("suffix");
-
-    QTest::newRow("last of several dots")
-        << QStringLiteral("C:\\docs\\report.final.doc") << QStringLiteral("doc");
-    QTest::newRow("no dot") << QStringLiteral("C:\\docs\\README") << QString();
-    QTest::newRow("dot at the end") << QStringLiteral("C:\\docs\\abc.") << QString();
-    QTest::newRow("dot in a folder name reaches across separators")
-        << QStringLiteral("C:\\rel.1\\Makefile") << QStringLiteral("1\\Makefile");
-}
-
-void PathPartsTest::lastPieceAfterDot()
-{
-    QFETCH(QString, path);
-    QTEST(strFileShortNameSuf(path), "suffix");
 }
 
 QTEST_GUILESS_MAIN(PathPartsTest)

@@ -1,5 +1,5 @@
+#include "base/Progress.h"
 #include "rules/TableBuild.h"
-#include "table/Progress.h"
 #include "table/Sheet.h"
 #include "table/SheetModel.h"
 

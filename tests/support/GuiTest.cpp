@@ -1,6 +1,7 @@
 #include "GuiTest.h"
 
-#include "collect/FileListView.h"
+#include "collect/FileListModel.h"
+#include "gui/collect/FileListView.h"
 #include "table/SheetModel.h"
 
 #include <QAbstractButton>
@@ -28,6 +29,17 @@ void dropPlatformNoise(QtMsgType type, const QMessageLogContext& context, const 
 
 GuiTest::GuiTest()
 {
+    open();
+}
+
+GuiTest::GuiTest(const QDateTime& now)
+{
+    platform.fixedNow = now;
+    open();
+}
+
+void GuiTest::open()
+{
     if (!testLogHandler)
         testLogHandler = qInstallMessageHandler(dropPlatformNoise);
     m_window = std::make_unique<MainWindow>(platform);
@@ -36,6 +48,29 @@ GuiTest::GuiTest()
 }
 
 GuiTest::~GuiTest() = default;
+
+template <typename T> T* GuiTest::required(const char* name) const
+{
+    T* found = control<T>(name);
+    if (!found)
+        qFatal("no control named %s", name);
+    return found;
+}
+
+QCheckBox* GuiTest::checkBox(const char* name) const
+{
+    return required<QCheckBox>(name);
+}
+
+QRadioButton* GuiTest::option(const char* name) const
+{
+    return required<QRadioButton>(name);
+}
+
+QLineEdit* GuiTest::field(const char* name) const
+{
+    return required<QLineEdit>(name);
+}
 
 void GuiTest::click(const char* name)
 {
@@ -78,30 +113,36 @@ void GuiTest::type(const char* name, const QString& text)
     }
 }
 
-void GuiTest::drop(const QList<QUrl>& urls)
+bool GuiTest::drop(const QList<QUrl>& urls)
 {
     QMimeData data;
     data.setUrls(urls);
-    QWidget* viewport = form().List1->viewport();
+    return drop(data);
+}
+
+bool GuiTest::drop(QMimeData& data)
+{
+    QWidget* viewport = required<FileListView>("List1")->viewport();
     const QPoint at = viewport->rect().center();
     QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(viewport, &enter);
     QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(viewport, &dropped);
+    return enter.isAccepted();
 }
 
 QString GuiTest::shownCell(qsizetype row, int column) const
 {
-    const SheetModel* model = m_window->form().table;
-    return model->data(model->index(int(row - 1), column - 1), Qt::DisplayRole).toString();
+    const SheetModel& model = m_window->table();
+    return model.data(model.index(int(row - 1), column - 1), Qt::DisplayRole).toString();
 }
 
 QString GuiTest::cell(qsizetype row, int column) const
 {
-    return m_window->form().table->sheet().text(row, column);
+    return m_window->table().sheet().text(row, column);
 }
 
 qsizetype GuiTest::usedRows() const
 {
-    return m_window->form().table->sheet().usedRowCount();
+    return m_window->table().sheet().usedRowCount();
 }

@@ -1,5 +1,7 @@
 #include "ScriptedPlatform.h"
 
+#include <QDir>
+
 QStringList ScriptedPlatform::messageTexts() const
 {
     QStringList texts;
@@ -36,4 +38,14 @@ bool ScriptedPlatform::openInDefaultApplication(const QString& path)
 {
     openedFiles << path;
     return openSucceeds;
+}
+
+QDateTime ScriptedPlatform::now()
+{
+    return fixedNow.isValid() ? fixedNow : QDateTime::currentDateTime();
+}
+
+QString ScriptedPlatform::exportFolder()
+{
+    return fixedExportFolder.isEmpty() ? QDir::tempPath() : fixedExportFolder;
 }

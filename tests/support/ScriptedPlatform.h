@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/PlatformServices.h"
+#include "gui/PlatformServices.h"
 
 #include <QList>
 #include <QQueue>
@@ -23,6 +23,8 @@ public:
     QQueue<QString> nextFolders;
     QQueue<Answer> nextAnswers; // message boxes answer Ok when this is empty
     bool openSucceeds = true;
+    QDateTime fixedNow;        // what now() answers; the system's clock while it is invalid
+    QString fixedExportFolder; // what exportFolder() answers; the temporary folder while empty
 
     // What the window asked for and showed.
     QStringList filePatterns;
@@ -38,4 +40,6 @@ public:
     Answer showMessage(const QString& text, const QString& title, Buttons buttons, Icon icon) override;
     void setWaitCursor(bool waiting) override;
     bool openInDefaultApplication(const QString& path) override;
+    QDateTime now() override;
+    QString exportFolder() override;
 };

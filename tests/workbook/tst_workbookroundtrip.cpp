@@ -1,5 +1,5 @@
+#include "base/Progress.h"
 #include "rules/TableBuild.h"
-#include "table/Progress.h"
 #include "table/Sheet.h"
 #include "workbook/TableImport.h"
 #include "workbook/WorkbookLimits.h"
@@ -10,6 +10,7 @@
 
 using Value = Sheet::Value;
 constexpr int ColumnL = 12;
+const QDateTime MadeAt(QDate(2026, 12, 7), QTime(9, 5, 30));
 Q_DECLARE_METATYPE(Value)
 
 namespace {
@@ -83,7 +84,7 @@ void TestWorkbookRoundTrip::initTestCase()
     m_table.setNumber(2, ColumnL, 0.125);
 
     const QString path = m_dir.filePath(u"table.xlsx"_qs);
-    WorkbookWriter writer(m_table);
+    WorkbookWriter writer(m_table, MadeAt);
     QVERIFY2(writer.write(path), qPrintable(writer.errorString()));
     TableImport imported = importTable(path);
     QVERIFY2(imported.succeeded(), qPrintable(imported.error));
@@ -194,7 +195,7 @@ void TestWorkbookRoundTrip::longestCellTextFits()
     const QString longest(WorkbookLimits::MaxCellText, u'名');
     sheet.setText(1, Sheet::B, longest);
     const QString path = m_dir.filePath(u"longest.xlsx"_qs);
-    WorkbookWriter writer(sheet);
+    WorkbookWriter writer(sheet, MadeAt);
     QVERIFY2(writer.write(path), qPrintable(writer.errorString()));
     const TableImport imported = importTable(path);
     QVERIFY2(imported.succeeded(), qPrintable(imported.error));

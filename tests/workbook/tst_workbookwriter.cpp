@@ -13,6 +13,10 @@
 #include <sys/mount.h>
 #include <unistd.h>
 
+namespace {
+const QDateTime MadeAt(QDate(2026, 12, 7), QTime(9, 5, 30));
+}
+
 // Workbooks that cannot be written: a clear reason, and the folder as it was.
 class TestWorkbookWriter : public QObject
 {
@@ -75,7 +79,7 @@ void TestWorkbookWriter::refusedWithReason()
         sheet.setText(3, Sheet::C, QString(longTextLength, u'x'));
     const QStringList before = folderContents();
 
-    WorkbookWriter writer(sheet);
+    WorkbookWriter writer(sheet, MadeAt);
     QVERIFY(!writer.write(m_dir->filePath(target)));
     QCOMPARE(writer.errorString(), reason.replace(u'@', m_dir->path()));
     QCOMPARE(folderContents(), before);
@@ -110,7 +114,7 @@ void TestWorkbookWriter::writeFailingHalfwayLeavesNothingOpen()
     std::optional<FileSizeLimit> limit;
     if (!mounted)
         limit.emplace(64 * 1024);
-    WorkbookWriter writer(sheet);
+    WorkbookWriter writer(sheet, MadeAt);
     const bool written = writer.write((mounted ? small : m_dir->path()) + u"/表.xlsx"_qs);
     limit.reset();
     const QStringList open = descriptorsInto(m_dir->path());

@@ -1,0 +1,171 @@
+#include "gui/MainWindow.h"
+
+#include "collect/FileListModel.h"
+#include "gui/AboutBox.h"
+#include "gui/ControlEvents.h"
+#include "gui/Form1Controls.h"
+#include "gui/Form1Layout.h"
+#include "gui/PlatformServices.h"
+#include "gui/ProgressBarProgress.h"
+#include "gui/collect/CollectionHandlers.h"
+#include "gui/collect/FileListView.h"
+#include "gui/rename/ModeHandlers.h"
+#include "gui/rename/RunHandler.h"
+#include "gui/rules/RuleHandlers.h"
+#include "gui/rules/TableBuildHandler.h"
+#include "gui/table/SheetView.h"
+#include "gui/workbook/ExportHandler.h"
+#include "table/SheetModel.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+MainWindow::MainWindow(PlatformServices& platform, QWidget* parent)
+    : QMainWindow(parent), m_platform(platform), m_table(new SheetModel(this)),
+      m_files(new FileListModel(this))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(PlatformServices::programTitle());
+
+    const Form1Controls controls = buildForm1(this);
+    m_controls = controls.window;
+    m_controls.sp1->setSheetModel(m_table);
+    controls.collection.List1->setModel(m_files);
+    m_progress = std::make_unique<ProgressBarProgress>(m_controls.PBar1);
+    buildMenu();
+
+    Sheet& sheet = m_table->sheet();
+    m_modes = std::make_unique<ModeHandlers>(controls.modes, platform, sheet, *m_progress);
+    m_tableBuild =
+        std::make_unique<TableBuildHandler>(controls.Command14, sheet, *m_files, *m_modes, *m_progress);
+    m_rules = std::make_unique<RuleHandlers>(controls.rules, sheet, *m_modes, *m_progress);
+    m_collection =
+        std::make_unique<CollectionHandlers>(controls.collection, platform, *m_files, sheet, *m_tableBuild);
+    m_run = std::make_unique<RunHandler>(controls.run, platform, sheet, *m_modes, *m_progress);
+    m_export = std::make_unique<ExportHandler>(controls.Command15, platform, sheet);
+    connectFeatures();
+    connectWindowControls();
+
+    setWide(false);
+    resize(NarrowWidth, 760);
+    formLoad();
+}
+
+MainWindow::~MainWindow() = default;
+
+QString MainWindow::targetFolder() const
+{
+    return m_modes->targetFolder();
+}
+
+void MainWindow::buildMenu()
+{
+    struct Entry
+    {
+        const char* name;
+        QString caption;
+        bool enabled;
+    };
+    const Entry entries[] = {
+        {"import", QStringLiteral("导出到EXCEL"), false},
+        {"help", QStringLiteral("帮助"), false},
+        {"about", QStringLiteral("关于"), true},
+        {"dragfile", QStringLiteral("文档拖动到菜单区可自动添加->"), false},
+        {"exit", QStringLiteral("退出"), true},
+    };
+    for (const Entry& entry : entries) {
+        QAction* action = menuBar()->addAction(entry.caption);
+        action->setObjectName(QString::fromLatin1(entry.name));
+        action->setEnabled(entry.enabled);
+    }
+    connect(menuBar()->findChild<QAction*>(QStringLiteral("about")), &QAction::triggered, this,
+            &MainWindow::showAbout);
+    connect(menuBar()->findChild<QAction*>(QStringLiteral("exit")), &QAction::triggered, this,
+            &QWidget::close);
+}
+
+// The features talk through these connections only; none touches another's controls.
+void MainWindow::connectFeatures()
+{
+    CollectionHandlers* collection = m_collection.get();
+    ModeHandlers* modes = m_modes.get();
+    RunHandler* run = m_run.get();
+    connect(collection, &CollectionHandlers::collectionStarted, modes, &ModeHandlers::collectionStarted);
+    connect(collection, &CollectionHandlers::collectionFinished, modes, &ModeHandlers::collectionFinished);
+    // The last run's undo belongs to the files it was run on.
+    connect(collection, &CollectionHandlers::fileListReplaced, run, &RunHandler::forgetLastRun);
+    connect(modes, &ModeHandlers::singleFileDerivationToggled, collection,
+            &CollectionHandlers::clearFileList);
+
+    connect(collection, &CollectionHandlers::statusChanged, this, &MainWindow::showStatus);
+    connect(run, &RunHandler::statusChanged, this, &MainWindow::showStatus);
+    connect(collection, &CollectionHandlers::statusFocusWanted, this,
+            [this] { m_controls.Text3->setFocus(); });
+}
+
+void MainWindow::connectWindowControls()
+{
+    const WindowControls& w = m_controls;
+    connect(w.Command12, &QPushButton::clicked, this, [this] {
+        m_controls.Command12->hide();
+        m_controls.Command13->show();
+        setWide(true);
+    });
+    connect(w.Command13, &QPushButton::clicked, this, [this] {
+        m_controls.Command12->show();
+        m_controls.Command13->hide();
+        setWide(false);
+    });
+    ControlEvents::onClick(w.Check4, this, [this] { setWide(m_controls.Check4->isChecked()); });
+}
+
+void MainWindow::showStatus(const QString& text)
+{
+    m_controls.Text3->setText(text);
+    m_controls.Text3->repaint();
+}
+
+void MainWindow::collectStartupPaths(const QStringList& paths)
+{
+    if (!paths.isEmpty())
+        m_collection->takeDrop(paths);
+}
+
+void MainWindow::setWide(bool wide)
+{
+    m_controls.advancedPanel->setVisible(wide);
+    // Let the layout drop the hidden panel's width before the window is narrowed.
+    centralWidget()->layout()->activate();
+    layout()->activate();
+    resize(wide ? WideWidth : NarrowWidth, height());
+}
+
+void MainWindow::formLoad()
+{
+    m_modes->loadDefaults();
+    m_rules->loadDefaults(m_platform.now().date());
+    m_collection->loadDefaults();
+    m_controls.Text3->clear();
+    m_controls.Command13->hide();
+}
+
+void MainWindow::showAbout()
+{
+    if (!m_about)
+        m_about = new AboutBox(this);
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // Ending the program discards every open box without a question.
+    if (m_about)
+        m_about->close();
+    event->accept();
+}

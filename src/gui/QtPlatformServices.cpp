@@ -1,0 +1,78 @@
+#include "gui/QtPlatformServices.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QUrl>
+
+QStringList QtPlatformServices::chooseFiles(const QString& pattern)
+{
+    const QString filter = pattern + QStringLiteral(" (") + pattern + u')';
+    QStringList files = QFileDialog::getOpenFileNames(m_owner, QString(), QString(), filter);
+    for (QString& file : files)
+        file = QDir::toNativeSeparators(file);
+    return files;
+}
+
+QString QtPlatformServices::chooseFolder(const QString& prompt)
+{
+    return QDir::toNativeSeparators(QFileDialog::getExistingDirectory(m_owner, prompt));
+}
+
+PlatformServices::Answer QtPlatformServices::showMessage(const QString& text, const QString& title,
+                                                         Buttons buttons, Icon icon)
+{
+    QMessageBox box(m_owner);
+    box.setWindowTitle(title);
+    box.setText(text);
+    switch (icon) {
+    case Icon::None:
+        break;
+    case Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case Icon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    }
+    box.setStandardButtons(buttons == Buttons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel
+                                                        : QMessageBox::Ok);
+    // A long report never makes the box taller than the screen: beyond its first lines it goes
+    // into the box's scrolling details.
+    const QScreen* screen = m_owner ? m_owner->screen() : QGuiApplication::primaryScreen();
+    if (screen && box.sizeHint().height() > screen->availableGeometry().height() * 3 / 4) {
+        const QStringList lines = text.split(u'\n');
+        constexpr qsizetype ShownLines = 3;
+        box.setText(lines.mid(0, ShownLines).join(u'\n'));
+        box.setDetailedText(lines.mid(ShownLines).join(u'\n'));
+    }
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
+}
+
+void QtPlatformServices::setWaitCursor(bool waiting)
+{
+    if (waiting)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+bool QtPlatformServices::openInDefaultApplication(const QString& path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+QDateTime QtPlatformServices::now()
+{
+    return QDateTime::currentDateTime();
+}
+
+QString QtPlatformServices::exportFolder()
+{
+    return QDir::tempPath();
+}

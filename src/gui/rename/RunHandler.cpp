@@ -1,0 +1,133 @@
+#include "gui/rename/RunHandler.h"
+
+#include "base/Progress.h"
+#include "gui/PlatformServices.h"
+#include "gui/rename/ModeHandlers.h"
+#include "gui/rename/RunFeedback.h"
+#include "rename/DerivationTable.h"
+#include "rename/LinuxFileSystem.h"
+#include "rename/RenameExecutor.h"
+#include "rename/RenamePlan.h"
+#include "rename/RunReport.h"
+#include "rename/RunSettings.h"
+#include "rename/RunState.h"
+#include "rename/RunUndo.h"
+#include "table/Sheet.h"
+
+#include <QPushButton>
+
+RunHandler::RunHandler(const RunControls& controls, PlatformServices& platform, Sheet& sheet,
+                       ModeHandlers& modes, Progress& progress)
+    : m_controls(controls), m_platform(platform), m_sheet(sheet), m_modes(modes), m_progress(progress),
+      m_fileSystem(std::make_unique<LinuxFileSystem>())
+{
+    connect(m_controls.Command3, &QPushButton::clicked, this, &RunHandler::run);
+    connect(m_controls.cmdUndo, &QPushButton::clicked, this, &RunHandler::undoLastRun);
+    m_controls.cmdUndo->setEnabled(false);
+}
+
+RunHandler::~RunHandler() = default;
+
+void RunHandler::run()
+{
+    // Every row needs its new name before any file is touched.
+    if (RenamePlan::firstRowWithoutNewName(m_sheet) > 0) {
+        m_platform.tell(
+            QStringLiteral("新文件名列没有建立规则（或有单元格为空）！请建立规则后重新开始改名！"));
+        return;
+    }
+    const RunSettings settings = m_modes.settings();
+    const RenamePlan plan = RenamePlan::fromTable(m_sheet, settings);
+    {
+        Sheet::Batch batch(m_sheet);
+        m_sheet.clearRowMarks();
+    }
+
+    forgetLastRun();
+    m_progress.setMaximum(plan.dataRows);
+    RunFeedback feedback(m_controls.Text2, m_progress, m_platform, plan.dataRows);
+    RenameExecutor executor(*m_fileSystem, feedback);
+    RunState state;
+    m_lastRun.prePass = executor.createFolders(plan.folders, state);
+
+    if (plan.batchRuns) {
+        if (!runBatch(plan, settings, executor, state, feedback)) {
+            offerUndo();
+            return;
+        }
+    } else if (!m_lastRun.prePass.failures.empty()) {
+        // No summary follows the pre-pass alone, but its failures are still told.
+        markFailures(m_lastRun.prePass.failures);
+        m_platform.tell(RunReport::failureSection(m_lastRun.prePass.failures));
+    }
+    if (plan.derivationRuns)
+        runDerivation(plan, settings, executor, state);
+    offerUndo();
+}
+
+bool RunHandler::runBatch(const RenamePlan& plan, const RunSettings& settings, RenameExecutor& executor,
+                          RunState& state, RunFeedback& feedback)
+{
+    feedback.setCountsRows(true);
+    const PhaseResult& batch = m_lastRun.batch = executor.carryOutBatch(plan, state);
+    // A cancelled pass did the rows above the one it stopped at.
+    feedback.showRowCount(batch.cancelled ? Sheet::dataIndexOf(batch.stoppedAtRow) - 1 : plan.dataRows);
+    feedback.setCountsRows(false);
+
+    // The pre-pass belongs to this pass: its failures are the rows' failures.
+    std::vector<FailedOperation> failures = m_lastRun.prePass.failures;
+    failures.insert(failures.end(), batch.failures.begin(), batch.failures.end());
+    markFailures(failures);
+    // Only renaming and copying count renamed files; anything else counts distributed ones.
+    const bool renames = settings.batchMode == RunSettings::BatchMode::RenameInPlace ||
+                         settings.batchMode == RunSettings::BatchMode::CopyToTarget;
+    const QString status = RunReport::batchStatus(plan.dataRows, batch.done(), !renames);
+    Q_EMIT statusChanged(status);
+    m_platform.tell(RunReport::batchMessage(status, batch.unchanged, failures));
+    return !batch.cancelled;
+}
+
+void RunHandler::runDerivation(const RenamePlan& plan, const RunSettings& settings, RenameExecutor& executor,
+                               RunState& state)
+{
+    // Each copy goes beside its file: the table shows that folder as the new one.
+    if (settings.deriveInPlace)
+        DerivationTable::writeCopyFolders(m_sheet, std::nullopt);
+    else
+        m_modes.showTargetFolder();
+    const PhaseResult& derivation = m_lastRun.derivation = executor.carryOut(plan.derivation, state);
+    markFailures(derivation.failures);
+    m_platform.tell(RunReport::derivationMessage(derivation.done(), derivation.failures));
+}
+
+void RunHandler::undoLastRun()
+{
+    const PhaseResult undone = RunUndo(*m_fileSystem, m_progress).undo(m_lastRun);
+    forgetLastRun();
+    {
+        Sheet::Batch batch(m_sheet);
+        m_sheet.clearRowMarks();
+    }
+    markFailures(undone.failures);
+    const QString status = RunReport::undoStatus(undone.done());
+    Q_EMIT statusChanged(status);
+    m_platform.tell(RunReport::undoMessage(status, undone.failures));
+}
+
+void RunHandler::forgetLastRun()
+{
+    m_lastRun = {};
+    m_controls.cmdUndo->setEnabled(false);
+}
+
+void RunHandler::offerUndo()
+{
+    m_controls.cmdUndo->setEnabled(m_lastRun.changedDisk());
+}
+
+void RunHandler::markFailures(const std::vector<FailedOperation>& failures)
+{
+    Sheet::Batch batch(m_sheet);
+    for (const FailedOperation& failure : failures)
+        m_sheet.markRow(failure.row, failure.outcome.reason());
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "gui/rename/RunControls.h"
+#include "rename/RunResult.h"
+
+#include <QObject>
+#include <memory>
+#include <vector>
+
+class FileSystem;
+class ModeHandlers;
+class PlatformServices;
+class Progress;
+class RenameExecutor;
+struct RenamePlan;
+class RunFeedback;
+struct RunSettings;
+struct RunState;
+class Sheet;
+
+// Handlers of 开始改名 (Command3), which carries the rename table out on the file system, and of
+// 撤销改名 (cmdUndo), which puts back what the last run did. The undo is offered from a run
+// that changed the disk until the next run or the next collection of files.
+class RunHandler : public QObject
+{
+    Q_OBJECT
+
+public:
+    RunHandler(const RunControls& controls, PlatformServices& platform, Sheet& sheet, ModeHandlers& modes,
+               Progress& progress);
+    ~RunHandler() override;
+
+    // The click of Command3.
+    void run();
+    // The click of cmdUndo.
+    void undoLastRun();
+
+public Q_SLOTS:
+    // The last run is no longer offered for undo.
+    void forgetLastRun();
+
+Q_SIGNALS:
+    void statusChanged(const QString& text);
+
+private:
+    // Returns false when the user ended the run.
+    bool runBatch(const RenamePlan& plan, const RunSettings& settings, RenameExecutor& executor,
+                  RunState& state, RunFeedback& feedback);
+    void runDerivation(const RenamePlan& plan, const RunSettings& settings, RenameExecutor& executor,
+                       RunState& state);
+    void offerUndo();
+    void markFailures(const std::vector<FailedOperation>& failures);
+
+    const RunControls m_controls;
+    PlatformServices& m_platform;
+    Sheet& m_sheet;
+    ModeHandlers& m_modes;
+    Progress& m_progress;
+    std::unique_ptr<FileSystem> m_fileSystem;
+    RunResult m_lastRun;
+};

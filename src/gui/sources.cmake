@@ -1,0 +1,24 @@
+list(APPEND RENVORA_GUI_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/AboutBox.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CaptionBlank.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ControlEvents.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Form1Layout.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MainWindow.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PlatformServices.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ProgressBarProgress.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QtPlatformServices.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Startup.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/collect/CollectionHandlers.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/collect/FileListDelegate.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/collect/FileListView.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/rename/ModeHandlers.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/rename/RunFeedback.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/rename/RunHandler.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/rules/ExtractionHandlers.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/rules/ReplacementHandler.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/rules/RuleHandlers.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/rules/TableBuildHandler.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/table/SheetDelegate.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/table/SheetView.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/workbook/ExportHandler.cpp
+)
