@@ -36,6 +36,13 @@ public:
 
     explicit Formula(FormulaProgram program) : m_program(std::move(program)) {}
 
+    // Two formulas are the same when they read the same cells relative to their own cell and do
+    // the same with them: =LEFT(B2,3) typed in C2 and =LEFT(B9,3) typed in C9 are one formula.
+    friend bool operator==(const Formula& a, const Formula& b) { return a.m_program == b.m_program; }
+    friend size_t qHash(const Formula& formula, size_t seed);
+
 private:
     FormulaProgram m_program;
 };
+
+size_t qHash(const Formula& formula, size_t seed = 0);
