@@ -42,6 +42,16 @@ QString Formula::text(CellAddress host) const
     return formulaText(m_program, host);
 }
 
+QString Formula::workbookText(CellAddress host) const
+{
+    return formulaText(m_program, host, FormulaDialect::Workbook);
+}
+
+bool Formula::isPortable() const
+{
+    return !callsOwnFunctions(m_program);
+}
+
 size_t qHash(const Formula& formula, size_t seed)
 {
     const FormulaProgram& program = formula.m_program;

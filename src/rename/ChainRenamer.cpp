@@ -30,7 +30,7 @@ PhaseResult ChainRenamer::run(const std::vector<RenameOperation>& renames, const
         const RenameOperation& rename = renames[i];
         if (rename.state == RenameOperation::State::Refused) {
             step();
-            fail(i, FileOutcome::failed(rename.refusal));
+            fail(i, FileOutcome::failed(rename.refusal, rename.refusalDetail));
         } else if (rename.state == RenameOperation::State::Unchanged) {
             step();
             ++m_result.unchanged;

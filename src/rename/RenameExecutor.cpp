@@ -30,7 +30,7 @@ PhaseResult RenameExecutor::createFolders(const std::vector<RenameOperation>& st
     for (const RenameOperation& step : steps) {
         FileOutcome outcome;
         if (step.state == RenameOperation::State::Refused) {
-            outcome = FileOutcome::failed(step.refusal);
+            outcome = FileOutcome::failed(step.refusal, step.refusalDetail);
         } else if (auto known = m_folders.constFind(step.destination); known != m_folders.cend()) {
             outcome = *known;
         } else if (!m_fileSystem.exists(step.destination)) {
@@ -54,7 +54,8 @@ PhaseResult RenameExecutor::carryOut(const std::vector<RenameOperation>& operati
     for (const RenameOperation& operation : operations) {
         m_observer.rowReached(operation.row - 1);
         if (operation.state == RenameOperation::State::Refused) {
-            result.failures.push_back(failure(operation, FileOutcome::failed(operation.refusal)));
+            result.failures.push_back(
+                failure(operation, FileOutcome::failed(operation.refusal, operation.refusalDetail)));
             continue;
         }
         if (operation.state == RenameOperation::State::Unchanged) {

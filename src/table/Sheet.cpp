@@ -107,8 +107,8 @@ QString Sheet::inputText(qsizetype row, int column) const
     // A text that typing would read otherwise gets the text marker back.
     const bool needsMarker = !isNumber(row, column) && !isError(row, column) &&
                              std::holds_alternative<QString>(value(row, column)) &&
-                             (shown.startsWith(u'\'') || (shown.startsWith(u'=') && shown.size() > 1 &&
-                                                          !hasColumnTextFormat(column)));
+                             (shown.startsWith(u'\'') ||
+                              (shown.startsWith(u'=') && shown.size() > 1 && !hasColumnTextFormat(column)));
     return needsMarker ? u'\'' + shown : shown;
 }
 

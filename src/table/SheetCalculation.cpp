@@ -126,7 +126,8 @@ public:
             for (const Reader& reader : m_calculation.m_readers[cell.column - 1]) {
                 const Block& block = m_calculation.m_blocks[reader.block];
                 const FormulaReference& reference = block.formula->references()[reader.reference];
-                const auto hosts = reference.hostsReading(cell, {block.first, block.column, block.last, block.column});
+                const auto hosts =
+                    reference.hostsReading(cell, {block.first, block.column, block.last, block.column});
                 if (!hosts)
                     continue;
                 for (qsizetype row = hosts->top; row <= hosts->bottom; ++row)

@@ -57,7 +57,7 @@ private:
     void growTo(qsizetype size);
 
     std::vector<QString> m_texts;
-    std::vector<double> m_numbers; // sized with m_texts once the column holds anything but text
-    std::vector<quint8> m_kinds;   // likewise
+    std::vector<double> m_numbers;          // sized with m_texts once the column holds anything but text
+    std::vector<quint8> m_kinds;            // likewise
     std::vector<FormulaPointer> m_formulas; // sized with m_texts once the column holds a formula
 };

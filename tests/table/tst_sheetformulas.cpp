@@ -49,18 +49,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("cell");
         QTest::addColumn<QString>("shown");
         QTest::newRow("a formula shows its value")
-            << Cells{{u"B2"_s, u"report"_s}, {u"C2"_s, u"=UPPER(B2)&\"-\"&A2"_s}, {u"A2"_s, u"'7"_s}} << Cells{}
-            << u"C2"_s << u"REPORT-7"_s;
+            << Cells{{u"B2"_s, u"report"_s}, {u"C2"_s, u"=UPPER(B2)&\"-\"&A2"_s}, {u"A2"_s, u"'7"_s}}
+            << Cells{} << u"C2"_s << u"REPORT-7"_s;
         QTest::newRow("an edit reaches the formulas that read it, through others")
             << Cells{{u"B2"_s, u"a"_s}, {u"C2"_s, u"=B2&1"_s}, {u"D2"_s, u"=C2&2"_s}}
             << Cells{{u"B2"_s, u"z"_s}} << u"D2"_s << u"z12"_s;
-        QTest::newRow("errors travel") << Cells{{u"C2"_s, u"=1/0"_s}, {u"D2"_s, u"=C2&\"x\""_s}} << Cells{}
-                                       << u"D2"_s << u"#DIV/0!"_s;
+        QTest::newRow("errors travel")
+            << Cells{{u"C2"_s, u"=1/0"_s}, {u"D2"_s, u"=C2&\"x\""_s}} << Cells{} << u"D2"_s << u"#DIV/0!"_s;
         QTest::newRow("a circle shows #REF!")
             << Cells{{u"A1"_s, u"=B1"_s}, {u"B1"_s, u"=A1+1"_s}, {u"C1"_s, u"=B1&\"!\""_s}} << Cells{}
             << u"C1"_s << u"#REF!"_s;
-        QTest::newRow("a cell reading itself shows #REF!") << Cells{{u"A1"_s, u"=A1+1"_s}} << Cells{} << u"A1"_s
-                                                           << u"#REF!"_s;
+        QTest::newRow("a cell reading itself shows #REF!")
+            << Cells{{u"A1"_s, u"=A1+1"_s}} << Cells{} << u"A1"_s << u"#REF!"_s;
         QTest::newRow("a formula replaced by text stops calculating")
             << Cells{{u"B2"_s, u"a"_s}, {u"C2"_s, u"=B2"_s}} << Cells{{u"C2"_s, u"'=B2"_s}, {u"B2"_s, u"b"_s}}
             << u"C2"_s << u"=B2"_s;
