@@ -17,6 +17,7 @@ void measureTableFigures(const BenchContext& context, QList<Figure>& figures);
 void measureRenameFigure(const BenchContext& context, QList<Figure>& figures);
 void measureCopyFigure(const BenchContext& context, QList<Figure>& figures);
 void measureExportFigures(const BenchContext& context, QList<Figure>& figures);
+void measureImportFigures(const BenchContext& context, QList<Figure>& figures);
 void measureKeystrokeFigure(const BenchContext& context, QList<Figure>& figures);
 void measureWholePathFigure(const BenchContext& context, QList<Figure>& figures);
 void measureFormulaFigure(const BenchContext& context, QList<Figure>& figures);

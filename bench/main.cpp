@@ -14,11 +14,11 @@ namespace {
 using FigureGroup = void (*)(const BenchContext&, QList<Figure>&);
 
 const std::pair<const char*, FigureGroup> Groups[] = {
-    {"scan", measureScanFigures},     {"table", measureTableFigures},
-    {"rename", measureRenameFigure},  {"copy", measureCopyFigure},
-    {"export", measureExportFigures}, {"keystroke", measureKeystrokeFigure},
-    {"path", measureWholePathFigure}, {"formula", measureFormulaFigure},
-    {"facts", measureFactFigures},
+    {"scan", measureScanFigures},          {"table", measureTableFigures},
+    {"rename", measureRenameFigure},       {"copy", measureCopyFigure},
+    {"export", measureExportFigures},      {"import", measureImportFigures},
+    {"keystroke", measureKeystrokeFigure}, {"path", measureWholePathFigure},
+    {"formula", measureFormulaFigure},     {"facts", measureFactFigures},
 };
 
 QList<Figure> measureAll(qsizetype fileCount, int runs, const QStringList& only, const QString& copyRoot)
@@ -51,8 +51,9 @@ int main(int argc, char* argv[])
                             QStringLiteral("N"), QStringLiteral("3"));
     QCommandLineOption only(
         QStringLiteral("only"),
-        QStringLiteral("measure only these groups: scan, table, rename, copy, export, keystroke, path, "
-                       "formula, facts, memory (comma-separated)"),
+        QStringLiteral(
+            "measure only these groups: scan, table, rename, copy, export, import, keystroke, path, "
+            "formula, facts, memory (comma-separated)"),
         QStringLiteral("GROUPS"));
     QCommandLineOption copyInto(
         QStringLiteral("copy-into"),

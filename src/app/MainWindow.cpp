@@ -109,6 +109,11 @@ void MainWindow::setWide(bool wide)
     resize(wide ? WideWidth : NarrowWidth, height());
 }
 
+void MainWindow::collectStartupPaths(const QStringList& paths)
+{
+    m_startupPaths = paths;
+}
+
 void MainWindow::formLoad()
 {
     Form1& f = m_form;

@@ -33,6 +33,10 @@ public:
     // Shows or hides the advanced panel beyond the narrow width.
     void setWide(bool wide);
 
+    // The files and folders named on the command line, to be collected as a drop on the file
+    // list is. Until then they are only kept.
+    void collectStartupPaths(const QStringList& paths);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -45,6 +49,7 @@ private:
     Form1 m_form;
     QWidget* m_advancedPanel = nullptr;
     QPointer<AboutBox> m_about;
+    QStringList m_startupPaths;
     std::unique_ptr<ProgressBarProgress> m_progress;
     std::unique_ptr<TableBuildHandler> m_tableBuild;
     std::unique_ptr<RuleHandlers> m_rules;

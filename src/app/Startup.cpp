@@ -1,7 +1,10 @@
 #include "app/Startup.h"
 
+#include "base/Version.h"
+
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -9,6 +12,11 @@
 void prepareApplication(QApplication& app)
 {
     QApplication::setApplicationName(QStringLiteral("Renvora"));
+    QApplication::setApplicationVersion(QStringLiteral(RENVORA_VERSION));
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/48x48/apps/renvora.png"));
+    icon.addFile(QStringLiteral(":/icons/256x256/apps/renvora.png"));
+    QApplication::setWindowIcon(icon);
     const QLocale chinese(QLocale::Chinese, QLocale::China);
     QLocale::setDefault(chinese);
 

@@ -1,10 +1,14 @@
 #include "workbook/OpcPackage.h"
 
+#include "workbook/ImportLimits.h"
+#include "workbook/PartXml.h"
+#include "workbook/ZipPartDevice.h"
+
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QUrl>
 #include <QXmlStreamReader>
-
-#include <QFile>
 
 #include <unzip.h>
 
@@ -48,29 +52,42 @@ bool OpcPackage::open(const QString& path)
     if (m_zip)
         unzClose(m_zip);
     m_zip = unzOpen64(QFile::encodeName(path).constData());
+    m_budget = ImportLimits::unpackedBudget(QFileInfo(path).size());
     return m_zip != nullptr;
 }
 
-std::optional<QByteArray> OpcPackage::part(const QString& name) const
+bool OpcPackage::hasPart(const QString& name) const
 {
     // Part names compare without regard to case (minizip's case sensitivity 2).
-    if (!m_zip || unzLocateFile(m_zip, name.toUtf8().constData(), 2) != UNZ_OK)
-        return std::nullopt;
-    unz_file_info64 info;
-    if (unzGetCurrentFileInfo64(m_zip, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK ||
-        unzOpenCurrentFile(m_zip) != UNZ_OK)
-        return std::nullopt;
-    QByteArray bytes;
-    bytes.reserve(qsizetype(std::min<ZPOS64_T>(info.uncompressed_size, 1u << 30)));
+    return m_zip && unzLocateFile(m_zip, name.toUtf8().constData(), 2) == UNZ_OK;
+}
+
+std::unique_ptr<ZipPartDevice> OpcPackage::stream(const QString& name, qint64 limit, PartStatus& status) const
+{
+    if (!hasPart(name)) {
+        status = PartStatus::Missing;
+        return nullptr;
+    }
+    if (unzOpenCurrentFile(m_zip) != UNZ_OK) {
+        status = PartStatus::Damaged;
+        return nullptr;
+    }
+    status = PartStatus::Read;
+    return std::make_unique<ZipPartDevice>(m_zip, limit, m_budget);
+}
+
+PartStatus OpcPackage::read(const QString& name, qint64 limit, QByteArray& bytes) const
+{
+    PartStatus status;
+    const std::unique_ptr<ZipPartDevice> device = stream(name, limit, status);
+    if (!device)
+        return status;
+    bytes.clear();
     char buffer[64 * 1024];
-    int read = 0;
-    while ((read = unzReadCurrentFile(m_zip, buffer, sizeof buffer)) > 0)
+    qint64 read = 0;
+    while ((read = device->read(buffer, sizeof buffer)) > 0)
         bytes.append(buffer, read);
-    // Closing checks the part's CRC: a damaged part is no part.
-    const int closed = unzCloseCurrentFile(m_zip);
-    if (read < 0 || closed != UNZ_OK)
-        return std::nullopt;
-    return bytes;
+    return device->finish();
 }
 
 std::optional<QList<OpcPackage::PartEdges>> OpcPackage::partEdges(qsizetype headSize,
@@ -102,13 +119,16 @@ std::optional<QList<OpcPackage::PartEdges>> OpcPackage::partEdges(qsizetype head
     return parts;
 }
 
-std::optional<QList<OpcPackage::Relationship>> OpcPackage::relationships(const QString& sourcePart) const
+PartStatus OpcPackage::relationships(const QString& sourcePart, QList<Relationship>& found) const
 {
-    const auto bytes = part(relationshipsPartOf(sourcePart));
-    if (!bytes)
-        return std::nullopt;
-    QList<Relationship> found;
-    QXmlStreamReader xml(*bytes);
+    QByteArray bytes;
+    const PartStatus status = read(relationshipsPartOf(sourcePart), ImportLimits::MaxGuidePartBytes, bytes);
+    if (status != PartStatus::Read)
+        return status;
+    found.clear();
+    QXmlStreamReader xml(bytes);
+    if (const PartStatus start = PartXml::readToRoot(xml); start != PartStatus::Read)
+        return start;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"Relationship")
             continue;
@@ -118,9 +138,7 @@ std::optional<QList<OpcPackage::Relationship>> OpcPackage::relationships(const Q
         found.append({attributes.value("Id"_L1).toString(), attributes.value("Type"_L1).toString(),
                       resolveTarget(sourcePart, attributes.value("Target"_L1).toString())});
     }
-    if (xml.hasError())
-        return std::nullopt;
-    return found;
+    return xml.hasError() ? PartStatus::Damaged : PartStatus::Read;
 }
 
 std::optional<OpcPackage::Relationship> OpcPackage::firstOfKind(const QList<Relationship>& relationships,

@@ -1,5 +1,7 @@
 #include "workbook/WorkbookStyles.h"
 
+#include "workbook/PartXml.h"
+
 #include <QSet>
 #include <QXmlStreamReader>
 
@@ -26,9 +28,17 @@ std::optional<quint32> rgbOf(const QXmlStreamAttributes& attributes)
     return ok ? std::optional(value) : std::nullopt;
 }
 
+// Sizes a spreadsheet application allows; others are no size at all.
+std::optional<double> fontSize(QStringView text)
+{
+    bool ok = false;
+    const double points = text.toDouble(&ok);
+    return ok && points >= 1 && points <= 409 ? std::optional(points) : std::nullopt;
+}
+
 } // namespace
 
-bool WorkbookStyles::parse(const QByteArray& xml)
+PartStatus WorkbookStyles::parse(const QByteArray& xml)
 {
     QSet<int> textFormats{TextNumberFormat};
     std::vector<Look> fonts;
@@ -38,6 +48,8 @@ bool WorkbookStyles::parse(const QByteArray& xml)
     // of the <fonts> and <cellXfs> lists count.
     QStringView section;
     QXmlStreamReader reader(xml);
+    if (const PartStatus start = PartXml::readToRoot(reader); start != PartStatus::Read)
+        return start;
     while (!reader.atEnd()) {
         const auto token = reader.readNext();
         if (token == QXmlStreamReader::EndElement && reader.name() == section) {
@@ -63,7 +75,7 @@ bool WorkbookStyles::parse(const QByteArray& xml)
             else if (name == u"b")
                 fonts.back().bold = isTrue(attributes.value("val"_L1));
             else if (name == u"sz")
-                fonts.back().fontSize = attributes.value("val"_L1).toDouble();
+                fonts.back().fontSize = fontSize(attributes.value("val"_L1));
             else if (name == u"color")
                 fonts.back().color = rgbOf(attributes);
         } else if (section == u"cellXfs" && name == u"xf") {
@@ -74,7 +86,7 @@ bool WorkbookStyles::parse(const QByteArray& xml)
         }
     }
     m_defaultFontSize = fonts.empty() ? std::nullopt : fonts.front().fontSize;
-    return !reader.hasError();
+    return reader.hasError() ? PartStatus::Damaged : PartStatus::Read;
 }
 
 WorkbookStyles::Look WorkbookStyles::look(int styleIndex) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "workbook/PartStatus.h"
+
 #include <QByteArray>
 
 #include <optional>
@@ -18,8 +20,8 @@ public:
         bool text = false;
     };
 
-    // False when the part is not well-formed XML.
-    bool parse(const QByteArray& xml);
+    // Damaged when the part is not well-formed XML, Unsafe when it declares a document type.
+    PartStatus parse(const QByteArray& xml);
 
     // The look of a cell's style index ("s"); the default look for an unknown one.
     Look look(int styleIndex) const;

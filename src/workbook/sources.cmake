@@ -1,10 +1,35 @@
 list(APPEND RENVORA_CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/CellName.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ColumnWidth.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DelimitedTextParser.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ImportFileKind.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ImportReasons.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ImportedFormula.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ImportedTable.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/IsoDate.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MergedCells.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/OdsReader.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/OdsStyles.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/OdsTableReader.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/OdsText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/OpcPackage.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/OpenFormula.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PartXml.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ScratchFolder.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SeparatorGuess.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SharedFormulas.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SharedStrings.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/StringItem.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TableExport.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TableImport.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TextFileChunks.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TextTableReader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WorkbookReader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WorkbookStyles.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WorkbookWriter.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/WorksheetReader.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/XmlScanner.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ZipPartDevice.cpp
 )
 list(APPEND RENVORA_GUI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ExportHandler.cpp

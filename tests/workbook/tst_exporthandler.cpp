@@ -1,3 +1,4 @@
+#include "CellDescription.h"
 #include "GuiTest.h"
 
 #include "base/NativeName.h"
@@ -6,7 +7,7 @@
 #include "table/SheetModel.h"
 #include "table/SheetView.h"
 #include "workbook/ExportHandler.h"
-#include "workbook/WorkbookReader.h"
+#include "workbook/TableImport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -122,15 +123,13 @@ void TestExportHandler::pressingTwiceMakesTwoWorkbooks()
     QVERIFY(!m_gui->window().menuBar()->findChild<QAction*>(u"import"_qs)->isEnabled());
 
     for (const QString& path : expected) {
-        Sheet workbook;
-        WorkbookReader reader;
-        QVERIFY2(reader.read(path, workbook), qPrintable(reader.errorString()));
-        QCOMPARE(workbook.text(1, Sheet::C), u"新文件名"_qs);
-        QVERIFY(workbook.isBold(1, Sheet::C));
-        QCOMPARE(workbook.value(2, Sheet::A), Sheet::Value(1.0));
-        QCOMPARE(workbook.value(2, Sheet::B), Sheet::Value(u"007"_qs));
-        QCOMPARE(workbook.value(3, Sheet::B), Sheet::Value(u"春节"_qs));
-        QCOMPARE(workbook.value(3, Sheet::C), Sheet::Value(u"0012"_qs));
+        const TableImport workbook = importTable(path);
+        QVERIFY2(workbook.succeeded(), qPrintable(workbook.error));
+        QCOMPARE(describeCell(workbook.table, u"C1"_qs), u"t:新文件名 bold #FF0000"_qs);
+        QCOMPARE(describeCell(workbook.table, u"A2"_qs), u"n:1"_qs);
+        QCOMPARE(describeCell(workbook.table, u"B2"_qs), u"t:007"_qs);
+        QCOMPARE(describeCell(workbook.table, u"B3"_qs), u"t:春节"_qs);
+        QCOMPARE(describeCell(workbook.table, u"C3"_qs), u"t:0012"_qs);
     }
 }
 
@@ -140,10 +139,9 @@ void TestExportHandler::emptyTableIsExportedAllTheSame()
 
     const QString path = exportedPath(u"Renvora改名表_20261207_090530.xlsx"_qs);
     QCOMPARE(m_gui->platform.openedFiles, QStringList{path});
-    Sheet workbook;
-    WorkbookReader reader;
-    QVERIFY2(reader.read(path, workbook), qPrintable(reader.errorString()));
-    QCOMPARE(workbook.usedRowCount(), 0);
+    // The workbook holds the header's looks and nothing to import.
+    QCOMPARE(importTable(path).error,
+             u"工作簿 "_qs + QDir::toNativeSeparators(path) + u" 的第一张工作表中没有任何内容"_qs);
 }
 
 void TestExportHandler::withoutApplicationThePathIsShown()
@@ -188,10 +186,9 @@ void TestExportHandler::namesThatAreNotTextAreSaidToBeInexact()
     QCOMPARE(
         m_gui->platform.messageTexts(),
         QStringList{u"有2个单元格的文件名含有不是文字的字节，工作簿中写作\\xHH形式，不能用来找到原文件"_qs});
-    Sheet workbook;
-    WorkbookReader reader;
-    QVERIFY2(reader.read(path, workbook), qPrintable(reader.errorString()));
-    QCOMPARE(workbook.text(2, Sheet::B), u"a\\xE9"_qs);
+    const TableImport workbook = importTable(path);
+    QVERIFY2(workbook.succeeded(), qPrintable(workbook.error));
+    QCOMPARE(describeCell(workbook.table, u"B2"_qs), u"t:a\\xE9"_qs);
 }
 
 QTEST_MAIN(TestExportHandler)
