@@ -22,6 +22,8 @@ Value valueOf(const ImportedTable& table, qsizetype row, int column)
         return {};
     if (cell->value.kind == ImportedValue::Kind::Number)
         return cell->value.number;
+    if (cell->value.kind == ImportedValue::Kind::Error)
+        return errorFromText(cell->value.text).value_or(FormulaError::Value);
     return cell->value.text;
 }
 
@@ -50,6 +52,8 @@ private Q_SLOTS:
     void columnsKeepWidthAndFontSize_data();
     void columnsKeepWidthAndFontSize();
     void longestCellTextFits();
+    void formulasComeBackWithTheirValues_data();
+    void formulasComeBackWithTheirValues();
 
 private:
     QTemporaryDir m_dir;
@@ -81,6 +85,9 @@ void TestWorkbookRoundTrip::initTestCase()
     m_table.put(2, Sheet::C, u"'0012"_qs);
     m_table.put(3, Sheet::C, u"新名字"_qs);
     m_table.setNumber(2, ColumnL, 0.125);
+    // Formulas, one with a function newer than the file format.
+    m_table.put(5, Sheet::C, u"=UPPER(B4)&\"-\"&TEXTJOIN(\"+\",TRUE,A5,E5)"_qs);
+    m_table.put(6, Sheet::C, u"=1/0"_qs);
 
     const QString path = m_dir.filePath(u"table.xlsx"_qs);
     WorkbookWriter writer(m_table);
@@ -117,6 +124,27 @@ void TestWorkbookRoundTrip::cellsKeepValueAndType_data()
     QTest::newRow("hand edit in Chinese") << 3 << int(Sheet::C) << Value(u"新名字"_qs);
     QTest::newRow("fraction stays a number") << 2 << ColumnL << Value(0.125);
     QTest::newRow("empty new name stays empty") << 4 << int(Sheet::C) << Value();
+}
+
+void TestWorkbookRoundTrip::formulasComeBackWithTheirValues_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("formula");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("text formula") << 5 << u"=UPPER(B4)&\"-\"&TEXTJOIN(\"+\",TRUE,A5,E5)"_qs << u"3E5-4+.doc"_qs;
+    QTest::newRow("error value") << 6 << u"=1/0"_qs << u"#DIV/0!"_qs;
+}
+
+void TestWorkbookRoundTrip::formulasComeBackWithTheirValues()
+{
+    QFETCH(int, row);
+    QFETCH(QString, formula);
+    QFETCH(QString, shown);
+    QCOMPARE(m_table.text(row, Sheet::C), shown);
+    const ImportedCell* cell = m_readBack.cell(row, Sheet::C);
+    QVERIFY(cell);
+    QCOMPARE(cell->formula, formula);
+    QCOMPARE(cell->value.text, shown);
 }
 
 void TestWorkbookRoundTrip::cellsKeepValueAndType()
