@@ -1,5 +1,7 @@
 #include "formula/Formula.h"
 
+#include <QHashFunctions>
+
 #include "formula/FormulaEvaluator.h"
 #include "formula/FormulaLexer.h"
 #include "formula/FormulaParser.h"
@@ -38,4 +40,35 @@ FormulaValue Formula::evaluate(const FormulaContext& context, CellAddress host) 
 QString Formula::text(CellAddress host) const
 {
     return formulaText(m_program, host);
+}
+
+QString Formula::workbookText(CellAddress host) const
+{
+    return formulaText(m_program, host, FormulaDialect::Workbook);
+}
+
+bool Formula::isPortable() const
+{
+    return !callsOwnFunctions(m_program);
+}
+
+size_t qHash(const Formula& formula, size_t seed)
+{
+    const FormulaProgram& program = formula.m_program;
+    QtPrivate::QHashCombine combine;
+    seed = combine(seed, program.nodes.size());
+    for (const FormulaNode& node : program.nodes) {
+        seed = combine(seed, quint32(node.kind) | quint32(node.op) << 8 | quint32(node.error) << 16);
+        seed = combine(seed, node.index);
+        seed = combine(seed, node.number);
+    }
+    for (const QString& text : program.texts)
+        seed = combine(seed, text);
+    for (const FormulaReference& reference : program.references) {
+        seed = combine(seed, reference.first.row);
+        seed = combine(seed, reference.first.column);
+        seed = combine(seed, reference.last.row);
+        seed = combine(seed, reference.last.column);
+    }
+    return seed;
 }

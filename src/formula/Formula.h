@@ -26,6 +26,11 @@ public:
     // As the formula bar of the cell at host shows it: =LEFT(B5,3) in row 5 for =LEFT(B2,3)
     // typed into row 2; a reference that falls off the sheet there shows as #REF!.
     QString text(CellAddress host) const;
+    // As a workbook file stores it: newer functions carry their "_xlfn." prefix.
+    QString workbookText(CellAddress host) const;
+    // Whether spreadsheet applications can calculate it: it calls none of the program's own
+    // functions (FILEINFO).
+    bool isPortable() const;
 
     // What the formula reads, each cell or range once; see FormulaReference for their cells at
     // a host and for the hosts a changed cell reaches.
@@ -36,6 +41,13 @@ public:
 
     explicit Formula(FormulaProgram program) : m_program(std::move(program)) {}
 
+    // Two formulas are the same when they read the same cells relative to their own cell and do
+    // the same with them: =LEFT(B2,3) typed in C2 and =LEFT(B9,3) typed in C9 are one formula.
+    friend bool operator==(const Formula& a, const Formula& b) { return a.m_program == b.m_program; }
+    friend size_t qHash(const Formula& formula, size_t seed);
+
 private:
     FormulaProgram m_program;
 };
+
+size_t qHash(const Formula& formula, size_t seed = 0);

@@ -50,4 +50,6 @@ struct FormulaNode
     quint32 firstChild = 0; // into the child table
     quint32 childCount = 0;
     double number = 0; // Number; Boolean as 1 or 0
+
+    friend bool operator==(const FormulaNode&, const FormulaNode&) = default;
 };

@@ -20,4 +20,6 @@ struct FormulaProgram
     {
         return nodes[children[node.firstChild + i]];
     }
+
+    friend bool operator==(const FormulaProgram&, const FormulaProgram&) = default;
 };

@@ -4,6 +4,9 @@
 #include "formula/FunctionCatalog.h"
 #include "formula/ValueText.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 QStringView operatorText(FormulaOperator op)
@@ -13,10 +16,21 @@ QStringView operatorText(FormulaOperator op)
     return Texts[int(op)];
 }
 
+// The functions a workbook file names with "_xlfn.", being newer than the file format.
+bool isNewerThanTheFileFormat(QStringView name)
+{
+    static constexpr QStringView Newer[] = {u"CONCAT",    u"TEXTJOIN",     u"UNICHAR",     u"UNICODE",
+                                            u"REGEXTEST", u"REGEXEXTRACT", u"REGEXREPLACE"};
+    return std::find(std::begin(Newer), std::end(Newer), name) != std::end(Newer);
+}
+
 class Writer
 {
 public:
-    Writer(const FormulaProgram& program, CellAddress host) : m_program(program), m_host(host) {}
+    Writer(const FormulaProgram& program, CellAddress host, FormulaDialect dialect)
+        : m_program(program), m_host(host), m_dialect(dialect)
+    {
+    }
 
     void write(const FormulaNode& node);
     QString m_text;
@@ -26,6 +40,7 @@ private:
 
     const FormulaProgram& m_program;
     CellAddress m_host;
+    FormulaDialect m_dialect;
 };
 
 void Writer::write(const FormulaNode& node)
@@ -69,13 +84,18 @@ void Writer::write(const FormulaNode& node)
         writeChildren(node, operatorText(node.op));
         break;
     case FormulaNode::Kind::UnknownCall:
-    case FormulaNode::Kind::Call:
-        m_text += node.kind == FormulaNode::Kind::Call ? FunctionCatalog::function(node.index).name
-                                                       : QStringView(m_program.texts[node.index]);
+    case FormulaNode::Kind::Call: {
+        const QStringView name = node.kind == FormulaNode::Kind::Call
+                                     ? FunctionCatalog::function(node.index).name
+                                     : QStringView(m_program.texts[node.index]);
+        if (m_dialect == FormulaDialect::Workbook && isNewerThanTheFileFormat(name))
+            m_text += u"_xlfn.";
+        m_text += name;
         m_text += u'(';
         writeChildren(node, u",");
         m_text += u')';
         break;
+    }
     }
 }
 
@@ -90,10 +110,18 @@ void Writer::writeChildren(const FormulaNode& node, QStringView separator)
 
 } // namespace
 
-QString formulaText(const FormulaProgram& program, CellAddress host)
+QString formulaText(const FormulaProgram& program, CellAddress host, FormulaDialect dialect)
 {
-    Writer writer(program, host);
+    Writer writer(program, host, dialect);
     writer.m_text += u'=';
     writer.write(program.nodes[program.root]);
     return writer.m_text;
+}
+
+bool callsOwnFunctions(const FormulaProgram& program)
+{
+    return std::any_of(program.nodes.begin(), program.nodes.end(), [](const FormulaNode& node) {
+        return node.kind == FormulaNode::Kind::Call &&
+               FunctionCatalog::function(node.index).name == u"FILEINFO";
+    });
 }

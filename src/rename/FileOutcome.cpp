@@ -34,6 +34,8 @@ QString FileOutcome::reason() const
         return QStringLiteral("目录不为空，未删除");
     case Failure::Gone:
         return QStringLiteral("已不存在");
+    case Failure::FormulaError:
+        return QStringLiteral("公式错误: ") + systemMessage;
     case Failure::Replaced:
         return QStringLiteral("已不是改名时的文件，未移回");
     case Failure::LeftUnderTemporary:

@@ -21,6 +21,7 @@ struct FileOutcome
         FolderNotEmpty,       // holds files now: an undo keeps it
         Gone,                 // removed since the run
         Replaced,             // another file holds the name now: an undo leaves it alone
+        FormulaError,         // a cell the row needs holds an error value: the message names it
         LeftUnderTemporary,   // a cycle could not be put back: the message names where the file is
         NameTooLong,
         DiskFull,

@@ -32,7 +32,7 @@ PhaseResult RenameExecutor::createFolders(const std::vector<RenameOperation>& st
     for (const RenameOperation& step : steps) {
         FileOutcome outcome;
         if (step.state == RenameOperation::State::Refused) {
-            outcome = FileOutcome::failed(step.refusal);
+            outcome = FileOutcome::failed(step.refusal, step.refusalDetail);
         } else if (auto known = run.folders.constFind(step.destination); known != run.folders.cend()) {
             outcome = *known;
         } else if (!m_fileSystem.exists(step.destination)) {
@@ -56,7 +56,8 @@ PhaseResult RenameExecutor::carryOut(const std::vector<RenameOperation>& operati
     for (const RenameOperation& operation : operations) {
         m_observer.rowReached(Sheet::dataIndexOf(operation.row));
         if (operation.state == RenameOperation::State::Refused) {
-            result.failures.push_back(failure(operation, FileOutcome::failed(operation.refusal)));
+            result.failures.push_back(
+                failure(operation, FileOutcome::failed(operation.refusal, operation.refusalDetail)));
             continue;
         }
         if (operation.state == RenameOperation::State::Unchanged) {

@@ -26,25 +26,32 @@ struct TableRow
     QString newExtension; // E
     QString folder;       // F
     QString newFolder;    // G
+    QString error;        // the first error value among B to G, as it shows
 
     static TableRow read(const Sheet& sheet, qsizetype row)
     {
-        return {row,
-                sheet.text(row, Sheet::B),
-                sheet.text(row, Sheet::C),
-                sheet.text(row, Sheet::D),
-                sheet.text(row, Sheet::E),
-                sheet.text(row, Sheet::F),
-                sheet.text(row, Sheet::G)};
+        TableRow read{row,
+                      sheet.text(row, Sheet::B),
+                      sheet.text(row, Sheet::C),
+                      sheet.text(row, Sheet::D),
+                      sheet.text(row, Sheet::E),
+                      sheet.text(row, Sheet::F),
+                      sheet.text(row, Sheet::G),
+                      {}};
+        for (int column = Sheet::B; column <= Sheet::G && read.error.isEmpty(); ++column)
+            if (sheet.isError(row, column))
+                read.error = sheet.text(row, column);
+        return read;
     }
 
     QString source() const { return folder % oldName % oldExtension; }
 };
 
-void refuse(RenameOperation& operation, Failure why)
+void refuse(RenameOperation& operation, Failure why, const QString& detail = {})
 {
     operation.state = RenameOperation::State::Refused;
     operation.refusal = why;
+    operation.refusalDetail = detail;
 }
 
 // Paths that reach the disk as the same bytes are the same path, whatever text they are written in.
@@ -55,6 +62,9 @@ RenameOperation planned(const TableRow& row, Kind kind, const QString& destinati
     operation.kind = kind;
     operation.source = NativeName::canonical(row.source());
     operation.destination = NativeName::canonical(destination);
+    // A cell holding an error value gives no path to act on.
+    if (!row.error.isEmpty())
+        refuse(operation, Failure::FormulaError, row.error);
     return operation;
 }
 
@@ -63,6 +73,8 @@ RenameOperation planned(const TableRow& row, Kind kind, const QString& destinati
 void refuseUnlessSound(RenameOperation& operation, const QString& folder, const QString& destinationFolder,
                        QStringView fileName)
 {
+    if (operation.state == RenameOperation::State::Refused)
+        return;
     if (!PathRules::isFullPath(folder) || !PathRules::isFullPath(destinationFolder))
         refuse(operation, Failure::NotFullPath);
     else if (!PathRules::isAcceptableFileName(fileName) || !NativeName::isEncodable(operation.source) ||
@@ -100,7 +112,9 @@ RenameOperation folderStep(const TableRow& row)
     step.kind = Kind::CreateFolder;
     step.source = NativeName::canonical(row.source());
     step.destination = NativeName::canonical(row.newName);
-    if (!PathRules::isFullPath(row.newName))
+    if (!row.error.isEmpty())
+        refuse(step, Failure::FormulaError, row.error);
+    else if (!PathRules::isFullPath(row.newName))
         refuse(step, Failure::NotFullPath);
     else if (!NativeName::isEncodable(step.destination))
         refuse(step, Failure::IllegalName);
@@ -183,8 +197,9 @@ RenamePlan RenamePlan::fromTable(const Sheet& sheet, const RunSettings& settings
 
 qsizetype RenamePlan::firstRowWithoutNewName(const Sheet& sheet)
 {
+    // A formula whose value is empty leaves the name empty all the same.
     for (const qsizetype r : sheet.dataRows()) {
-        if (sheet.isEmpty(r, Sheet::C))
+        if (sheet.text(r, Sheet::C).isEmpty())
             return r;
     }
     return 0;

@@ -1,12 +1,12 @@
 #include "table/Sheet.h"
 
 #include "base/TextWidth.h"
+#include "formula/Formula.h"
+#include "formula/ValueText.h"
+#include "table/SheetCalculation.h"
 #include "table/SheetObserver.h"
 
-#include <QLocale>
-
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 namespace {
@@ -16,9 +16,14 @@ CellRange cellAt(qsizetype row, int column)
     return {row, column, row, column};
 }
 
+bool isInside(qsizetype row, int column)
+{
+    return row >= 1 && row <= Sheet::MaxRows && column >= 1 && column <= Sheet::MaxColumns;
+}
+
 } // namespace
 
-Sheet::Sheet() = default;
+Sheet::Sheet() : m_calculation(std::make_unique<SheetCalculation>(*this)) {}
 Sheet::~Sheet() = default;
 
 const SheetColumn* Sheet::column(int column) const
@@ -46,20 +51,22 @@ QString Sheet::text(qsizetype row, int column) const
     const SheetColumn* cells = this->column(column);
     if (!cells || row < 1 || row > cells->size())
         return {};
-    if (cells->isNumber(row - 1)) {
-        const double n = cells->number(row - 1);
-        // Whole numbers, such as sequence numbers, read back without an exponent.
-        if (std::trunc(n) == n && std::abs(n) < 1e15)
-            return QString::number(qint64(n));
-        return QString::number(n, 'g', QLocale::FloatingPointShortest);
-    }
-    return cells->text(row - 1);
+    const Value value = cells->value(row - 1);
+    if (const auto* text = std::get_if<QString>(&value))
+        return *text;
+    if (const auto* number = std::get_if<double>(&value))
+        return generalNumberText(*number);
+    if (const auto* boolean = std::get_if<bool>(&value))
+        return *boolean ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+    if (const auto* error = std::get_if<FormulaError>(&value))
+        return errorText(*error);
+    return {};
 }
 
 bool Sheet::isEmpty(qsizetype row, int column) const
 {
     const SheetColumn* cells = this->column(column);
-    return !cells || row < 1 || row > cells->size() || !cells->holds(row - 1);
+    return !cells || row < 1 || row > cells->size() || (!cells->holds(row - 1) && !cells->formula(row - 1));
 }
 
 bool Sheet::isNumber(qsizetype row, int column) const
@@ -68,56 +75,156 @@ bool Sheet::isNumber(qsizetype row, int column) const
     return cells && row >= 1 && row <= cells->size() && cells->isNumber(row - 1);
 }
 
-void Sheet::put(qsizetype row, int column, const QString& input)
+bool Sheet::isError(qsizetype row, int column) const
 {
-    setText(row, column, input.startsWith(u'\'') ? input.mid(1) : input);
+    const SheetColumn* cells = this->column(column);
+    return cells && row >= 1 && row <= cells->size() && cells->isError(row - 1);
+}
+
+bool Sheet::isFormula(qsizetype row, int column) const
+{
+    return formula(row, column) != nullptr;
+}
+
+Sheet::FormulaPointer Sheet::formula(qsizetype row, int column) const
+{
+    const SheetColumn* cells = this->column(column);
+    if (!cells || row < 1 || row > cells->size())
+        return {};
+    return cells->formula(row - 1);
+}
+
+CellContent Sheet::content(qsizetype row, int column) const
+{
+    return {value(row, column), formula(row, column)};
+}
+
+QString Sheet::inputText(qsizetype row, int column) const
+{
+    if (const FormulaPointer cellFormula = formula(row, column))
+        return cellFormula->text({row, column});
+    const QString shown = text(row, column);
+    // A text that typing would read otherwise gets the text marker back.
+    const bool needsMarker = !isNumber(row, column) && !isError(row, column) &&
+                             std::holds_alternative<QString>(value(row, column)) &&
+                             (shown.startsWith(u'\'') ||
+                              (shown.startsWith(u'=') && shown.size() > 1 && !hasColumnTextFormat(column)));
+    return needsMarker ? u'\'' + shown : shown;
+}
+
+Sheet::PutOutcome Sheet::put(qsizetype row, int column, const QString& input)
+{
+    if (input.startsWith(u'\'')) {
+        setText(row, column, input.mid(1));
+        return {};
+    }
+    if (input.startsWith(u'=') && input.size() > 1 && !hasColumnTextFormat(column)) {
+        const FormulaParseResult parsed = Formula::parse(input, {row, column});
+        if (!parsed.formula)
+            return {false, parsed.error.message};
+        setFormula(row, column, parsed.formula);
+        return {};
+    }
+    setText(row, column, input);
+    return {};
 }
 
 void Sheet::setText(qsizetype row, int column, const QString& text)
 {
-    if (row < 1 || column < 1)
-        return;
-    if (text.isEmpty()) {
-        clearCell(row, column);
-        return;
-    }
-    writableColumn(column).setText(row - 1, text);
-    noteValueStored(row, column, true);
+    setContent(row, column, {text.isEmpty() ? Value() : Value(text), {}});
 }
 
 void Sheet::setNumber(qsizetype row, int column, double number)
 {
-    if (row < 1 || column < 1)
-        return;
-    writableColumn(column).setNumber(row - 1, number);
-    noteValueStored(row, column, true);
+    setContent(row, column, {number, {}});
 }
 
 void Sheet::setValue(qsizetype row, int column, const Value& value)
 {
-    if (const auto* n = std::get_if<double>(&value))
-        setNumber(row, column, *n);
-    else if (const auto* s = std::get_if<QString>(&value))
-        setText(row, column, *s);
-    else
-        clearCell(row, column);
+    setContent(row, column, {value, {}});
+}
+
+void Sheet::setFormula(qsizetype row, int column, FormulaPointer formula)
+{
+    // The value follows once the batch ends and the formula is calculated.
+    CellContent cell = content(row, column);
+    cell.formula = std::move(formula);
+    setContent(row, column, cell);
 }
 
 void Sheet::clearCell(qsizetype row, int column)
 {
-    if (row < 1 || column < 1 || column > int(m_columns.size()) || row > m_columns[column - 1].size())
+    if (isEmpty(row, column))
         return;
-    m_columns[column - 1].clear(row - 1);
-    noteValueStored(row, column, false);
+    setContent(row, column, {});
 }
 
-void Sheet::noteValueStored(qsizetype row, int column, bool holdsValue)
+void Sheet::setContent(qsizetype row, int column, const CellContent& content)
 {
+    if (!isInside(row, column))
+        return;
+    const CellContent before = this->content(row, column);
+    const bool sameFormula = before.formula == content.formula ||
+                             (before.formula && content.formula && *before.formula == *content.formula);
+    // Writing what is there already changes nothing, and costs no undo step and no signal.
+    if (sameFormula && (content.formula || before.value == content.value))
+        return;
+    Batch batch(*this);
+    remember(row, column);
+    SheetColumn& cells = writableColumn(column);
+    if (!content.formula || !sameFormula)
+        cells.setValue(row - 1, content.value);
+    cells.setFormula(row - 1, content.formula ? m_calculation->share(content.formula) : nullptr);
+    noteContentChanged(row, column, !sameFormula);
+}
+
+void Sheet::noteContentChanged(qsizetype row, int column, bool formulaChanged)
+{
+    const bool holdsValue = !isEmpty(row, column);
     if (holdsValue && row > m_usedRows)
         m_usedRows = row;
     else if (!holdsValue && row == m_usedRows)
         m_usedRowsStale = true;
+    m_calculation->cellChanged({row, column}, formulaChanged);
     noteCellsChanged(cellAt(row, column));
+}
+
+void Sheet::remember(qsizetype row, int column)
+{
+    if (!m_recording)
+        return;
+    if (int(m_remembered.size()) < column)
+        m_remembered.resize(column);
+    std::vector<bool>& rows = m_remembered[column - 1];
+    if (qsizetype(rows.size()) < row)
+        rows.resize(std::max<qsizetype>(row, 2 * qsizetype(rows.size())));
+    if (rows[row - 1])
+        return;
+    rows[row - 1] = true;
+    m_edit.cells.push_back({row, column, content(row, column)});
+}
+
+void Sheet::swapContents(SheetEdit& edit)
+{
+    const bool recording = std::exchange(m_recording, false);
+    {
+        Batch batch(*this);
+        for (SheetEdit::Cell& cell : edit.cells) {
+            CellContent now = content(cell.row, cell.column);
+            setContent(cell.row, cell.column, cell.content);
+            cell.content = std::move(now);
+        }
+    }
+    m_recording = recording;
+}
+
+void Sheet::setRecordingEdits(bool recording)
+{
+    m_recording = recording;
+    if (!recording) {
+        m_edit = {};
+        m_remembered.clear();
+    }
 }
 
 void Sheet::clear()
@@ -130,6 +237,10 @@ void Sheet::clear()
     m_columnFontSizes.clear();
     m_textColumns.clear();
     m_rowMarks.clear();
+    m_calculation->clear();
+    // What was before a clear cannot come back cell by cell: the steps start again after it.
+    m_edit = {};
+    m_remembered.clear();
     if (m_batchDepth > 0) {
         m_pendingClear = true;
         m_pendingCells = {};
@@ -273,6 +384,16 @@ void Sheet::clearRowMarks()
     noteCellsChanged(marked);
 }
 
+void Sheet::setClock(std::function<QDateTime()> now)
+{
+    m_calculation->setClock(std::move(now));
+}
+
+void Sheet::setFileInfoProvider(const FileInfoProvider* provider)
+{
+    m_calculation->setFileInfoProvider(provider);
+}
+
 void Sheet::setObserver(SheetObserver* observer)
 {
     m_observer = observer;
@@ -296,11 +417,28 @@ void Sheet::noteColumnFormatChanged()
 
 void Sheet::endBatch()
 {
-    if (--m_batchDepth > 0)
+    if (m_batchDepth > 1) {
+        --m_batchDepth;
         return;
+    }
+    // Formulas are calculated while the batch is still open, so that their new values reach the
+    // view with the changes that caused them.
+    const SheetCalculation::Outcome calculated = m_calculation->recalculate();
+    if (!calculated.recalculated.isEmpty())
+        m_pendingCells = m_pendingCells.united(calculated.recalculated);
+    --m_batchDepth;
+    finishChanges();
+    if (m_observer && calculated.circular)
+        m_observer->circularReference(*calculated.circular);
+}
+
+void Sheet::finishChanges()
+{
     const bool cleared = std::exchange(m_pendingClear, false);
     const bool columns = std::exchange(m_pendingColumnFormat, false);
     const CellRange cells = std::exchange(m_pendingCells, {});
+    SheetEdit step = std::exchange(m_edit, {});
+    m_remembered.clear();
     if (!m_observer)
         return;
     if (cleared)
@@ -309,6 +447,8 @@ void Sheet::endBatch()
         m_observer->cellsChanged(cells);
     if (columns)
         m_observer->columnFormatChanged();
+    if (!step.isEmpty())
+        m_observer->editFinished(std::move(step));
 }
 
 Sheet::Batch::Batch(Sheet& sheet) : m_sheet(sheet)

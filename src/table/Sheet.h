@@ -1,21 +1,30 @@
 #pragma once
 
+#include "formula/CellAddress.h"
 #include "table/CellRange.h"
 #include "table/SheetColumn.h"
+#include "table/SheetEdit.h"
 
+#include <QDateTime>
 #include <QString>
 #include <algorithm>
+#include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <ranges>
 #include <variant>
 #include <vector>
 
+class FileInfoProvider;
+class SheetCalculation;
 class SheetObserver;
 
-// The worksheet that holds the rename table: cells addressed from (1, 1) holding text or a
-// number, and the few formats the program sets. Text stays text: nothing put or typed is ever
-// converted to a number or a date, so a new name such as 007 reaches the file system as 007.
+// The worksheet that holds the rename table: cells addressed from (1, 1) holding text, a number,
+// TRUE or FALSE, an error or a formula with its current value, and the few formats the program
+// sets. Text stays text: nothing put or typed is ever converted to a number or a date, so a new
+// name such as 007 reaches the file system as 007. Only a typed or pasted "=..." is a formula.
+// Every change recalculates the formulas that depend on it, once a batch of changes ends.
 class Sheet
 {
 public:
@@ -34,6 +43,7 @@ public:
         K
     };
     using Value = SheetColumn::Value;
+    using FormulaPointer = SheetColumn::FormulaPointer;
     using Rgb = quint32; // 0xRRGGBB
     static constexpr double DefaultFontSize = 11;
     // Row 1 holds the column headers; each row below it stands for one file.
@@ -43,26 +53,50 @@ public:
     static constexpr qsizetype dataIndexOf(qsizetype row) { return row - FirstDataRow + 1; }
     static constexpr qsizetype rowAtDataIndex(qsizetype index) { return index + FirstDataRow - 1; }
 
+    // The bounds of a worksheet, as spreadsheets have them.
+    static constexpr qsizetype MaxRows = 1048576;
+    static constexpr int MaxColumns = 16384;
+
     Sheet();
     ~Sheet();
     Sheet(const Sheet&) = delete;
     Sheet& operator=(const Sheet&) = delete;
 
-    // The cell's value as text: empty for an empty cell, a number as its decimal text.
+    // The cell's value as text: empty for an empty cell, a number in the general format, TRUE or
+    // FALSE, an error as it shows (#VALUE!). A formula cell gives its current value.
     QString text(qsizetype row, int column) const;
     Value value(qsizetype row, int column) const;
+    // Nothing in it: no value and no formula.
     bool isEmpty(qsizetype row, int column) const;
     bool isNumber(qsizetype row, int column) const;
+    bool isError(qsizetype row, int column) const;
+    bool isFormula(qsizetype row, int column) const;
+    FormulaPointer formula(qsizetype row, int column) const;
+    CellContent content(qsizetype row, int column) const;
+    // What editing the cell starts from: its formula, or a text as it would be typed to get it
+    // back ("'=draft" for the text "=draft").
+    QString inputText(qsizetype row, int column) const;
 
-    // A put as a spreadsheet takes it: one leading "'" marks text and is not part of the value.
-    void put(qsizetype row, int column, const QString& input);
+    // What became of a put.
+    struct PutOutcome
+    {
+        bool stored = true;
+        QString problem; // why a formula was not taken, in Chinese
+    };
+    // A put as a spreadsheet takes typing: one leading "'" marks text and is not part of the
+    // value; "=" followed by more is a formula, except in a column that keeps typed text as text.
+    // A formula that cannot be read is not stored.
+    PutOutcome put(qsizetype row, int column, const QString& input);
     // Stores the text exactly as given.
     void setText(qsizetype row, int column, const QString& text);
     void setNumber(qsizetype row, int column, double number);
     void setValue(qsizetype row, int column, const Value& value);
+    // Puts the formula into the cell; a formula is shared by every cell it is filled into.
+    void setFormula(qsizetype row, int column, FormulaPointer formula);
+    void setContent(qsizetype row, int column, const CellContent& content);
     void clearCell(qsizetype row, int column);
 
-    // Empties every cell: values, cell formats, column fonts and formats, row marks.
+    // Empties every cell: values, formulas, cell formats, column fonts and formats, row marks.
     void clear();
 
     // Makes room for rows in the columns about to be filled, so a large table grows in one step.
@@ -101,9 +135,20 @@ public:
     QString rowMark(qsizetype row) const;
     void clearRowMarks();
 
+    // Where NOW and TODAY take the time from; the system clock without one.
+    void setClock(std::function<QDateTime()> now);
+    // Who answers FILEINFO; without one it gives #N/A.
+    void setFileInfoProvider(const FileInfoProvider* provider);
+    // Whether the changes of each batch are kept as steps for an undo (see SheetObserver).
+    void setRecordingEdits(bool recording);
+    // Swaps the cells of the edit with the sheet's own: applied to a step's edit, undoes it; applied
+    // again, redoes it. Not recorded as a step of its own.
+    void swapContents(SheetEdit& edit);
+
     void setObserver(SheetObserver* observer);
 
-    // Holds back notifications until the outermost batch ends, then sends one per kind.
+    // Holds back notifications and recalculation until the outermost batch ends, then sends one
+    // per kind, and the step of changes for an undo.
     class Batch
     {
     public:
@@ -117,6 +162,8 @@ public:
     };
 
 private:
+    friend class SheetCalculation;
+
     struct CellStyle
     {
         bool bold = false;
@@ -126,10 +173,13 @@ private:
 
     const SheetColumn* column(int column) const;
     SheetColumn& writableColumn(int column);
-    void noteValueStored(qsizetype row, int column, bool holdsValue);
+    // Keeps what the cell held for the step's undo, once per step.
+    void remember(qsizetype row, int column);
+    void noteContentChanged(qsizetype row, int column, bool formulaChanged);
     void noteCellsChanged(const CellRange& range);
     void noteColumnFormatChanged();
     void endBatch();
+    void finishChanges();
 
     std::vector<SheetColumn> m_columns; // m_columns[column - 1]
     mutable qsizetype m_usedRows = 0;
@@ -140,6 +190,12 @@ private:
     std::map<int, double> m_columnWidths;
     std::map<int, bool> m_textColumns;
     std::map<qsizetype, QString> m_rowMarks;
+
+    std::unique_ptr<SheetCalculation> m_calculation;
+
+    bool m_recording = false;
+    SheetEdit m_edit;                            // the step under way
+    std::vector<std::vector<bool>> m_remembered; // by column: the rows the step has kept already
 
     SheetObserver* m_observer = nullptr;
     int m_batchDepth = 0;

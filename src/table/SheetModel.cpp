@@ -43,12 +43,17 @@ QVariant SheetModel::data(const QModelIndex& index, int role) const
     const int column = index.column() + 1;
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::EditRole:
         // A name's bytes that are not text show as \xHH; the cell keeps the bytes themselves.
         return NativeName::display(m_sheet.text(row, column));
+    case Qt::EditRole:
+        // A formula is edited as the formula, not as its value.
+        return NativeName::display(m_sheet.inputText(row, column));
     case Qt::TextAlignmentRole:
+        // As spreadsheets align: numbers right, TRUE, FALSE and errors in the middle.
         if (m_sheet.isNumber(row, column))
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+        if (m_sheet.isError(row, column) || std::holds_alternative<bool>(m_sheet.value(row, column)))
+            return QVariant::fromValue(Qt::AlignHCenter | Qt::AlignVCenter);
         return {};
     case Qt::ToolTipRole: {
         const QString mark = m_sheet.rowMark(row);
@@ -78,12 +83,14 @@ bool SheetModel::setData(const QModelIndex& index, const QVariant& value, int ro
     const QString input = value.toString();
     // An edit that leaves a name with raw bytes as it was shown keeps the bytes; anything typed
     // is text.
-    const QString current = m_sheet.text(row, column);
+    const QString current = m_sheet.inputText(row, column);
     if (NativeName::hasRawBytes(current) && input == NativeName::display(current))
         return true;
-    // Typed input stays exactly as typed, apart from the "'" text marker.
-    m_sheet.put(row, column, input);
-    return true;
+    // Typed input stays exactly as typed, apart from the "'" text marker and a formula's "=".
+    const Sheet::PutOutcome outcome = m_sheet.put(row, column, input);
+    if (!outcome.stored)
+        Q_EMIT inputRefused(outcome.problem);
+    return outcome.stored;
 }
 
 Qt::ItemFlags SheetModel::flags(const QModelIndex& index) const
@@ -145,6 +152,17 @@ void SheetModel::sheetCleared()
     m_columns = wantedColumns();
     endResetModel();
     Q_EMIT formatChanged();
+}
+
+void SheetModel::editFinished(SheetEdit&& edit)
+{
+    if (m_editSink)
+        m_editSink(std::move(edit));
+}
+
+void SheetModel::circularReference(CellAddress cell)
+{
+    Q_EMIT circularReferenceFound(columnName(cell.column) + QString::number(cell.row));
 }
 
 void SheetModel::columnFormatChanged()

@@ -4,6 +4,7 @@
 #include "table/SheetObserver.h"
 
 #include <QAbstractTableModel>
+#include <functional>
 
 // The grid's view of the sheet: spreadsheet headers (A, B, ... and 1, 2, ...), every cell
 // editable, and empty rows and columns beyond the used range to type into. A batch of sheet
@@ -26,6 +27,9 @@ public:
 
     static QString columnName(int column);
 
+    // Receives each finished step of changes while the sheet records them, for an undo.
+    void setEditSink(std::function<void(SheetEdit&&)> sink) { m_editSink = std::move(sink); }
+
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -36,16 +40,23 @@ public:
 Q_SIGNALS:
     // Column widths or column fonts changed.
     void formatChanged();
+    // A typed formula was not taken; problem says why, in Chinese.
+    void inputRefused(const QString& problem);
+    // A circle of references was found: cell is one of its formulas, such as "C5".
+    void circularReferenceFound(const QString& cell);
 
 private:
     void cellsChanged(const CellRange& range) override;
     void sheetCleared() override;
     void columnFormatChanged() override;
+    void editFinished(SheetEdit&& edit) override;
+    void circularReference(CellAddress cell) override;
     void growToFit();
     int wantedRows() const;
     int wantedColumns() const;
 
     Sheet m_sheet;
+    std::function<void(SheetEdit&&)> m_editSink;
     int m_rows = 0;
     int m_columns = 0;
 };

@@ -1,5 +1,6 @@
 list(APPEND RENVORA_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Sheet.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SheetCalculation.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SheetColumn.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SheetModel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TabularText.cpp

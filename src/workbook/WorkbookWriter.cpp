@@ -1,6 +1,7 @@
 #include "workbook/WorkbookWriter.h"
 
 #include "base/NativeName.h"
+#include "formula/Formula.h"
 #include "table/GridDesign.h"
 #include "table/Sheet.h"
 #include "table/SheetModel.h"
@@ -167,8 +168,16 @@ private:
         const lxw_row_t r = lxw_row_t(row - 1);
         const lxw_col_t c = lxw_col_t(column - 1);
         const Sheet::Value value = m_sheet.value(row, column);
+        // A formula goes as a formula with its value kept beside it, so the spreadsheet shows the
+        // same names and keeps the formula; one of the program's own functions it could not
+        // calculate, so that cell goes as its value.
+        if (const Sheet::FormulaPointer formula = m_sheet.formula(row, column);
+            formula && formula->isPortable())
+            return writeFormula(r, c, workbookText(formula->workbookText({row, column})), value, look);
         if (const auto* number = std::get_if<double>(&value); number && std::isfinite(*number))
             return ::worksheet_write_number(m_worksheet, r, c, *number, format(look));
+        if (const auto* boolean = std::get_if<bool>(&value))
+            return ::worksheet_write_boolean(m_worksheet, r, c, *boolean, format(look));
         // An empty cell needs writing only for a look of its own; the column gives the rest.
         if (std::holds_alternative<std::monostate>(value))
             return look.bold || look.color >= 0 ? ::worksheet_write_blank(m_worksheet, r, c, format(look))
@@ -179,6 +188,23 @@ private:
             ++m_rawByteCells;
         }
         return ::worksheet_write_string(m_worksheet, r, c, workbookText(text).constData(), format(look));
+    }
+
+    lxw_error writeFormula(lxw_row_t r, lxw_col_t c, const QByteArray& formula, const Sheet::Value& value,
+                           const Look& look)
+    {
+        if (const auto* number = std::get_if<double>(&value); number && std::isfinite(*number))
+            return ::worksheet_write_formula_num(m_worksheet, r, c, formula.constData(), format(look),
+                                                 *number);
+        QString cached;
+        if (const auto* text = std::get_if<QString>(&value))
+            cached = NativeName::display(*text);
+        else if (const auto* boolean = std::get_if<bool>(&value))
+            cached = *boolean ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+        else if (const auto* error = std::get_if<FormulaError>(&value))
+            cached = errorText(*error);
+        return ::worksheet_write_formula_str(m_worksheet, r, c, formula.constData(), format(look),
+                                             workbookText(cached).constData());
     }
 
     lxw_workbook* m_workbook;

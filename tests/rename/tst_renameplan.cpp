@@ -19,12 +19,13 @@ struct Row
 void writeRow(Sheet& sheet, qsizetype row, const Row& cells)
 {
     sheet.setNumber(row, Sheet::A, double(row - 1));
-    sheet.setText(row, Sheet::B, cells.oldName);
-    sheet.setText(row, Sheet::C, cells.newName);
-    sheet.setText(row, Sheet::D, cells.oldExtension);
-    sheet.setText(row, Sheet::E, cells.newExtension);
-    sheet.setText(row, Sheet::F, cells.folder);
-    sheet.setText(row, Sheet::G, cells.newFolder);
+    // As typed: a cell may hold a formula.
+    sheet.put(row, Sheet::B, cells.oldName);
+    sheet.put(row, Sheet::C, cells.newName);
+    sheet.put(row, Sheet::D, cells.oldExtension);
+    sheet.put(row, Sheet::E, cells.newExtension);
+    sheet.put(row, Sheet::F, cells.folder);
+    sheet.put(row, Sheet::G, cells.newFolder);
 }
 
 QString describe(const std::vector<RenameOperation>& operations)
@@ -38,7 +39,7 @@ QString describe(const std::vector<RenameOperation>& operations)
         if (op.state == RenameOperation::State::Unchanged)
             line += QStringLiteral(" unchanged");
         if (op.state == RenameOperation::State::Refused)
-            line += QStringLiteral(" refused: ") + FileOutcome::failed(op.refusal).reason();
+            line += QStringLiteral(" refused: ") + FileOutcome::failed(op.refusal, op.refusalDetail).reason();
         if (op.warnFolderForm)
             line += QStringLiteral(" warn");
         lines << line;
@@ -95,6 +96,12 @@ private Q_SLOTS:
             << u"rename /d/Makefile -> /d/GNUmakefile"_s;
         QTest::newRow("no old name and no extension gives no operation")
             << inPlace << QStringList{u""_s, u"b"_s, u""_s, u".txt"_s, u"/d/"_s, u""_s} << u""_s;
+        QTest::newRow("a formula's value is the new name")
+            << inPlace << QStringList{u"a"_s, u"=UPPER(B2)&\"-1\""_s, u".txt"_s, u".txt"_s, u"/d/"_s, u""_s}
+            << u"rename /d/a.txt -> /d/A-1.txt"_s;
+        QTest::newRow("an error value in the new extension refuses the row")
+            << inPlace << QStringList{u"a"_s, u"b"_s, u".txt"_s, u"=1/0"_s, u"/d/"_s, u""_s}
+            << u"rename /d/a.txt -> /d/b#DIV/0! refused: 公式错误: #DIV/0!"_s;
         QTest::newRow("new name with a separator is refused")
             << inPlace << QStringList{u"a"_s, u"sub/b"_s, u".txt"_s, u".txt"_s, u"/d/"_s, u""_s}
             << u"rename /d/a.txt -> /d/sub/b.txt refused: 文件名含有非法字符"_s;
@@ -213,12 +220,17 @@ private Q_SLOTS:
         QTest::addColumn<qsizetype>("dataRows");
         QTest::addColumn<qsizetype>("emptyRow");
         QTest::addColumn<qsizetype>("expected");
-        QTest::newRow("all filled") << qsizetype(70) << qsizetype(0) << qsizetype(0);
-        QTest::newRow("empty in the first data row") << qsizetype(70) << qsizetype(2) << qsizetype(2);
+        QTest::addColumn<QString>("emptyInput");
+        QTest::newRow("all filled") << qsizetype(70) << qsizetype(0) << qsizetype(0) << QString();
+        QTest::newRow("empty in the first data row")
+            << qsizetype(70) << qsizetype(2) << qsizetype(2) << QString();
         QTest::newRow("empty in row 60, beyond the first 49")
-            << qsizetype(70) << qsizetype(60) << qsizetype(60);
-        QTest::newRow("empty in the last row") << qsizetype(70) << qsizetype(71) << qsizetype(71);
-        QTest::newRow("header only") << qsizetype(0) << qsizetype(0) << qsizetype(0);
+            << qsizetype(70) << qsizetype(60) << qsizetype(60) << QString();
+        QTest::newRow("empty in the last row")
+            << qsizetype(70) << qsizetype(71) << qsizetype(71) << QString();
+        QTest::newRow("a formula giving an empty text")
+            << qsizetype(70) << qsizetype(5) << qsizetype(5) << u"=\"\""_s;
+        QTest::newRow("header only") << qsizetype(0) << qsizetype(0) << qsizetype(0) << QString();
     }
 
     void everyRowNeedsANewName()
@@ -226,12 +238,13 @@ private Q_SLOTS:
         QFETCH(qsizetype, dataRows);
         QFETCH(qsizetype, emptyRow);
         QFETCH(qsizetype, expected);
+        QFETCH(QString, emptyInput);
         Sheet sheet;
         sheet.setText(1, Sheet::C, QStringLiteral("新文件名"));
         for (qsizetype r = 2; r <= dataRows + 1; ++r)
             writeRow(sheet, r,
-                     {u"a"_s, r == emptyRow ? QString() : QStringLiteral("b"), u".txt"_s, u".txt"_s, u"/d/"_s,
-                      u""_s});
+                     {u"a"_s, r == emptyRow ? emptyInput : QStringLiteral("b"), u".txt"_s, u".txt"_s,
+                      u"/d/"_s, u""_s});
 
         QCOMPARE(RenamePlan::firstRowWithoutNewName(sheet), expected);
     }

@@ -38,8 +38,14 @@ void TestSheet::putKeepsTextAsTyped_data()
                                                        << "";
     QTest::newRow("quote inside is kept") << "it's"
                                           << "it's";
-    QTest::newRow("formula-like text stays text") << "=1+1"
-                                                  << "=1+1";
+    QTest::newRow("text marker keeps a formula as text") << "'=1+1"
+                                                         << "=1+1";
+    QTest::newRow("a lone equals sign is text") << "="
+                                                << "=";
+    QTest::newRow("a leading plus is text") << "+1"
+                                            << "+1";
+    QTest::newRow("a leading minus is text") << "-draft"
+                                             << "-draft";
     QTest::newRow("Chinese text") << "会议记录"
                                   << "会议记录";
     QTest::newRow("blanks are kept") << " a b "

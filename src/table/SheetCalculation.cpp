@@ -1,0 +1,346 @@
+#include "table/SheetCalculation.h"
+
+#include "formula/CellVisitor.h"
+#include "formula/Formula.h"
+#include "formula/FormulaContext.h"
+#include "table/Sheet.h"
+
+#include <algorithm>
+
+namespace {
+
+quint64 keyOf(CellAddress cell)
+{
+    return quint64(cell.row) << 16 | quint64(cell.column);
+}
+
+FormulaValue formulaValueOf(const SheetColumn::Value& value, bool formulaCell)
+{
+    if (const auto* text = std::get_if<QString>(&value))
+        return FormulaValue::text(*text);
+    if (const auto* number = std::get_if<double>(&value))
+        return FormulaValue::number(*number);
+    if (const auto* boolean = std::get_if<bool>(&value))
+        return FormulaValue::boolean(*boolean);
+    if (const auto* error = std::get_if<FormulaError>(&value))
+        return *error;
+    // A formula giving "" is not blank, as ISBLANK tells.
+    return formulaCell ? FormulaValue::text(QString()) : FormulaValue();
+}
+
+SheetColumn::Value sheetValueOf(const FormulaValue& value)
+{
+    switch (value.type()) {
+    case FormulaValue::Type::Number:
+        return value.asNumber();
+    case FormulaValue::Type::Text:
+        return value.asText().isEmpty() ? SheetColumn::Value() : SheetColumn::Value(value.asText());
+    case FormulaValue::Type::Boolean:
+        return value.asBoolean();
+    case FormulaValue::Type::Error:
+        return value.asError();
+    case FormulaValue::Type::Empty:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+// The sheet as a formula reads it.
+class SheetCalculation::Context final : public FormulaContext
+{
+public:
+    Context(const Sheet& sheet, QDateTime now, const FileInfoProvider* fileInfo)
+        : m_sheet(sheet), m_now(std::move(now)), m_fileInfo(fileInfo)
+    {
+    }
+
+    FormulaValue cellValue(qsizetype row, int column) const override
+    {
+        const SheetColumn* cells = m_sheet.column(column);
+        if (!cells || row < 1 || row > cells->size())
+            return {};
+        return formulaValueOf(cells->value(row - 1), cells->formula(row - 1) != nullptr);
+    }
+
+    void visitCells(const CellRange& range, CellVisitor& visitor) const override
+    {
+        // Only the part of the range that holds anything is walked.
+        const int right = std::min(range.right, int(m_sheet.m_columns.size()));
+        qsizetype bottom = 0;
+        for (int c = range.left; c <= right; ++c)
+            bottom = std::max(bottom, std::min(range.bottom, m_sheet.m_columns[c - 1].size()));
+        for (qsizetype r = range.top; r <= bottom; ++r) {
+            for (int c = range.left; c <= right; ++c) {
+                const FormulaValue value = cellValue(r, c);
+                if (!value.isEmpty() && !visitor.visit({r, c}, value))
+                    return;
+            }
+        }
+    }
+
+    QDateTime currentDateTime() const override { return m_now; }
+    const FileInfoProvider* fileInfoProvider() const override { return m_fileInfo; }
+
+private:
+    const Sheet& m_sheet;
+    QDateTime m_now;
+    const FileInfoProvider* m_fileInfo;
+};
+
+// One recalculation: the formula cells the changes reach, then each calculated after the
+// formula cells it reads.
+class SheetCalculation::Pass
+{
+public:
+    Pass(SheetCalculation& calculation, const Context& context)
+        : m_calculation(calculation), m_sheet(calculation.m_sheet), m_context(context)
+    {
+    }
+
+    void reach(const std::vector<CellAddress>& changed)
+    {
+        std::vector<CellAddress> queue;
+        queue.reserve(changed.size());
+        auto enqueue = [&](CellAddress cell) {
+            if (!m_sheet.formula(cell.row, cell.column) || m_state.contains(keyOf(cell)))
+                return;
+            m_state.insert(keyOf(cell), State::Waiting);
+            m_order.push_back(cell);
+            queue.push_back(cell);
+        };
+        for (CellAddress cell : changed) {
+            enqueue(cell);
+            queue.push_back(cell);
+        }
+        for (quint32 index : m_calculation.m_volatileBlocks) {
+            const Block& block = m_calculation.m_blocks[index];
+            for (qsizetype row = block.first; row <= block.last; ++row)
+                enqueue({row, block.column});
+        }
+        for (size_t i = 0; i < queue.size(); ++i) {
+            const CellAddress cell = queue[i];
+            if (cell.column > int(m_calculation.m_readers.size()))
+                continue;
+            for (const Reader& reader : m_calculation.m_readers[cell.column - 1]) {
+                const Block& block = m_calculation.m_blocks[reader.block];
+                const FormulaReference& reference = block.formula->references()[reader.reference];
+                const auto hosts =
+                    reference.hostsReading(cell, {block.first, block.column, block.last, block.column});
+                if (!hosts)
+                    continue;
+                for (qsizetype row = hosts->top; row <= hosts->bottom; ++row)
+                    for (int column = hosts->left; column <= hosts->right; ++column)
+                        enqueue({row, column});
+            }
+        }
+    }
+
+    SheetCalculation::Outcome calculate()
+    {
+        for (CellAddress cell : m_order)
+            calculateFrom(cell);
+        return {m_recalculated, m_circular};
+    }
+
+private:
+    enum class State : quint8
+    {
+        Waiting,
+        Visiting,
+        Done
+    };
+
+    // Depth first without recursion, so a long chain of formulas cannot exhaust the stack.
+    void calculateFrom(CellAddress start)
+    {
+        std::vector<CellAddress> stack{start};
+        while (!stack.empty()) {
+            const CellAddress cell = stack.back();
+            const State state = m_state.value(keyOf(cell));
+            if (state == State::Done) {
+                stack.pop_back();
+                continue;
+            }
+            if (state == State::Waiting) {
+                m_state[keyOf(cell)] = State::Visiting;
+                m_path.push_back(cell);
+                pushWaitingPrecedents(cell, stack);
+                continue;
+            }
+            store(cell, m_sheet.formula(cell.row, cell.column)->evaluate(m_context, cell));
+            m_state[keyOf(cell)] = State::Done;
+            m_path.pop_back();
+            stack.pop_back();
+        }
+    }
+
+    void pushWaitingPrecedents(CellAddress cell, std::vector<CellAddress>& stack)
+    {
+        const Sheet::FormulaPointer formula = m_sheet.formula(cell.row, cell.column);
+        for (const FormulaReference& reference : formula->references()) {
+            const std::optional<CellRange> range = reference.at(cell);
+            if (!range)
+                continue;
+            forEachWaitingIn(*range, [&](CellAddress precedent, State state) {
+                if (state == State::Visiting)
+                    breakCircle(precedent);
+                else
+                    stack.push_back(precedent);
+            });
+            if (m_state.value(keyOf(cell)) == State::Done) // in a circle just broken
+                return;
+        }
+    }
+
+    template <typename Visit> void forEachWaitingIn(const CellRange& range, Visit visit)
+    {
+        const qint64 area = qint64(range.bottom - range.top + 1) * (range.right - range.left + 1);
+        auto consider = [&](CellAddress cell) {
+            const auto found = m_state.constFind(keyOf(cell));
+            if (found != m_state.cend() && *found != State::Done)
+                visit(cell, *found);
+        };
+        if (area <= qint64(m_order.size())) {
+            for (qsizetype row = range.top; row <= range.bottom; ++row)
+                for (int column = range.left; column <= range.right; ++column)
+                    consider({row, column});
+            return;
+        }
+        for (CellAddress cell : m_order)
+            if (cell.row >= range.top && cell.row <= range.bottom && cell.column >= range.left &&
+                cell.column <= range.right)
+                consider(cell);
+    }
+
+    // Every formula of the circle gives #REF!; what reads them gets that error in turn.
+    void breakCircle(CellAddress closing)
+    {
+        const auto from = std::find(m_path.begin(), m_path.end(), closing);
+        for (auto it = from; it != m_path.end(); ++it) {
+            store(*it, FormulaError::Ref);
+            m_state[keyOf(*it)] = State::Done;
+        }
+        m_path.erase(from, m_path.end());
+        if (!m_circular)
+            m_circular = closing;
+    }
+
+    void store(CellAddress cell, const FormulaValue& value)
+    {
+        m_sheet.m_columns[cell.column - 1].setValue(cell.row - 1, sheetValueOf(value));
+        m_recalculated = m_recalculated.united({cell.row, cell.column, cell.row, cell.column});
+    }
+
+    SheetCalculation& m_calculation;
+    Sheet& m_sheet;
+    const Context& m_context;
+    QHash<quint64, State> m_state;
+    std::vector<CellAddress> m_order;
+    std::vector<CellAddress> m_path; // the formulas being visited, outermost first
+    CellRange m_recalculated;
+    std::optional<CellAddress> m_circular;
+};
+
+SheetCalculation::SheetCalculation(Sheet& sheet) : m_sheet(sheet) {}
+SheetCalculation::~SheetCalculation() = default;
+
+SheetColumn::FormulaPointer SheetCalculation::share(const SheetColumn::FormulaPointer& formula)
+{
+    std::vector<std::weak_ptr<const Formula>>& alike = m_shared[qHash(*formula)];
+    std::erase_if(alike, [](const std::weak_ptr<const Formula>& kept) { return kept.expired(); });
+    for (const std::weak_ptr<const Formula>& kept : alike) {
+        SheetColumn::FormulaPointer same = kept.lock();
+        if (same && *same == *formula)
+            return same;
+    }
+    alike.push_back(formula);
+    return formula;
+}
+
+void SheetCalculation::cellChanged(CellAddress cell, bool formulaChanged)
+{
+    if (formulaChanged) {
+        m_indexStale = true;
+        m_mayHaveFormulas = true;
+    }
+    // Without formulas nothing depends on anything: a table build records nothing.
+    if (m_mayHaveFormulas)
+        m_changed.push_back(cell);
+}
+
+void SheetCalculation::clear()
+{
+    m_shared.clear();
+    m_mayHaveFormulas = false;
+    m_indexStale = false;
+    m_blocks.clear();
+    m_readers.clear();
+    m_volatileBlocks.clear();
+    m_changed.clear();
+}
+
+void SheetCalculation::setClock(std::function<QDateTime()> now)
+{
+    m_now = std::move(now);
+}
+
+void SheetCalculation::setFileInfoProvider(const FileInfoProvider* provider)
+{
+    m_fileInfo = provider;
+}
+
+SheetCalculation::Outcome SheetCalculation::recalculate()
+{
+    if (m_indexStale)
+        rebuildIndex();
+    if (!m_mayHaveFormulas) {
+        m_changed.clear();
+        return {};
+    }
+    const Context context(m_sheet, m_now ? m_now() : QDateTime::currentDateTime(), m_fileInfo);
+    Pass pass(*this, context);
+    pass.reach(std::exchange(m_changed, {}));
+    return pass.calculate();
+}
+
+void SheetCalculation::rebuildIndex()
+{
+    m_indexStale = false;
+    m_blocks.clear();
+    m_readers.clear();
+    m_volatileBlocks.clear();
+    for (int c = 1; c <= int(m_sheet.m_columns.size()); ++c) {
+        const SheetColumn& cells = m_sheet.m_columns[c - 1];
+        if (!cells.hasFormulas())
+            continue;
+        for (qsizetype i = 0; i < cells.size(); ++i) {
+            const Formula* formula = cells.formula(i).get();
+            if (!formula)
+                continue;
+            if (!m_blocks.empty() && m_blocks.back().formula == formula && m_blocks.back().column == c &&
+                m_blocks.back().last == i)
+                m_blocks.back().last = i + 1;
+            else
+                m_blocks.push_back({formula, c, i + 1, i + 1});
+        }
+    }
+    m_mayHaveFormulas = !m_blocks.empty();
+    for (quint32 b = 0; b < quint32(m_blocks.size()); ++b) {
+        const Block& block = m_blocks[b];
+        if (block.formula->isVolatile())
+            m_volatileBlocks.push_back(b);
+        const auto references = block.formula->references();
+        for (quint32 k = 0; k < quint32(references.size()); ++k) {
+            const int first = references[k].first.columnAt(block.column);
+            const int last = references[k].last.columnAt(block.column);
+            const int left = std::max(1, std::min(first, last));
+            const int right = std::min(Sheet::MaxColumns, std::max(first, last));
+            if (right > int(m_readers.size()))
+                m_readers.resize(right);
+            for (int column = left; column <= right; ++column)
+                m_readers[column - 1].push_back({b, k});
+        }
+    }
+}

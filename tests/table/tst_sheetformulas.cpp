@@ -1,0 +1,154 @@
+#include "formula/Formula.h"
+#include "table/Sheet.h"
+#include "table/SheetObserver.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+using Cells = QList<QPair<QString, QString>>;
+
+namespace {
+
+// Keeps what the sheet reports after each batch.
+class Recorder final : public SheetObserver
+{
+public:
+    QList<CellRange> changed;
+    std::vector<SheetEdit> edits;
+    QList<CellAddress> circles;
+
+    void cellsChanged(const CellRange& range) override { changed << range; }
+    void sheetCleared() override {}
+    void columnFormatChanged() override {}
+    void editFinished(SheetEdit&& edit) override { edits.push_back(std::move(edit)); }
+    void circularReference(CellAddress cell) override { circles << cell; }
+};
+
+// Puts "A1" style cells: {"C2", "=B2&1"}.
+void putAll(Sheet& sheet, const Cells& cells)
+{
+    Sheet::Batch batch(sheet);
+    for (const auto& [name, input] : cells) {
+        const qsizetype row = name.mid(1).toLongLong();
+        sheet.put(row, name.at(0).unicode() - u'A' + 1, input);
+    }
+}
+
+} // namespace
+
+class SheetFormulasTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void valuesFollowWhatTheyRead_data()
+    {
+        QTest::addColumn<Cells>("before");
+        QTest::addColumn<Cells>("edit");
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("a formula shows its value")
+            << Cells{{u"B2"_s, u"report"_s}, {u"C2"_s, u"=UPPER(B2)&\"-\"&A2"_s}, {u"A2"_s, u"'7"_s}}
+            << Cells{} << u"C2"_s << u"REPORT-7"_s;
+        QTest::newRow("an edit reaches the formulas that read it, through others")
+            << Cells{{u"B2"_s, u"a"_s}, {u"C2"_s, u"=B2&1"_s}, {u"D2"_s, u"=C2&2"_s}}
+            << Cells{{u"B2"_s, u"z"_s}} << u"D2"_s << u"z12"_s;
+        QTest::newRow("errors travel")
+            << Cells{{u"C2"_s, u"=1/0"_s}, {u"D2"_s, u"=C2&\"x\""_s}} << Cells{} << u"D2"_s << u"#DIV/0!"_s;
+        QTest::newRow("a circle shows #REF!")
+            << Cells{{u"A1"_s, u"=B1"_s}, {u"B1"_s, u"=A1+1"_s}, {u"C1"_s, u"=B1&\"!\""_s}} << Cells{}
+            << u"C1"_s << u"#REF!"_s;
+        QTest::newRow("a cell reading itself shows #REF!")
+            << Cells{{u"A1"_s, u"=A1+1"_s}} << Cells{} << u"A1"_s << u"#REF!"_s;
+        QTest::newRow("a formula replaced by text stops calculating")
+            << Cells{{u"B2"_s, u"a"_s}, {u"C2"_s, u"=B2"_s}} << Cells{{u"C2"_s, u"'=B2"_s}, {u"B2"_s, u"b"_s}}
+            << u"C2"_s << u"=B2"_s;
+    }
+
+    void valuesFollowWhatTheyRead()
+    {
+        QFETCH(Cells, before);
+        QFETCH(Cells, edit);
+        QFETCH(QString, cell);
+        QFETCH(QString, shown);
+        Sheet sheet;
+        Recorder recorder;
+        sheet.setObserver(&recorder);
+        putAll(sheet, before);
+        putAll(sheet, edit);
+        QCOMPARE(sheet.text(cell.mid(1).toLongLong(), cell.at(0).unicode() - u'A' + 1), shown);
+        QCOMPARE(recorder.circles.isEmpty(), !shown.startsWith(u"#REF!"_s));
+    }
+
+    void oneEditRecalculatesOnlyWhatReadsIt()
+    {
+        Sheet sheet;
+        Recorder recorder;
+        sheet.setObserver(&recorder);
+        {
+            Sheet::Batch batch(sheet);
+            for (qsizetype row = 2; row <= 1000; ++row) {
+                sheet.setText(row, Sheet::J, u"name%1"_s.arg(row));
+                sheet.put(row, Sheet::C, u"=LEFT(J%1,4)&\"-\"&B%1"_s.arg(row));
+            }
+        }
+        // Filled rows share one parsed formula.
+        QCOMPARE(sheet.formula(2, Sheet::C), sheet.formula(999, Sheet::C));
+        recorder.changed.clear();
+
+        sheet.setText(7, Sheet::J, u"file"_s);
+
+        QCOMPARE(sheet.text(7, Sheet::C), u"file-"_s);
+        QCOMPARE(recorder.changed, (QList<CellRange>{{7, Sheet::C, 7, Sheet::J}}));
+        QCOMPARE(sheet.inputText(7, Sheet::C), u"=LEFT(J7,4)&\"-\"&B7"_s);
+    }
+
+    void aLongChainNeverExhaustsTheStack()
+    {
+        Sheet sheet;
+        {
+            Sheet::Batch batch(sheet);
+            sheet.setNumber(1, Sheet::B, 1);
+            for (qsizetype row = 2; row <= 100000; ++row)
+                sheet.put(row, Sheet::B, u"=B%1+1"_s.arg(row - 1));
+        }
+        QCOMPARE(sheet.text(100000, Sheet::B), u"100000"_s);
+    }
+
+    void eachBatchIsOneStepThatSwapsBack()
+    {
+        Sheet sheet;
+        Recorder recorder;
+        sheet.setObserver(&recorder);
+        sheet.setText(2, Sheet::C, u"hand"_s);
+        sheet.setRecordingEdits(true);
+        putAll(sheet, {{u"C2"_s, u"=B2&\"x\""_s}, {u"C3"_s, u"three"_s}, {u"C2"_s, u"=B2&\"y\""_s}});
+        QCOMPARE(recorder.edits.size(), size_t(1));
+        SheetEdit step = std::move(recorder.edits.front());
+        QCOMPARE(step.cells.size(), size_t(2));
+
+        sheet.swapContents(step);
+        QCOMPARE(sheet.text(2, Sheet::C), u"hand"_s);
+        QVERIFY(sheet.isEmpty(3, Sheet::C));
+        sheet.swapContents(step);
+        QCOMPARE(sheet.text(2, Sheet::C), u"y"_s);
+        QCOMPARE(sheet.text(3, Sheet::C), u"three"_s);
+        // Swapping is no step of its own.
+        QCOMPARE(recorder.edits.size(), size_t(1));
+    }
+
+    void typedFormulasAreTakenOnlyWhereTextIsNotKept()
+    {
+        Sheet sheet;
+        QCOMPARE(sheet.put(2, Sheet::C, u"=LEFT("_s).stored, false);
+        QVERIFY(sheet.isEmpty(2, Sheet::C));
+        sheet.setColumnTextFormat(Sheet::D);
+        sheet.put(2, Sheet::D, u"=1+1"_s);
+        QCOMPARE(sheet.text(2, Sheet::D), u"=1+1"_s);
+        QVERIFY(!sheet.isFormula(2, Sheet::D));
+    }
+};
+
+QTEST_GUILESS_MAIN(SheetFormulasTest)
+#include "tst_sheetformulas.moc"
