@@ -1,7 +1,7 @@
+#include "base/CommandLine.h"
 #include "gui/MainWindow.h"
 #include "gui/QtPlatformServices.h"
 #include "gui/Startup.h"
-#include "base/CommandLine.h"
 
 #include <QApplication>
 #include <cstdio>

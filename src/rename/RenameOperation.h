@@ -29,7 +29,7 @@ struct RenameOperation
     QString destination;
     State state = State::Ready;
     FileOutcome::Failure refusal = FileOutcome::Failure::None;
-    QString refusalDetail; // what the refusal's reason names, such as the error value
+    QString refusalDetail = {}; // what the refusal's reason names, such as the error value
     // A distribution copy: the folder it goes into, which the pre-pass has to provide.
     QString folder;
     // A distribution folder written with a trailing separator: the user is warned first.

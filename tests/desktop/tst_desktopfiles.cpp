@@ -1,5 +1,5 @@
-#include "gui/Startup.h"
 #include "base/Version.h"
+#include "gui/Startup.h"
 
 #include <QApplication>
 #include <QFile>

@@ -130,7 +130,8 @@ void TestWorkbookRoundTrip::formulasComeBackWithTheirValues_data()
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("formula");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("text formula") << 5 << u"=UPPER(B4)&\"-\"&TEXTJOIN(\"+\",TRUE,A5,E5)"_qs << u"3E5-4+.doc"_qs;
+    QTest::newRow("text formula") << 5 << u"=UPPER(B4)&\"-\"&TEXTJOIN(\"+\",TRUE,A5,E5)"_qs
+                                  << u"3E5-4+.doc"_qs;
     QTest::newRow("error value") << 6 << u"=1/0"_qs << u"#DIV/0!"_qs;
 }
 
