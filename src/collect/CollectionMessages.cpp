@@ -4,14 +4,29 @@
 
 namespace CollectionMessages {
 
-QString unreadableFolders(const QStringList& folders)
+namespace {
+
+// The heading, then the first few paths, one to a line.
+QString listed(const QString& heading, const QStringList& paths)
 {
-    QStringList lines{QStringLiteral("有%1个文件夹无法读取，其中的文件未列出").arg(folders.size())};
-    for (qsizetype i = 0; i < std::min(folders.size(), ListedFolders); ++i)
-        lines << MessageText::shownPath(folders[i]);
-    if (folders.size() > ListedFolders)
+    QStringList lines{heading};
+    for (qsizetype i = 0; i < std::min(paths.size(), ListedFolders); ++i)
+        lines << MessageText::shownPath(paths[i]);
+    if (paths.size() > ListedFolders)
         lines << QStringLiteral("……");
     return lines.join(u'\n');
+}
+
+} // namespace
+
+QString unreadableFolders(const QStringList& folders)
+{
+    return listed(QStringLiteral("有%1个文件夹无法读取，其中的文件未列出").arg(folders.size()), folders);
+}
+
+QString missingPaths(const QStringList& paths)
+{
+    return listed(QStringLiteral("有%1个文件或文件夹不存在，未加入列表").arg(paths.size()), paths);
 }
 
 QString unrecognisedNames(qsizetype count)

@@ -132,7 +132,7 @@ void MainWindow::showStatus(const QString& text)
 void MainWindow::collectStartupPaths(const QStringList& paths)
 {
     if (!paths.isEmpty())
-        m_collection->takeDrop(paths);
+        m_collection->collectNamed(paths);
 }
 
 void MainWindow::setWide(bool wide)

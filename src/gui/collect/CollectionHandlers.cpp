@@ -6,6 +6,7 @@
 #include "collect/ExtensionFilter.h"
 #include "collect/FileListModel.h"
 #include "collect/FolderScan.h"
+#include "collect/NamedPaths.h"
 #include "collect/WildcardPattern.h"
 #include "gui/PlatformServices.h"
 #include "gui/collect/FileListView.h"
@@ -110,6 +111,15 @@ void CollectionHandlers::takeDrop(const QStringList& dropped)
     showFileList(std::move(paths));
     rebuildTable();
     tellUnreadable(unreadable);
+}
+
+void CollectionHandlers::collectNamed(const QStringList& named)
+{
+    const NamedPaths sorted = sortNamedPaths(named, workingFolder());
+    if (!sorted.present.isEmpty())
+        takeDrop(sorted.present);
+    if (!sorted.missing.isEmpty())
+        m_platform.tell(CollectionMessages::missingPaths(sorted.missing));
 }
 
 // The collected files in the list, wide enough to scroll the longest path into view, and their

@@ -25,9 +25,9 @@ public:
     // The type patterns offered at start-up, every file (*.*) chosen.
     void loadDefaults();
 
-    // Collects files and folders as a drop on the list does: folders are scanned with the
-    // type pattern, files are kept whatever their type.
-    void takeDrop(const QStringList& dropped);
+    // Collects the files and folders named on the command line as a drop of them on the list
+    // does; those that name nothing on disk are left out and named in one message.
+    void collectNamed(const QStringList& named);
 
 public Q_SLOTS:
     void clearFileList();
@@ -46,6 +46,7 @@ Q_SIGNALS:
 private:
     void selectFiles();
     void selectFolder();
+    void takeDrop(const QStringList& dropped);
 
     void showFileList(QStringList paths);
     void clearTable();

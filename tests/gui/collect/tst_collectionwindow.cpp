@@ -39,6 +39,7 @@ private Q_SLOTS:
     void dropScansFoldersByWhatTheyAre();
     void dropSwitchesToRenameInPlace();
     void dropWithoutFilePaths();
+    void namedPathsAreCollectedAsADropIs();
 
 private:
     QStringList list() { return m_gui->files().paths(); }
@@ -314,6 +315,35 @@ void CollectionWindowTest::dropFilesAndFolders()
     QCOMPARE(m_gui->cell(5, Sheet::B), QStringLiteral("4"));
     QCOMPARE(m_gui->cell(5, Sheet::F), m_tree->path(QStringLiteral("B/x")) + QDir::separator());
     QCOMPARE(m_gui->cell(6, Sheet::A), QStringLiteral("5"));
+}
+
+// The command line's paths, typed relative to the working folder, give the table a drop of the
+// same entries gives; one that names nothing is left out and told once.
+void CollectionWindowTest::namedPathsAreCollectedAsADropIs()
+{
+    m_tree->files({QStringLiteral("a.txt"), QStringLiteral("b.jpeg"), QStringLiteral("A/1.xls"),
+                   QStringLiteral("A/x/2.xls"), QStringLiteral("A/3.doc")});
+    setPattern(QStringLiteral("*.xls"));
+    dropPaths(m_tree->paths({QStringLiteral("b.jpeg"), QStringLiteral("A"), QStringLiteral("a.txt")}));
+    QStringList dropped;
+    for (qsizetype row = 1; row <= m_gui->usedRows(); ++row)
+        for (int column = Sheet::A; column <= Sheet::K; ++column)
+            dropped << m_gui->cell(row, column);
+
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_tree->path()));
+    m_gui->window().collectStartupPaths({QStringLiteral("b.jpeg"), QStringLiteral("./A/"),
+                                         QStringLiteral("gone.txt"), QStringLiteral("a.txt")});
+    QDir::setCurrent(before);
+
+    QStringList named;
+    for (qsizetype row = 1; row <= m_gui->usedRows(); ++row)
+        for (int column = Sheet::A; column <= Sheet::K; ++column)
+            named << m_gui->cell(row, column);
+    QCOMPARE(named, dropped);
+    QCOMPARE(m_gui->platform.messageTexts(),
+             QStringList{QStringLiteral("有1个文件或文件夹不存在，未加入列表\n") +
+                         m_tree->path(QStringLiteral("gone.txt"))});
 }
 
 void CollectionWindowTest::dropScansFoldersByWhatTheyAre()
