@@ -59,11 +59,14 @@ struct RunResult
     PhaseResult batch;
     PhaseResult derivation;
 
-    bool changedDisk() const
+    // The files and folders an undo would put back.
+    qint64 changedFiles() const
     {
+        qint64 count = 0;
         for (const PhaseResult* phase : {&prePass, &batch, &derivation})
-            if (!phase->completed.empty() || !phase->stranded.empty())
-                return true;
-        return false;
+            count += qint64(phase->completed.size() + phase->stranded.size());
+        return count;
     }
+
+    bool changedDisk() const { return changedFiles() > 0; }
 };

@@ -15,6 +15,14 @@
 #include "table/Sheet.h"
 
 #include <QPushButton>
+#include <utility>
+
+namespace {
+
+// An undo of more files than this asks first.
+constexpr qint64 QuietUndoLimit = 1000;
+
+} // namespace
 
 RunHandler::RunHandler(const RunControls& controls, PlatformServices& platform, Sheet& sheet,
                        ModeHandlers& modes, Progress& progress)
@@ -43,7 +51,9 @@ void RunHandler::run()
         m_sheet.clearRowMarks();
     }
 
-    forgetLastRun();
+    // A run that changes nothing (every row failing over files already renamed, say) leaves the
+    // record of the run before it, which still undoes what is on the disk.
+    RunResult previous = std::exchange(m_lastRun, {});
     m_progress.setMaximum(plan.dataRows);
     RunFeedback feedback(m_controls.Text2, m_progress, m_platform, plan.dataRows);
     RenameExecutor executor(*m_fileSystem, feedback);
@@ -52,7 +62,7 @@ void RunHandler::run()
 
     if (plan.batchRuns) {
         if (!runBatch(plan, settings, executor, state, feedback)) {
-            offerUndo();
+            keepRecord(std::move(previous));
             return;
         }
     } else if (!m_lastRun.prePass.failures.empty()) {
@@ -62,6 +72,13 @@ void RunHandler::run()
     }
     if (plan.derivationRuns)
         runDerivation(plan, settings, executor, state);
+    keepRecord(std::move(previous));
+}
+
+void RunHandler::keepRecord(RunResult previous)
+{
+    if (!m_lastRun.changedDisk())
+        m_lastRun = std::move(previous);
     offerUndo();
 }
 
@@ -102,6 +119,12 @@ void RunHandler::runDerivation(const RenamePlan& plan, const RunSettings& settin
 
 void RunHandler::undoLastRun()
 {
+    const qint64 files = m_lastRun.changedFiles();
+    if (files > QuietUndoLimit &&
+        m_platform.showMessage(QStringLiteral("将撤销%1个文件的改名，是否继续？").arg(files),
+                               PlatformServices::programTitle(), PlatformServices::Buttons::OkCancel,
+                               PlatformServices::Icon::None) != PlatformServices::Answer::Ok)
+        return;
     const PhaseResult undone = RunUndo(*m_fileSystem, m_progress).undo(m_lastRun);
     forgetLastRun();
     {

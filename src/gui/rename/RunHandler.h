@@ -48,6 +48,8 @@ private:
                   RunState& state, RunFeedback& feedback);
     void runDerivation(const RenamePlan& plan, const RunSettings& settings, RenameExecutor& executor,
                        RunState& state);
+    // Keeps the record of the run just made when it changed the disk, else the previous one.
+    void keepRecord(RunResult previous);
     void offerUndo();
     void markFailures(const std::vector<FailedOperation>& failures);
 
