@@ -10,12 +10,15 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -97,7 +100,6 @@ QWidget* collectionColumn(Form1Controls& f)
 SheetView* table(WindowControls& w)
 {
     w.sp1 = named(new SheetView, "sp1");
-    w.sp1->setMinimumHeight(200);
     return w.sp1;
 }
 
@@ -285,6 +287,13 @@ QWidget* advancedPanel(Form1Controls& f)
 
 } // namespace
 
+void keepRowsVisible(SheetView* grid, int rows)
+{
+    grid->setMinimumHeight(grid->horizontalHeader()->sizeHint().height() +
+                           rows * grid->verticalHeader()->defaultSectionSize() +
+                           grid->horizontalScrollBar()->sizeHint().height() + 2 * grid->frameWidth());
+}
+
 Form1Controls buildForm1(QMainWindow* window)
 {
     Form1Controls controls;
@@ -297,8 +306,14 @@ Form1Controls buildForm1(QMainWindow* window)
     settings->addWidget(collectionColumn(controls));
     settings->addWidget(modesColumn(controls));
     settings->addWidget(rulesFrame(controls), 1);
+    auto* settingsArea = named(new QScrollArea, "settingsArea");
+    settingsArea->setWidget(settingsRow);
+    settingsArea->setWidgetResizable(true);
+    settingsArea->setFrameShape(QFrame::NoFrame);
+    settingsArea->setFocusPolicy(Qt::NoFocus);
+    settingsArea->setMaximumHeight(settingsRow->maximumHeight());
     auto* work = new QVBoxLayout;
-    work->addWidget(settingsRow);
+    work->addWidget(settingsArea);
     work->addWidget(table(controls.window), 1);
     work->addWidget(commandRow(controls));
 

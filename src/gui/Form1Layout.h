@@ -8,3 +8,8 @@ struct Form1Controls;
 // the rename table across the whole width below them, the commands under it, and the advanced
 // frames in a panel at the right edge. Returns the controls code acts on, grouped by feature.
 Form1Controls buildForm1(QMainWindow* window);
+
+class SheetView;
+// Makes the grid tall enough for that many rows under its header, once it has its columns:
+// on a small screen the settings above it scroll instead.
+void keepRowsVisible(SheetView* grid, int rows);

@@ -2,9 +2,11 @@
 
 #include "collect/FileListModel.h"
 #include "gui/AboutBox.h"
+#include "gui/AccessibleNames.h"
 #include "gui/ControlEvents.h"
 #include "gui/Form1Controls.h"
 #include "gui/Form1Layout.h"
+#include "gui/KeyboardAccess.h"
 #include "gui/PlatformServices.h"
 #include "gui/ProgressBarProgress.h"
 #include "gui/collect/CollectionHandlers.h"
@@ -19,10 +21,14 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 
 MainWindow::MainWindow(PlatformServices& platform, QWidget* parent)
     : QMainWindow(parent), m_platform(platform), m_table(new SheetModel(this)),
@@ -33,7 +39,19 @@ MainWindow::MainWindow(PlatformServices& platform, QWidget* parent)
 
     const Form1Controls controls = buildForm1(this);
     m_controls = controls.window;
+    m_fileList = controls.collection.List1;
+    // On a small screen, or at a large scale, the controls stay reachable by scrolling.
+    m_contents = takeCentralWidget();
+    auto* scroller = new QScrollArea;
+    scroller->setObjectName(QStringLiteral("windowScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    scroller->setWidget(m_contents);
+    setCentralWidget(scroller);
+    setAcceptDrops(true);
     m_controls.sp1->setSheetModel(m_table);
+    keepRowsVisible(m_controls.sp1, 10);
     controls.collection.List1->setModel(m_files);
     m_progress = std::make_unique<ProgressBarProgress>(m_controls.PBar1);
     buildMenu();
@@ -49,9 +67,11 @@ MainWindow::MainWindow(PlatformServices& platform, QWidget* parent)
     m_export = std::make_unique<ExportHandler>(controls.Command15, platform, sheet);
     connectFeatures();
     connectWindowControls();
+    describeControls(this);
+    new KeyboardAccess(this, m_controls.sp1, controls.run.Command3);
 
     setWide(false);
-    resize(NarrowWidth, 760);
+    resizeWithinScreen(NarrowWidth, 760);
     formLoad();
 }
 
@@ -105,6 +125,11 @@ void MainWindow::connectFeatures()
     connect(run, &RunHandler::statusChanged, this, &MainWindow::showStatus);
     connect(collection, &CollectionHandlers::statusFocusWanted, this,
             [this] { m_controls.Text3->setFocus(); });
+    // A new table is seen from its first cell.
+    connect(collection, &CollectionHandlers::collectionFinished, this, [this] {
+        m_controls.sp1->scrollToTop();
+        m_controls.sp1->horizontalScrollBar()->setValue(0);
+    });
 }
 
 void MainWindow::connectWindowControls()
@@ -139,9 +164,29 @@ void MainWindow::setWide(bool wide)
 {
     m_controls.advancedPanel->setVisible(wide);
     // Let the layout drop the hidden panel's width before the window is narrowed.
-    centralWidget()->layout()->activate();
+    m_contents->layout()->activate();
     layout()->activate();
-    resize(wide ? WideWidth : NarrowWidth, height());
+    resizeWithinScreen(wide ? WideWidth : NarrowWidth, height());
+}
+
+void MainWindow::resizeWithinScreen(int width, int height)
+{
+    const QRect available = screen()->availableGeometry();
+    // The frame the window system adds is not known before the window shows; leave room for it.
+    const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(0, 40);
+    resize(std::min(width, available.width() - frame.width()),
+           std::min(height, available.height() - frame.height()));
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    event->acceptProposedAction();
+    m_fileList->takeDrop(event->mimeData());
 }
 
 void MainWindow::formLoad()

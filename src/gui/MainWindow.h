@@ -8,6 +8,7 @@
 
 class AboutBox;
 class CollectionHandlers;
+class FileListView;
 class ExportHandler;
 class FileListModel;
 class ModeHandlers;
@@ -47,6 +48,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A drop anywhere on the window outside the grid is a drop on the file list.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildMenu();
@@ -56,11 +60,16 @@ private:
     void showAbout();
     // The status line shows the text at once, even while a long run keeps the event loop waiting.
     void showStatus(const QString& text);
+    // Resizes the window to the size asked, but never beyond the screen's available area: what
+    // does not fit is reached by scrolling the window's contents.
+    void resizeWithinScreen(int width, int height);
 
     PlatformServices& m_platform;
     SheetModel* m_table;
     FileListModel* m_files;
     WindowControls m_controls;
+    FileListView* m_fileList = nullptr;
+    QWidget* m_contents = nullptr;
     QPointer<AboutBox> m_about;
     std::unique_ptr<ProgressBarProgress> m_progress;
     std::unique_ptr<ModeHandlers> m_modes;

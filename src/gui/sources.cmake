@@ -1,8 +1,10 @@
 list(APPEND RENVORA_GUI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/AboutBox.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/AccessibleNames.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CaptionBlank.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ControlEvents.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Form1Layout.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/KeyboardAccess.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MainWindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PlatformServices.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ProgressBarProgress.cpp

@@ -12,6 +12,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 
 class TestMainWindow : public QObject
@@ -104,7 +105,10 @@ void TestMainWindow::captions()
     QObject* control = gui.window().findChild<QObject*>(name);
     QVERIFY2(control, qPrintable(name));
     const char* property = qobject_cast<QGroupBox*>(control) ? "title" : "text";
-    QCOMPARE(control->property(property).toString(), caption);
+    // A mnemonic follows the caption as "(&R)"; the caption itself stays as designed.
+    QCOMPARE(
+        control->property(property).toString().remove(QRegularExpression(QStringLiteral("\\(&[A-Z]\\)$"))),
+        caption);
 }
 
 void TestMainWindow::startUpState()

@@ -72,5 +72,10 @@ void FileListView::dragMoveEvent(QDragMoveEvent* event)
 void FileListView::dropEvent(QDropEvent* event)
 {
     event->acceptProposedAction();
-    Q_EMIT pathsDropped(localPaths(event->mimeData()));
+    takeDrop(event->mimeData());
+}
+
+void FileListView::takeDrop(const QMimeData* data)
+{
+    Q_EMIT pathsDropped(localPaths(data));
 }

@@ -3,6 +3,7 @@
 #include <QListView>
 
 class FileListDelegate;
+class QMimeData;
 
 // The file list on screen; files and folders dropped from a file manager arrive through
 // pathsDropped, in the order the source gives them.
@@ -18,6 +19,8 @@ public:
     void setHorizontalExtent(int pixels);
     // Sets the extent to the widest of the entries in the list's font, plus a margin of 10.
     void fitHorizontalExtent(const QStringList& entries);
+    // Takes what a drop brings as a drop on the list: the window passes on drops elsewhere.
+    void takeDrop(const QMimeData* data);
 
 Q_SIGNALS:
     void pathsDropped(const QStringList& paths);
