@@ -21,8 +21,8 @@ QStringList linkTargets(QString text)
 {
     static const QRegularExpression code(QStringLiteral("```.*?```|`[^`\n]*`"),
                                          QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression link(QStringLiteral(R"(\]\(\s*<?([^)\s>]+)>?(?:\s+"[^"]*")?\s*\))"
-                                                        R"(|<img\s[^>]*src="([^"]+)")"));
+    static const QRegularExpression link(QStringLiteral(R"re(\]\(\s*<?([^)\s>]+)>?(?:\s+"[^"]*")?\s*\))re"
+                                                        R"re(|<img\s[^>]*src="([^"]+)")re"));
     text.remove(code);
     QStringList targets;
     for (const QRegularExpressionMatch& m : link.globalMatch(text))

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include <algorithm>
+
 namespace Pictures {
 
 void settle()
@@ -70,7 +72,8 @@ bool saveWithMessage(QWidget* window, const ScriptedPlatform::Message& message, 
     QPixmap picture = window->grab();
     const QPixmap box = messageBox(window, message);
     QPainter painter(&picture);
-    const QPoint at((picture.width() - box.width()) / 2, (picture.height() - box.height()) / 2);
+    // Low in the window, so that the marked rows at the top of the grid stay in view.
+    const QPoint at((picture.width() - box.width()) / 2, std::max(0, picture.height() - box.height() - 60));
     painter.fillRect(QRect(at + QPoint(4, 4), box.size()), QColor(0, 0, 0, 60)); // a shadow
     painter.drawPixmap(at, box);
     painter.end();
