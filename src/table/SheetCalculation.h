@@ -74,5 +74,6 @@ private:
     std::vector<Block> m_blocks;
     std::vector<std::vector<Reader>> m_readers; // by the column read, from column 1
     std::vector<quint32> m_volatileBlocks;
+    std::vector<quint32> m_fileBlocks; // blocks whose formula reads its row's file
     std::vector<CellAddress> m_changed;
 };
