@@ -9,6 +9,7 @@
 class AboutBox;
 class CollectionHandlers;
 class ExportHandler;
+class FileFactsHandler;
 class FileListModel;
 class ModeHandlers;
 class PlatformServices;
@@ -69,4 +70,5 @@ private:
     std::unique_ptr<CollectionHandlers> m_collection;
     std::unique_ptr<RunHandler> m_run;
     std::unique_ptr<ExportHandler> m_export;
+    std::unique_ptr<FileFactsHandler> m_facts;
 };
