@@ -3,6 +3,7 @@ list(APPEND RENVORA_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/CameraName.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ExifDateTime.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FactCache.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FactReader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FactSet.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FileFact.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FileStatus.cpp
@@ -10,5 +11,6 @@ list(APPEND RENVORA_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/MetadataLibraries.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PhotoReader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReadOnlyFile.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SheetFileFacts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TagReader.cpp
 )

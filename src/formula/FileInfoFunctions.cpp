@@ -25,7 +25,7 @@ FormulaValue fileInfo(FunctionArguments& arguments)
 
 constexpr FormulaFunction Functions[] = {
     {u"FILEINFO", u"FILEINFO(信息类型, [路径])", u"本行文件或指定文件的信息，如大小、修改时间", 1, 2,
-     fileInfo, true},
+     fileInfo, false, true},
 };
 
 } // namespace

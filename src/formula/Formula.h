@@ -36,8 +36,11 @@ public:
     // a host and for the hosts a changed cell reaches.
     std::span<const FormulaReference> references() const { return m_program.references; }
 
-    // Whether its value can change with no cell changing: TODAY, NOW, FILEINFO.
+    // Whether its value can change with no cell changing: TODAY, NOW.
     bool isVolatile() const { return m_program.isVolatile; }
+    // Whether it reads the file its row names (FILEINFO): the row's folder, name and extension
+    // are read implicitly, and the file's facts may come in after the formula was calculated.
+    bool readsOwnFile() const { return m_program.readsOwnFile; }
 
     explicit Formula(FormulaProgram program) : m_program(std::move(program)) {}
 

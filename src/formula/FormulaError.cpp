@@ -3,8 +3,13 @@
 namespace {
 
 constexpr std::pair<FormulaError, QStringView> Texts[] = {
-    {FormulaError::Value, u"#VALUE!"}, {FormulaError::Ref, u"#REF!"}, {FormulaError::Name, u"#NAME?"},
-    {FormulaError::Div0, u"#DIV/0!"},  {FormulaError::NA, u"#N/A"},   {FormulaError::Num, u"#NUM!"},
+    {FormulaError::Value, u"#VALUE!"},
+    {FormulaError::Ref, u"#REF!"},
+    {FormulaError::Name, u"#NAME?"},
+    {FormulaError::Div0, u"#DIV/0!"},
+    {FormulaError::NA, u"#N/A"},
+    {FormulaError::Num, u"#NUM!"},
+    {FormulaError::GettingData, u"#GETTING_DATA"},
 };
 
 } // namespace

@@ -13,6 +13,9 @@ enum class FormulaError : quint8
     Div0,  // #DIV/0!  a division by zero
     NA,    // #N/A     no value available
     Num,   // #NUM!    a number out of range
+    // #GETTING_DATA  a value still being fetched (a file's facts being read), as spreadsheets
+    // show a cell whose data is on its way
+    GettingData,
 };
 
 QString errorText(FormulaError error);

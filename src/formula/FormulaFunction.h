@@ -15,5 +15,6 @@ struct FormulaFunction
     int minArguments = 0;
     int maxArguments = 0;
     FormulaValue (*evaluate)(FunctionArguments& arguments) = nullptr;
-    bool isVolatile = false; // its value can change without any cell changing
+    bool isVolatile = false;   // its value can change without any cell changing
+    bool readsOwnFile = false; // its value comes from the file named by the row of its cell
 };

@@ -226,6 +226,7 @@ FormulaParser::Node FormulaParser::call(const FormulaToken& name)
     if (int(nodes.size()) < function.minArguments || int(nodes.size()) > function.maxArguments)
         return fail(name.position, argumentCountMessage(function));
     m_program.isVolatile = m_program.isVolatile || function.isVolatile;
+    m_program.readsOwnFile = m_program.readsOwnFile || function.readsOwnFile;
     return add({.kind = FormulaNode::Kind::Call, .index = *index}, nodes);
 }
 

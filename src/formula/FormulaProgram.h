@@ -15,6 +15,7 @@ struct FormulaProgram
     std::vector<FormulaReference> references; // each reference once, in the order first named
     quint32 root = 0;
     bool isVolatile = false;
+    bool readsOwnFile = false;
 
     const FormulaNode& child(const FormulaNode& node, quint32 i) const
     {

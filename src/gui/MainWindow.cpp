@@ -11,6 +11,7 @@
 #include "gui/ProgressBarProgress.h"
 #include "gui/collect/CollectionHandlers.h"
 #include "gui/collect/FileListView.h"
+#include "gui/facts/FileFactsHandler.h"
 #include "gui/rename/ModeHandlers.h"
 #include "gui/rename/RunHandler.h"
 #include "gui/rules/RuleHandlers.h"
@@ -65,6 +66,7 @@ MainWindow::MainWindow(PlatformServices& platform, QWidget* parent)
         std::make_unique<CollectionHandlers>(controls.collection, platform, *m_files, sheet, *m_tableBuild);
     m_run = std::make_unique<RunHandler>(controls.run, platform, sheet, *m_modes, *m_progress);
     m_export = std::make_unique<ExportHandler>(controls.Command15, platform, sheet);
+    m_facts = std::make_unique<FileFactsHandler>(m_controls.PBar1, sheet, *m_progress);
     connectFeatures();
     connectWindowControls();
     describeControls(this);
@@ -123,6 +125,8 @@ void MainWindow::connectFeatures()
 
     connect(collection, &CollectionHandlers::statusChanged, this, &MainWindow::showStatus);
     connect(run, &RunHandler::statusChanged, this, &MainWindow::showStatus);
+    // New names that still wait for files' facts are not final.
+    run->setUnfinishedCheck([facts = m_facts.get()] { return facts->unfinishedReason(); });
     connect(collection, &CollectionHandlers::statusFocusWanted, this,
             [this] { m_controls.Text3->setFocus(); });
     // A new table is seen from its first cell.

@@ -10,6 +10,7 @@ class AboutBox;
 class CollectionHandlers;
 class FileListView;
 class ExportHandler;
+class FileFactsHandler;
 class FileListModel;
 class ModeHandlers;
 class PlatformServices;
@@ -78,4 +79,5 @@ private:
     std::unique_ptr<CollectionHandlers> m_collection;
     std::unique_ptr<RunHandler> m_run;
     std::unique_ptr<ExportHandler> m_export;
+    std::unique_ptr<FileFactsHandler> m_facts;
 };

@@ -394,6 +394,13 @@ void Sheet::setFileInfoProvider(const FileInfoProvider* provider)
     m_calculation->setFileInfoProvider(provider);
 }
 
+void Sheet::recalculate(std::span<const CellAddress> cells)
+{
+    Batch batch(*this);
+    for (const CellAddress cell : cells)
+        m_calculation->cellChanged(cell, false);
+}
+
 void Sheet::setObserver(SheetObserver* observer)
 {
     m_observer = observer;

@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 #include <ranges>
+#include <span>
 #include <variant>
 #include <vector>
 
@@ -139,6 +140,10 @@ public:
     void setClock(std::function<QDateTime()> now);
     // Who answers FILEINFO; without one it gives #N/A.
     void setFileInfoProvider(const FileInfoProvider* provider);
+    // Calculates the formulas of these cells again, and what reads them, as when a cell they
+    // read changes: for what changes outside the sheet, such as a file's facts read meanwhile.
+    // Cells without a formula are passed over.
+    void recalculate(std::span<const CellAddress> cells);
     // Whether the changes of each batch are kept as steps for an undo (see SheetObserver).
     void setRecordingEdits(bool recording);
     // Swaps the cells of the edit with the sheet's own: applied to a step's edit, undoes it; applied

@@ -9,6 +9,14 @@
 
 namespace {
 
+// The cells of a row that name its file, which FILEINFO reads without naming them.
+constexpr int FileColumns[] = {Sheet::F, Sheet::B, Sheet::D};
+
+bool namesFile(int column)
+{
+    return std::ranges::find(FileColumns, column) != std::end(FileColumns);
+}
+
 quint64 keyOf(CellAddress cell)
 {
     return quint64(cell.row) << 16 | quint64(cell.column);
@@ -121,6 +129,12 @@ public:
         }
         for (size_t i = 0; i < queue.size(); ++i) {
             const CellAddress cell = queue[i];
+            if (namesFile(cell.column))
+                for (quint32 index : m_calculation.m_fileBlocks) {
+                    const Block& block = m_calculation.m_blocks[index];
+                    if (cell.row >= block.first && cell.row <= block.last)
+                        enqueue({cell.row, block.column});
+                }
             if (cell.column > int(m_calculation.m_readers.size()))
                 continue;
             for (const Reader& reader : m_calculation.m_readers[cell.column - 1]) {
@@ -181,17 +195,25 @@ private:
         const Sheet::FormulaPointer formula = m_sheet.formula(cell.row, cell.column);
         for (const FormulaReference& reference : formula->references()) {
             const std::optional<CellRange> range = reference.at(cell);
-            if (!range)
-                continue;
-            forEachWaitingIn(*range, [&](CellAddress precedent, State state) {
-                if (state == State::Visiting)
-                    breakCircle(precedent);
-                else
-                    stack.push_back(precedent);
-            });
-            if (m_state.value(keyOf(cell)) == State::Done) // in a circle just broken
+            if (range && !pushWaitingIn(*range, cell, stack))
                 return;
         }
+        if (formula->readsOwnFile())
+            for (int column : FileColumns)
+                if (!pushWaitingIn({cell.row, column, cell.row, column}, cell, stack))
+                    return;
+    }
+
+    // False when the cell turned out to be in a circle, which is broken.
+    bool pushWaitingIn(const CellRange& range, CellAddress cell, std::vector<CellAddress>& stack)
+    {
+        forEachWaitingIn(range, [&](CellAddress precedent, State state) {
+            if (state == State::Visiting)
+                breakCircle(precedent);
+            else
+                stack.push_back(precedent);
+        });
+        return m_state.value(keyOf(cell)) != State::Done;
     }
 
     template <typename Visit> void forEachWaitingIn(const CellRange& range, Visit visit)
@@ -278,6 +300,7 @@ void SheetCalculation::clear()
     m_blocks.clear();
     m_readers.clear();
     m_volatileBlocks.clear();
+    m_fileBlocks.clear();
     m_changed.clear();
 }
 
@@ -311,6 +334,7 @@ void SheetCalculation::rebuildIndex()
     m_blocks.clear();
     m_readers.clear();
     m_volatileBlocks.clear();
+    m_fileBlocks.clear();
     for (int c = 1; c <= int(m_sheet.m_columns.size()); ++c) {
         const SheetColumn& cells = m_sheet.m_columns[c - 1];
         if (!cells.hasFormulas())
@@ -331,6 +355,8 @@ void SheetCalculation::rebuildIndex()
         const Block& block = m_blocks[b];
         if (block.formula->isVolatile())
             m_volatileBlocks.push_back(b);
+        if (block.formula->readsOwnFile())
+            m_fileBlocks.push_back(b);
         const auto references = block.formula->references();
         for (quint32 k = 0; k < quint32(references.size()); ++k) {
             const int first = references[k].first.columnAt(block.column);

@@ -18,7 +18,8 @@ class Sheet;
 // The formulas of a sheet. Cells that hold the same formula share one parsed form; an index
 // knows, for each column, which blocks of formula cells read it, so a change recalculates only
 // the formulas that depend on it, directly or through others, each after what it reads. A
-// circle of references gives its cells #REF! instead of hanging.
+// formula that reads its row's file (FILEINFO) reads the row's folder, name and extension
+// cells as well. A circle of references gives its cells #REF! instead of hanging.
 class SheetCalculation
 {
 public:
@@ -74,5 +75,6 @@ private:
     std::vector<Block> m_blocks;
     std::vector<std::vector<Reader>> m_readers; // by the column read, from column 1
     std::vector<quint32> m_volatileBlocks;
+    std::vector<quint32> m_fileBlocks; // blocks whose formula reads its row's file
     std::vector<CellAddress> m_changed;
 };

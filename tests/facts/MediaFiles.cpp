@@ -4,6 +4,8 @@
 #include <QImage>
 
 #include <exiv2/exiv2.hpp>
+#include <taglib/fileref.h>
+#include <taglib/tag.h>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -83,6 +85,21 @@ void addExif(const QByteArray& path, const Exif& exif)
         data[key] = std::string(value);
     image->setExifData(data);
     image->writeMetadata();
+}
+
+bool addTags(const QByteArray& path, const Tags& tags)
+{
+    TagLib::FileRef file(path.constData());
+    if (file.isNull())
+        return false;
+    TagLib::Tag* tag = file.tag();
+    tag->setArtist(TagLib::String(tags.artist, TagLib::String::UTF8));
+    tag->setTitle(TagLib::String(tags.title, TagLib::String::UTF8));
+    tag->setAlbum(TagLib::String(tags.album, TagLib::String::UTF8));
+    tag->setTrack(tags.track);
+    tag->setYear(tags.year);
+    tag->setGenre(TagLib::String(tags.genre, TagLib::String::UTF8));
+    return file.save();
 }
 
 } // namespace MediaFiles

@@ -26,4 +26,17 @@ bool setTimes(const QByteArray& path, qint64 accessed, qint64 modified);
 // Adds EXIF to the photo at path through Exiv2.
 void addExif(const QByteArray& path, const Exif& exif);
 
+// The common tags of a song; empty texts and zeros are left unset.
+struct Tags
+{
+    const char* artist = "";
+    const char* title = "";
+    const char* album = "";
+    unsigned track = 0;
+    unsigned year = 0;
+    const char* genre = "";
+};
+// Tags the MP3, FLAC or other music file at path through TagLib, in its format's usual tag.
+bool addTags(const QByteArray& path, const Tags& tags);
+
 } // namespace MediaFiles

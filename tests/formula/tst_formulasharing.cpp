@@ -166,19 +166,22 @@ void TestFormulaSharing::tellsVolatileFormulas_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("isVolatile");
+    QTest::addColumn<bool>("readsOwnFile");
 
-    QTest::newRow("today") << u"=TODAY()"_s << true;
-    QTest::newRow("now inside") << u"=TEXT(NOW(),\"hh:mm\")"_s << true;
-    QTest::newRow("file facts") << u"=FILEINFO(\"size\")"_s << true;
-    QTest::newRow("cells only") << u"=LEFT(B2,3)&ROW()"_s << false;
+    QTest::newRow("today") << u"=TODAY()"_s << true << false;
+    QTest::newRow("now inside") << u"=TEXT(NOW(),\"hh:mm\")"_s << true << false;
+    QTest::newRow("file facts") << u"=TEXT(FILEINFO(\"taken\"),\"yyyy\")"_s << false << true;
+    QTest::newRow("cells only") << u"=LEFT(B2,3)&ROW()"_s << false << false;
 }
 
 void TestFormulaSharing::tellsVolatileFormulas()
 {
     QFETCH(QString, typed);
     QFETCH(bool, isVolatile);
+    QFETCH(bool, readsOwnFile);
 
     QCOMPARE(parsed(typed, {1, 1})->isVolatile(), isVolatile);
+    QCOMPARE(parsed(typed, {1, 1})->readsOwnFile(), readsOwnFile);
 }
 
 QTEST_GUILESS_MAIN(TestFormulaSharing)

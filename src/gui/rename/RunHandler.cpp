@@ -38,6 +38,10 @@ RunHandler::~RunHandler() = default;
 
 void RunHandler::run()
 {
+    if (const QString unfinished = m_unfinished ? m_unfinished() : QString(); !unfinished.isEmpty()) {
+        m_platform.tell(unfinished);
+        return;
+    }
     // Every row needs its new name before any file is touched.
     if (RenamePlan::firstRowWithoutNewName(m_sheet) > 0) {
         m_platform.tell(

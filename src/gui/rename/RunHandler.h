@@ -4,6 +4,8 @@
 #include "rename/RunResult.h"
 
 #include <QObject>
+#include <QString>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -32,6 +34,9 @@ public:
 
     // The click of Command3.
     void run();
+    // Asked before a run starts: why the table's new names are not final yet, in Chinese (empty
+    // when they are); a reason refuses the run.
+    void setUnfinishedCheck(std::function<QString()> unfinished) { m_unfinished = std::move(unfinished); }
     // The click of cmdUndo.
     void undoLastRun();
 
@@ -60,4 +65,5 @@ private:
     Progress& m_progress;
     std::unique_ptr<FileSystem> m_fileSystem;
     RunResult m_lastRun;
+    std::function<QString()> m_unfinished;
 };

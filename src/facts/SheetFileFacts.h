@@ -1,0 +1,63 @@
+#pragma once
+
+#include "facts/FactReader.h"
+#include "formula/FileInfoProvider.h"
+
+#include <QHash>
+#include <QMultiHash>
+#include <functional>
+
+class Sheet;
+
+// FILEINFO in the rename table. A formula's own file is the one its row names: folder (F), name
+// (B) and extension (D); FILEINFO(what, path) names a file by its full path. No file is read
+// while formulas are calculated: a fact not at hand is asked of the reader, and the formula
+// gives #GETTING_DATA until deliver() finds it arrived and calculates the cells that waited
+// again. What arrived is kept while anything still waits, so that a formula asking for two
+// facts gets both whatever order they come in, and dropped after: a later calculation asks the
+// reader again, whose cache answers without reading a file that has not changed.
+class SheetFileFacts final : public FileInfoProvider
+{
+public:
+    SheetFileFacts(Sheet& sheet, FactReader& reader);
+
+    FormulaValue fileInfo(const QString& what, const std::optional<QString>& path,
+                          CellAddress host) const override;
+
+    // Calculates again the cells whose facts arrived since the last time.
+    void deliver();
+    // Stops the reading: the facts still awaited become #N/A.
+    void cancel();
+
+    // Whether some cell waits for a fact.
+    bool isPending() const { return !m_waiting.isEmpty(); }
+    // The facts asked for and those answered since the reading began, for a progress bar.
+    qsizetype askedCount() const { return m_asked; }
+    qsizetype answeredCount() const { return m_answered; }
+
+    // Told when a formula asks for a fact while nothing waited: a reading begins.
+    void setReadingStarted(std::function<void()> started) { m_started = std::move(started); }
+
+private:
+    using Request = FactReader::Request;
+
+    // The file's bytes: the given path, or the file the host's row names; nothing for a path
+    // that is not a full one or holds no valid name.
+    std::optional<QByteArray> pathOf(const std::optional<QString>& given, CellAddress host) const;
+    // The name of the file's own folder, without separators.
+    FormulaValue folderOf(const std::optional<QString>& given, CellAddress host) const;
+    // Takes what the reader answered into m_arrived; the cells that waited for it.
+    std::vector<CellAddress> takeAnswers();
+    void recalculate(const std::vector<CellAddress>& hosts);
+
+    Sheet& m_sheet;
+    FactReader& m_reader;
+    std::function<void()> m_started;
+    // Formulas ask through a const interface while the sheet calculates them: what they ask
+    // for is noted here.
+    mutable QMultiHash<Request, CellAddress> m_waiting;
+    mutable qsizetype m_asked = 0;
+    QHash<Request, FormulaValue> m_arrived;
+    qsizetype m_answered = 0;
+    bool m_cancelling = false; // formulas calculated on a cancel ask for nothing more
+};
