@@ -15,6 +15,7 @@
 #include "gui/rules/TableBuildHandler.h"
 #include "gui/table/SheetView.h"
 #include "gui/workbook/ExportHandler.h"
+#include "gui/workbook/ImportHandler.h"
 #include "table/SheetModel.h"
 
 #include <QCheckBox>
@@ -47,6 +48,8 @@ MainWindow::MainWindow(PlatformServices& platform, QWidget* parent)
         std::make_unique<CollectionHandlers>(controls.collection, platform, *m_files, sheet, *m_tableBuild);
     m_run = std::make_unique<RunHandler>(controls.run, platform, sheet, *m_modes, *m_progress);
     m_export = std::make_unique<ExportHandler>(controls.Command15, platform, sheet);
+    m_import = std::make_unique<ImportHandler>(controls.Command16, m_controls.sp1, platform, sheet);
+    connect(controls.Command17, &QPushButton::clicked, this, &MainWindow::clearAll);
     connectFeatures();
     connectWindowControls();
 
@@ -103,6 +106,7 @@ void MainWindow::connectFeatures()
 
     connect(collection, &CollectionHandlers::statusChanged, this, &MainWindow::showStatus);
     connect(run, &RunHandler::statusChanged, this, &MainWindow::showStatus);
+    connect(m_import.get(), &ImportHandler::statusChanged, this, &MainWindow::showStatus);
     connect(collection, &CollectionHandlers::statusFocusWanted, this,
             [this] { m_controls.Text3->setFocus(); });
 }
@@ -133,6 +137,13 @@ void MainWindow::collectStartupPaths(const QStringList& paths)
 {
     if (!paths.isEmpty())
         m_collection->takeDrop(paths);
+}
+
+void MainWindow::clearAll()
+{
+    m_collection->clearFileList();
+    m_table->sheet().clearAsEdit();
+    showStatus({});
 }
 
 void MainWindow::setWide(bool wide)

@@ -10,6 +10,7 @@ class AboutBox;
 class CollectionHandlers;
 class ExportHandler;
 class FileListModel;
+class ImportHandler;
 class ModeHandlers;
 class PlatformServices;
 class ProgressBarProgress;
@@ -54,6 +55,9 @@ private:
     void connectWindowControls();
     void formLoad();
     void showAbout();
+    // 清空 (Command17): the file list and the rename table emptied, the table as one step an undo
+    // takes back; the settings stay.
+    void clearAll();
     // The status line shows the text at once, even while a long run keeps the event loop waiting.
     void showStatus(const QString& text);
 
@@ -69,4 +73,5 @@ private:
     std::unique_ptr<CollectionHandlers> m_collection;
     std::unique_ptr<RunHandler> m_run;
     std::unique_ptr<ExportHandler> m_export;
+    std::unique_ptr<ImportHandler> m_import;
 };

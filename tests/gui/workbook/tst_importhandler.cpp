@@ -1,0 +1,214 @@
+#include "FileTree.h"
+#include "GuiTest.h"
+
+#include "collect/FileListModel.h"
+#include "gui/table/SheetView.h"
+#include "table/SheetModel.h"
+
+#include <QLineEdit>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Every cell of the used range as typing gives it back, with its kind and what it shows.
+QStringList tableOf(const Sheet& sheet)
+{
+    QStringList cells{u"%1x%2"_s.arg(sheet.usedRowCount()).arg(sheet.usedColumnCount())};
+    for (qsizetype r = 1; r <= sheet.usedRowCount(); ++r)
+        for (int c = 1; c <= sheet.usedColumnCount(); ++c)
+            cells << u"%1,%2:%3:%4:%5"_s.arg(r)
+                         .arg(c)
+                         .arg(sheet.value(r, c).index())
+                         .arg(sheet.inputText(r, c), sheet.text(r, c));
+    return cells;
+}
+
+} // namespace
+
+// 导入 and 清空 through the window: the table goes out to a workbook, comes back and runs.
+class TestImportHandler : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void exportedTableComesBackCellByCellAndRuns();
+    void refusedFileLeavesTheTableAsItWas_data();
+    void refusedFileLeavesTheTableAsItWas();
+    void importAndClearAreOneUndoStepEach();
+    void tableDroppedOnTheGridIsImported();
+
+private:
+    Sheet& sheet() { return m_gui->table().sheet(); }
+    QString status() const { return m_gui->field("Text3")->text(); }
+    void buildTable();
+    void type(qsizetype row, int column, const QString& text);
+    QString writeCsv(const QString& name, const QByteArray& content);
+    void importFile(const QString& path);
+
+    std::unique_ptr<FileTree> m_tree;
+    std::unique_ptr<QTemporaryDir> m_exports;
+    std::unique_ptr<GuiTest> m_gui;
+};
+
+void TestImportHandler::init()
+{
+    m_tree = std::make_unique<FileTree>();
+    m_exports = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_tree->isValid() && m_exports->isValid());
+    m_gui = std::make_unique<GuiTest>(QDateTime(QDate(2026, 12, 7), QTime(9, 5, 30)));
+    m_gui->platform.fixedExportFolder = m_exports->path();
+}
+
+void TestImportHandler::cleanup()
+{
+    m_gui.reset();
+    m_exports.reset();
+    m_tree.reset();
+}
+
+void TestImportHandler::type(qsizetype row, int column, const QString& text)
+{
+    SheetModel& model = m_gui->table();
+    QVERIFY(model.setData(model.index(int(row - 1), column - 1), text, Qt::EditRole));
+}
+
+// Three files with new names typed by hand: "007", a Chinese and an emoji name, and a formula.
+void TestImportHandler::buildTable()
+{
+    QStringList paths;
+    for (const QString& name : {u"a.txt"_s, u"b.txt"_s, u"c.txt"_s, u"d.txt"_s}) {
+        m_tree->write(name, name.toUtf8());
+        paths << m_tree->path(name);
+    }
+    m_gui->files().setPaths(paths);
+    m_gui->click("Command14");
+    type(2, Sheet::C, u"007"_s);
+    type(3, Sheet::C, u"春节合影"_s);
+    type(4, Sheet::C, u"🎉派对"_s);
+    type(5, Sheet::C, u"=B5&\"_\"&A5"_s);
+    type(2, Sheet::H, u"备注"_s);
+}
+
+QString TestImportHandler::writeCsv(const QString& name, const QByteArray& content)
+{
+    const QString path = m_exports->filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+void TestImportHandler::importFile(const QString& path)
+{
+    m_gui->platform.nextFiles.enqueue({path});
+    m_gui->click("Command16");
+}
+
+void TestImportHandler::exportedTableComesBackCellByCellAndRuns()
+{
+    buildTable();
+    QVERIFY(sheet().isNumber(2, Sheet::A));
+    const QStringList built = tableOf(sheet());
+    m_gui->click("Command15");
+    QCOMPARE(m_gui->platform.openedFiles.size(), 1);
+
+    m_gui->click("Command17");
+    QCOMPARE(tableOf(sheet()), QStringList{u"0x0"_s});
+    importFile(m_gui->platform.openedFiles.first());
+
+    QCOMPARE(m_gui->platform.filePatterns.last(), u"*.xlsx *.ods *.csv *.tsv *.txt"_s);
+    QCOMPARE(tableOf(sheet()), built);
+    QCOMPARE(sheet().inputText(5, Sheet::C), u"=B5&\"_\"&A5"_s);
+    QCOMPARE(status(), u"已导入:4行"_s);
+    QCOMPARE(m_gui->platform.messages.size(), 0);
+
+    m_gui->click("Command3");
+    const QMap<QString, QByteArray> renamed{{u"007.txt"_s, "a.txt"},
+                                            {u"春节合影.txt"_s, "b.txt"},
+                                            {u"🎉派对.txt"_s, "c.txt"},
+                                            {u"d_4.txt"_s, "d.txt"}};
+    QCOMPARE(m_tree->snapshot(), renamed);
+}
+
+void TestImportHandler::refusedFileLeavesTheTableAsItWas_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("not a workbook") << u"table.xlsx"_s << QByteArray("plain text");
+    QTest::newRow("an empty text table") << u"table.csv"_s << QByteArray();
+    QTest::newRow("a zip of something else") << u"table.ods"_s << QByteArray("PK\x03\x04 broken", 13);
+}
+
+void TestImportHandler::refusedFileLeavesTheTableAsItWas()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    buildTable();
+    m_gui->control<QLineEdit>("Text3")->setText(u"共选择文件:4个"_s);
+    const QStringList before = tableOf(sheet());
+
+    importFile(writeCsv(name, content));
+
+    QCOMPARE(m_gui->platform.messages.size(), 1);
+    QVERIFY2(m_gui->platform.messages[0].text.startsWith(u"导入失败："_s),
+             qPrintable(m_gui->platform.messages[0].text));
+    QCOMPARE(m_gui->platform.messages[0].icon, PlatformServices::Icon::Critical);
+    QCOMPARE(tableOf(sheet()), before);
+    QCOMPARE(status(), u"共选择文件:4个"_s);
+}
+
+void TestImportHandler::importAndClearAreOneUndoStepEach()
+{
+    buildTable();
+    std::vector<SheetEdit> steps;
+    m_gui->table().setEditSink([&](SheetEdit&& edit) { steps.push_back(std::move(edit)); });
+    sheet().setRecordingEdits(true);
+    const QStringList built = tableOf(sheet());
+
+    importFile(writeCsv(u"名单.csv"_s, "序号,原名\r\n1,\"x,y\"\r\n"));
+    QCOMPARE(steps.size(), size_t(1));
+    QCOMPARE(sheet().text(2, Sheet::B), u"x,y"_s);
+    const QStringList imported = tableOf(sheet());
+    sheet().swapContents(steps.back());
+    QCOMPARE(tableOf(sheet()), built);
+    sheet().swapContents(steps.back());
+    QCOMPARE(tableOf(sheet()), imported);
+
+    m_gui->click("Command17");
+    QCOMPARE(steps.size(), size_t(2));
+    QCOMPARE(tableOf(sheet()), QStringList{u"0x0"_s});
+    QCOMPARE(m_gui->files().count(), 0);
+    QCOMPARE(status(), QString());
+    QCOMPARE(m_gui->table().rowCount(), SheetModel::MinimumRows);
+    sheet().swapContents(steps.back());
+    QCOMPARE(tableOf(sheet()), imported);
+}
+
+void TestImportHandler::tableDroppedOnTheGridIsImported()
+{
+    QWidget* grid = m_gui->control<SheetView>("sp1")->viewport();
+    auto dropOnGrid = [&](const QString& path) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        const QPoint at = grid->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(grid, &enter);
+        QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(grid, &dropped);
+        return enter.isAccepted();
+    };
+    QVERIFY(!dropOnGrid(m_tree->path(u"photo.jpg"_s)));
+    QVERIFY(dropOnGrid(writeCsv(u"table.tsv"_s, "序号\t新名\n1\t甲\n2\t乙\n")));
+    QCOMPARE(sheet().text(3, Sheet::B), u"乙"_s);
+    QCOMPARE(status(), u"已导入:2行"_s);
+}
+
+QTEST_MAIN(TestImportHandler)
+#include "tst_importhandler.moc"
