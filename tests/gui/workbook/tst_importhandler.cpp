@@ -43,6 +43,7 @@ private Q_SLOTS:
     void refusedFileLeavesTheTableAsItWas();
     void importAndClearAreOneUndoStepEach();
     void tableDroppedOnTheGridIsImported();
+    void cellsOnTheLastRowOfEveryColumnComeAndGo();
 
 private:
     Sheet& sheet() { return m_gui->table().sheet(); }
@@ -186,7 +187,6 @@ void TestImportHandler::importAndClearAreOneUndoStepEach()
     QCOMPARE(tableOf(sheet()), QStringList{u"0x0"_s});
     QCOMPARE(m_gui->files().count(), 0);
     QCOMPARE(status(), QString());
-    QCOMPARE(m_gui->table().rowCount(), SheetModel::MinimumRows);
     sheet().swapContents(steps.back());
     QCOMPARE(tableOf(sheet()), imported);
 }
@@ -197,17 +197,28 @@ void TestImportHandler::tableDroppedOnTheGridIsImported()
     auto dropOnGrid = [&](const QString& path) {
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(path)});
-        const QPoint at = grid->rect().center();
-        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(grid, &enter);
-        QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(grid, &dropped);
-        return enter.isAccepted();
+        return m_gui->dropOn(grid, data);
     };
     QVERIFY(!dropOnGrid(m_tree->path(u"photo.jpg"_s)));
     QVERIFY(dropOnGrid(writeCsv(u"table.tsv"_s, "序号\t新名\n1\t甲\n2\t乙\n")));
     QCOMPARE(sheet().text(3, Sheet::B), u"乙"_s);
     QCOMPARE(status(), u"已导入:2行"_s);
+}
+
+// A small file whose only cells lie on the sheet's last row, in every column.
+void TestImportHandler::cellsOnTheLastRowOfEveryColumnComeAndGo()
+{
+    QByteArray content(Sheet::MaxRows - 1, '\n');
+    content += QByteArray("x,").repeated(Sheet::MaxColumns - 1) + "end\n";
+    importFile(writeCsv(u"far.csv"_s, content));
+    QCOMPARE(m_gui->platform.messageTexts(), QStringList());
+    QCOMPARE(sheet().usedRowCount(), Sheet::MaxRows);
+    QCOMPARE(sheet().usedColumnCount(), Sheet::MaxColumns);
+    QCOMPARE(sheet().text(Sheet::MaxRows, Sheet::MaxColumns), u"end"_s);
+
+    m_gui->click("Command17");
+    QCOMPARE(sheet().usedRowCount(), 0);
+    QCOMPARE(m_gui->table().columnCount(), SheetModel::MinimumColumns);
 }
 
 QTEST_MAIN(TestImportHandler)
