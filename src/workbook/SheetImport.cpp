@@ -37,6 +37,9 @@ QString placeImportedTable(Sheet& sheet, const ImportedTable& table)
 
     Sheet::Batch batch(sheet);
     sheet.clearAsEdit();
+    // A table that fills most of its rectangle gets its rows at once, rather than by doubling.
+    if (qint64(table.cells().size()) * 2 >= qint64(table.rowCount()) * table.columnCount())
+        sheet.reserveRows(1, table.columnCount(), table.rowCount());
     for (const ImportedCell& cell : table.cells()) {
         CellContent content{sheetValueOf(cell.value), {}};
         // A formula the program cannot read keeps the value the file gives for it.
