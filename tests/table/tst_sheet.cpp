@@ -1,40 +1,6 @@
-#include "formula/Formula.h"
 #include "table/Sheet.h"
 
 #include <QTest>
-#include <map>
-#include <sys/resource.h>
-
-namespace {
-
-// While it lives, the process cannot take more than this much memory beyond what it holds: a
-// sheet that allocates the rectangle around its cells fails with bad_alloc instead of taking the
-// machine's memory.
-class MemoryLimit
-{
-public:
-    explicit MemoryLimit(rlim_t extraBytes)
-    {
-        getrlimit(RLIMIT_AS, &m_old);
-        long pages = 0;
-        if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
-            if (std::fscanf(statm, "%ld", &pages) != 1)
-                pages = 0;
-            std::fclose(statm);
-        }
-        rlimit limited = m_old;
-        limited.rlim_cur = rlim_t(pages) * 4096 + extraBytes;
-        setrlimit(RLIMIT_AS, &limited);
-    }
-    ~MemoryLimit() { setrlimit(RLIMIT_AS, &m_old); }
-
-private:
-    rlimit m_old{};
-};
-
-using Place = std::pair<qsizetype, int>;
-
-} // namespace
 
 class TestSheet : public QObject
 {
@@ -51,8 +17,6 @@ private Q_SLOTS:
     void formatsStayOnTheirCells();
     void autoFitCountsWideCharactersTwice();
     void rowsBeyondSixteenBitsAreKept();
-    void farCellsCostOnlyThemselves_data();
-    void farCellsCostOnlyThemselves();
 };
 
 void TestSheet::putKeepsTextAsTyped_data()
@@ -208,61 +172,6 @@ void TestSheet::rowsBeyondSixteenBitsAreKept()
     sheet.setNumber(40000, Sheet::A, 39999);
     QCOMPARE(sheet.usedRowCount(), 40000);
     QCOMPARE(sheet.text(40000, Sheet::A), QStringLiteral("39999"));
-}
-
-void TestSheet::farCellsCostOnlyThemselves_data()
-{
-    QTest::addColumn<QList<Place>>("places");
-    QList<Place> lastRow, downFrom100, upToFar, powersOfTwo;
-    for (int c = 1; c <= Sheet::MaxColumns; ++c)
-        lastRow << Place{Sheet::MaxRows, c};
-    for (qsizetype r = 100; r <= 5000; ++r)
-        downFrom100 << Place{r, Sheet::B};
-    upToFar << Place{10000, Sheet::A};
-    for (qsizetype r = 1; r < 10000; ++r)
-        upToFar << Place{r, Sheet::A};
-    for (qsizetype r = 1; r <= Sheet::MaxRows; r *= 2)
-        for (int c = 1; c <= 200; ++c)
-            powersOfTwo << Place{r, c};
-    QTest::newRow("the last row of every column") << lastRow;
-    QTest::newRow("a column filled down from row 100") << downFrom100;
-    QTest::newRow("a far cell, then the rows up to it") << upToFar;
-    QTest::newRow("rows at powers of two in 200 columns") << powersOfTwo;
-}
-
-void TestSheet::farCellsCostOnlyThemselves()
-{
-    QFETCH(QList<Place>, places);
-    const MemoryLimit limit(rlim_t(512) << 20);
-    Sheet sheet;
-    std::map<Place, double> expected;
-    {
-        Sheet::Batch batch(sheet);
-        for (const auto& [row, column] : places) {
-            sheet.setNumber(row, column, double(row * 100 + column));
-            expected[{row, column}] = double(row * 100 + column);
-        }
-        // Every other cell emptied again, formulas among those that stay.
-        for (qsizetype i = 1; i < places.size(); i += 2) {
-            sheet.clearCell(places[i].first, places[i].second);
-            expected.erase(places[i]);
-        }
-        sheet.setFormula(places.front().first, places.front().second,
-                         Formula::parse(QStringLiteral("=1+1"), {1, 1}).formula);
-        expected[places.front()] = 2;
-    }
-    qsizetype lastRow = 0;
-    int lastColumn = 0;
-    for (const auto& [place, number] : expected) {
-        QCOMPARE(sheet.value(place.first, place.second), Sheet::Value(number));
-        lastRow = std::max(lastRow, place.first);
-        lastColumn = std::max(lastColumn, place.second);
-    }
-    QCOMPARE(sheet.usedRowCount(), lastRow);
-    QCOMPARE(sheet.usedColumnCount(), lastColumn);
-    QVERIFY(sheet.isFormula(places.front().first, places.front().second));
-    for (const auto& [row, column] : places)
-        QCOMPARE(sheet.isEmpty(row, column), !expected.contains({row, column}));
 }
 
 QTEST_GUILESS_MAIN(TestSheet)

@@ -4,10 +4,32 @@
 #include "workbook/SheetImport.h"
 
 #include <QTest>
+#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// While it lives, the process may take only this much memory beyond what it holds: a sheet that
+// allocated the rectangle around its cells would fail with bad_alloc, not eat the machine's memory.
+class MemoryLimit
+{
+public:
+    explicit MemoryLimit(rlim_t extraBytes)
+    {
+        getrlimit(RLIMIT_AS, &m_old);
+        long pages = 0;
+        FILE* statm = std::fopen("/proc/self/statm", "r");
+        QVERIFY(statm && std::fscanf(statm, "%ld", &pages) == 1);
+        std::fclose(statm);
+        rlimit limited{rlim_t(pages) * 4096 + extraBytes, m_old.rlim_max};
+        setrlimit(RLIMIT_AS, &limited);
+    }
+    ~MemoryLimit() { setrlimit(RLIMIT_AS, &m_old); }
+
+private:
+    rlimit m_old{};
+};
 
 struct Input
 {
@@ -28,7 +50,7 @@ public:
     void editFinished(SheetEdit&& edit) override { edits.push_back(std::move(edit)); }
 };
 
-// The table the sheet's cells make: each cell as typing gives it back, with its value shown.
+// The sheet's cells at the places: each as typing gives it back, with its value shown.
 QStringList cellsOf(const Sheet& sheet, const Inputs& places)
 {
     QStringList cells{u"%1x%2"_s.arg(sheet.usedRowCount()).arg(sheet.usedColumnCount())};
@@ -55,14 +77,6 @@ ImportedTable tableOf(const Inputs& inputs)
     return table;
 }
 
-Inputs lastRowOfEveryColumn()
-{
-    Inputs inputs;
-    for (int c = 1; c <= Sheet::MaxColumns; ++c)
-        inputs << Input{Sheet::MaxRows, c, u"end"_s};
-    return inputs;
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Inputs)
@@ -84,16 +98,21 @@ void TestSheetImport::importAndClearAreOneStepThatSwapsBack_data()
 
     const Inputs built{{1, 1, u"序号"_s},      {2, 1, u"1"_s},    {2, 2, u"a"_s},
                        {2, 3, u"=B2&\"x\""_s}, {3, 2, u"'007"_s}, {3, 3, u"=UPPER(B3)"_s}};
-    Inputs column;
+    Inputs column, lastRow, powersOfTwo;
     for (qsizetype r = 1; r <= 10000; ++r)
         column << Input{r, 1, QString::number(r)};
+    for (int c = 1; c <= Sheet::MaxColumns; ++c)
+        lastRow << Input{Sheet::MaxRows, c, u"end"_s};
+    for (qsizetype r = 1; r <= Sheet::MaxRows; r *= 2)
+        for (int c = 1; c <= 200; ++c)
+            powersOfTwo << Input{r, c, u"=ROW()"_s};
 
     QTest::newRow("清空 of a table with formulas") << built << false << Inputs{};
     QTest::newRow("import over a table")
         << built << true << Inputs{{1, 1, u"编号"_s}, {2, 2, u"春节"_s}, {2, 3, u"=B2&\"😀\""_s}};
     QTest::newRow("import over a far cell") << Inputs{{10000, 1, u"far"_s}} << true << column;
-    QTest::newRow("import of the last row") << built << true << lastRowOfEveryColumn();
-    QTest::newRow("清空 of the last row") << lastRowOfEveryColumn() << false << Inputs{};
+    QTest::newRow("import of the last row of every column") << column << true << lastRow;
+    QTest::newRow("清空 of rows at powers of two") << powersOfTwo << false << Inputs{};
 }
 
 void TestSheetImport::importAndClearAreOneStepThatSwapsBack()
@@ -102,6 +121,7 @@ void TestSheetImport::importAndClearAreOneStepThatSwapsBack()
     QFETCH(bool, importing);
     QFETCH(Inputs, imported);
 
+    const MemoryLimit limit(rlim_t(512) << 20);
     Sheet sheet;
     StepRecorder recorder;
     sheet.setObserver(&recorder);

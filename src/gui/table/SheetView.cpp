@@ -164,8 +164,10 @@ void SheetView::dragMoveEvent(QDragMoveEvent* event)
 void SheetView::dropEvent(QDropEvent* event)
 {
     const QString path = droppedWorkbook(event->mimeData());
-    if (path.isEmpty())
-        return event->ignore();
+    if (path.isEmpty()) {
+        event->ignore();
+        return;
+    }
     event->acceptProposedAction();
     Q_EMIT workbookDropped(path);
 }
