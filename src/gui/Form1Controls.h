@@ -19,4 +19,6 @@ struct Form1Controls
     RunControls run;
     QPushButton* Command14 = nullptr; // 建立规则
     QPushButton* Command15 = nullptr; // 导出Excel
+    QPushButton* Command16 = nullptr; // 导入
+    QPushButton* Command17 = nullptr; // 清空
 };

@@ -69,7 +69,8 @@ QWidget* collectionColumn(Form1Controls& f)
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(c.Command5);
     buttons->addWidget(c.Command4);
-    buttons->addWidget(button("Command17", QStringLiteral("清空")));
+    f.Command17 = button("Command17", QStringLiteral("清空"));
+    buttons->addWidget(f.Command17);
 
     QGroupBox* frame10 = frame("Frame10", QStringLiteral("文件类型"));
     c.Combo1 = named(new QComboBox, "Combo1");
@@ -192,7 +193,7 @@ QWidget* commandRow(Form1Controls& f)
     f.run.Command3 = button("Command3", QStringLiteral("开始改名"));
     f.run.cmdUndo = button("cmdUndo", QStringLiteral("撤销改名"));
     f.Command15 = button("Command15", QStringLiteral("导出Excel"));
-    QPushButton* command16 = button("Command16", QStringLiteral("导入"));
+    f.Command16 = button("Command16", QStringLiteral("导入"));
     w.Command12 = button("Command12", QStringLiteral("高级选项->>"));
     w.Command13 = button("Command13", QStringLiteral("<<-高级选项"));
     QFont bold = f.run.Command3->font();
@@ -206,7 +207,7 @@ QWidget* commandRow(Form1Controls& f)
     layout->addWidget(f.run.Command3);
     layout->addWidget(f.run.cmdUndo);
     layout->addWidget(f.Command15);
-    layout->addWidget(command16);
+    layout->addWidget(f.Command16);
     // Only one of the two shows at a time, in the same place.
     layout->addWidget(w.Command12);
     layout->addWidget(w.Command13);

@@ -18,6 +18,7 @@
 #include "gui/rules/TableBuildHandler.h"
 #include "gui/table/SheetView.h"
 #include "gui/workbook/ExportHandler.h"
+#include "gui/workbook/ImportHandler.h"
 #include "table/SheetModel.h"
 
 #include <QCheckBox>
@@ -67,6 +68,8 @@ MainWindow::MainWindow(PlatformServices& platform, QWidget* parent)
     m_run = std::make_unique<RunHandler>(controls.run, platform, sheet, *m_modes, *m_progress);
     m_export = std::make_unique<ExportHandler>(controls.Command15, platform, sheet);
     m_facts = std::make_unique<FileFactsHandler>(m_controls.PBar1, sheet, *m_progress);
+    m_import = std::make_unique<ImportHandler>(controls.Command16, m_controls.sp1, platform, sheet);
+    connect(controls.Command17, &QPushButton::clicked, this, &MainWindow::clearAll);
     connectFeatures();
     connectWindowControls();
     describeControls(this);
@@ -127,6 +130,7 @@ void MainWindow::connectFeatures()
     connect(run, &RunHandler::statusChanged, this, &MainWindow::showStatus);
     // New names that still wait for files' facts are not final.
     run->setUnfinishedCheck([facts = m_facts.get()] { return facts->unfinishedReason(); });
+    connect(m_import.get(), &ImportHandler::statusChanged, this, &MainWindow::showStatus);
     connect(collection, &CollectionHandlers::statusFocusWanted, this,
             [this] { m_controls.Text3->setFocus(); });
     // A new table is seen from its first cell.
@@ -162,6 +166,13 @@ void MainWindow::collectStartupPaths(const QStringList& paths)
 {
     if (!paths.isEmpty())
         m_collection->collectNamed(paths);
+}
+
+void MainWindow::clearAll()
+{
+    m_collection->clearFileList();
+    m_table->sheet().clearAsEdit();
+    showStatus({});
 }
 
 void MainWindow::setWide(bool wide)

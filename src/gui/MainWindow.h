@@ -12,6 +12,7 @@ class FileListView;
 class ExportHandler;
 class FileFactsHandler;
 class FileListModel;
+class ImportHandler;
 class ModeHandlers;
 class PlatformServices;
 class ProgressBarProgress;
@@ -59,6 +60,9 @@ private:
     void connectWindowControls();
     void formLoad();
     void showAbout();
+    // 清空 (Command17): the file list and the rename table emptied, the table as one step an undo
+    // takes back; the settings stay.
+    void clearAll();
     // The status line shows the text at once, even while a long run keeps the event loop waiting.
     void showStatus(const QString& text);
     // Resizes the window to the size asked, but never beyond the screen's available area: what
@@ -80,4 +84,5 @@ private:
     std::unique_ptr<RunHandler> m_run;
     std::unique_ptr<ExportHandler> m_export;
     std::unique_ptr<FileFactsHandler> m_facts;
+    std::unique_ptr<ImportHandler> m_import;
 };

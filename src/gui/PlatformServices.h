@@ -38,6 +38,9 @@ public:
     // Multi-select open dialog with one filter pattern; the chosen paths in the dialog's order,
     // none when cancelled.
     virtual QStringList chooseFiles(const QString& pattern) = 0;
+    // Open dialog for one file, with a filter of one or more patterns ("*.xlsx *.csv"); the
+    // chosen path, empty when cancelled. Without a dialog of its own, the first of chooseFiles.
+    virtual QString chooseFile(const QString& patterns);
     // Folder browser headed by the prompt; the chosen folder's full path, empty when cancelled.
     virtual QString chooseFolder(const QString& prompt) = 0;
     virtual Answer showMessage(const QString& text, const QString& title, Buttons buttons, Icon icon) = 0;

@@ -18,6 +18,12 @@ QStringList QtPlatformServices::chooseFiles(const QString& pattern)
     return files;
 }
 
+QString QtPlatformServices::chooseFile(const QString& patterns)
+{
+    const QString filter = patterns + QStringLiteral(" (") + patterns + u')';
+    return QDir::toNativeSeparators(QFileDialog::getOpenFileName(m_owner, QString(), QString(), filter));
+}
+
 QString QtPlatformServices::chooseFolder(const QString& prompt)
 {
     return QDir::toNativeSeparators(QFileDialog::getExistingDirectory(m_owner, prompt));

@@ -13,6 +13,7 @@ public:
     void setOwner(QWidget* owner) { m_owner = owner; }
 
     QStringList chooseFiles(const QString& pattern) override;
+    QString chooseFile(const QString& patterns) override;
     QString chooseFolder(const QString& prompt) override;
     Answer showMessage(const QString& text, const QString& title, Buttons buttons, Icon icon) override;
     void setWaitCursor(bool waiting) override;

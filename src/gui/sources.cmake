@@ -24,4 +24,5 @@ list(APPEND RENVORA_GUI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/table/SheetDelegate.cpp
   ${CMAKE_CURRENT_LIST_DIR}/table/SheetView.cpp
   ${CMAKE_CURRENT_LIST_DIR}/workbook/ExportHandler.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/workbook/ImportHandler.cpp
 )

@@ -191,17 +191,8 @@ void Sheet::noteContentChanged(qsizetype row, int column, bool formulaChanged)
 
 void Sheet::remember(qsizetype row, int column)
 {
-    if (!m_recording)
-        return;
-    if (int(m_remembered.size()) < column)
-        m_remembered.resize(column);
-    std::vector<bool>& rows = m_remembered[column - 1];
-    if (qsizetype(rows.size()) < row)
-        rows.resize(std::max<qsizetype>(row, 2 * qsizetype(rows.size())));
-    if (rows[row - 1])
-        return;
-    rows[row - 1] = true;
-    m_edit.cells.push_back({row, column, content(row, column)});
+    if (m_recording && m_remembered.mark(row, column))
+        m_edit.cells.push_back({row, column, content(row, column)});
 }
 
 void Sheet::swapContents(SheetEdit& edit)
@@ -232,11 +223,7 @@ void Sheet::clear()
     m_columns.clear();
     m_usedRows = 0;
     m_usedRowsStale = false;
-    m_cellStyles.clear();
-    m_fontSize = DefaultFontSize;
-    m_columnFontSizes.clear();
-    m_textColumns.clear();
-    m_rowMarks.clear();
+    resetLooks();
     m_calculation->clear();
     // What was before a clear cannot come back cell by cell: the steps start again after it.
     m_edit = {};
@@ -247,6 +234,47 @@ void Sheet::clear()
     } else if (m_observer) {
         m_observer->sheetCleared();
     }
+}
+
+void Sheet::resetLooks()
+{
+    m_cellStyles.clear();
+    m_fontSize = DefaultFontSize;
+    m_columnFontSizes.clear();
+    m_textColumns.clear();
+    m_rowMarks.clear();
+}
+
+void Sheet::clearAsEdit()
+{
+    Batch batch(*this);
+    clearContents();
+    clearFormats();
+}
+
+void Sheet::clearContents()
+{
+    Batch batch(*this);
+    std::vector<qsizetype> rows;
+    for (int c = 1; c <= int(m_columns.size()); ++c) {
+        rows.clear();
+        m_columns[c - 1].forEachHeld([&](qsizetype i) { rows.push_back(i + 1); });
+        for (qsizetype row : rows)
+            setContent(row, c, {});
+    }
+}
+
+void Sheet::clearFormats()
+{
+    Batch batch(*this);
+    const int columns = std::max(int(m_columns.size()), 1);
+    for (const auto& [cell, style] : m_cellStyles)
+        noteCellsChanged(cellAt(cell.first, cell.second));
+    for (const auto& [row, mark] : m_rowMarks)
+        noteCellsChanged({row, 1, row, columns});
+    resetLooks();
+    m_columnWidths.clear();
+    noteColumnFormatChanged();
 }
 
 void Sheet::reserveRows(int firstColumn, int lastColumn, qsizetype rows)
@@ -336,12 +364,9 @@ void Sheet::autoFitColumns(int firstColumn, int lastColumn)
 {
     for (int c = firstColumn; c <= lastColumn; ++c) {
         int widest = 0;
-        if (c <= int(m_columns.size())) {
-            const SheetColumn& cells = m_columns[c - 1];
-            for (qsizetype r = 1; r <= cells.size(); ++r)
-                if (cells.holds(r - 1))
-                    widest = std::max(widest, displayCells(text(r, c)));
-        }
+        if (c <= int(m_columns.size()))
+            m_columns[c - 1].forEachHeld(
+                [&](qsizetype i) { widest = std::max(widest, displayCells(text(i + 1, c))); });
         // An empty column goes back to the grid's own width.
         if (widest == 0)
             m_columnWidths.erase(c);

@@ -2,6 +2,7 @@
 
 #include "formula/CellAddress.h"
 #include "table/CellRange.h"
+#include "table/KeptCells.h"
 #include "table/SheetColumn.h"
 #include "table/SheetEdit.h"
 
@@ -99,6 +100,10 @@ public:
 
     // Empties every cell: values, formulas, cell formats, column fonts and formats, row marks.
     void clear();
+    // Empties every cell and drops every format (cell looks, column fonts, widths and formats,
+    // row marks) in one batch. Unlike clear(), the cells are emptied one by one, as edits: a sheet
+    // that records edits keeps their contents as one step, which an undo brings back.
+    void clearAsEdit();
 
     // Makes room for rows in the columns about to be filled, so a large table grows in one step.
     void reserveRows(int firstColumn, int lastColumn, qsizetype rows);
@@ -183,6 +188,9 @@ private:
     void noteContentChanged(qsizetype row, int column, bool formulaChanged);
     void noteCellsChanged(const CellRange& range);
     void noteColumnFormatChanged();
+    void clearContents();
+    void clearFormats();
+    void resetLooks();
     void endBatch();
     void finishChanges();
 
@@ -199,8 +207,8 @@ private:
     std::unique_ptr<SheetCalculation> m_calculation;
 
     bool m_recording = false;
-    SheetEdit m_edit;                            // the step under way
-    std::vector<std::vector<bool>> m_remembered; // by column: the rows the step has kept already
+    SheetEdit m_edit;       // the step under way
+    KeptCells m_remembered; // the cells the step has kept already
 
     SheetObserver* m_observer = nullptr;
     int m_batchDepth = 0;

@@ -339,16 +339,16 @@ void SheetCalculation::rebuildIndex()
         const SheetColumn& cells = m_sheet.m_columns[c - 1];
         if (!cells.hasFormulas())
             continue;
-        for (qsizetype i = 0; i < cells.size(); ++i) {
+        cells.forEachHeld([&](qsizetype i) {
             const Formula* formula = cells.formula(i).get();
             if (!formula)
-                continue;
+                return;
             if (!m_blocks.empty() && m_blocks.back().formula == formula && m_blocks.back().column == c &&
                 m_blocks.back().last == i)
                 m_blocks.back().last = i + 1;
             else
                 m_blocks.push_back({formula, c, i + 1, i + 1});
-        }
+        });
     }
     m_mayHaveFormulas = !m_blocks.empty();
     for (quint32 b = 0; b < quint32(m_blocks.size()); ++b) {

@@ -3,6 +3,7 @@
 #include "formula/FormulaError.h"
 
 #include <QString>
+#include <map>
 #include <memory>
 #include <variant>
 #include <vector>
@@ -12,29 +13,33 @@ class Formula;
 // The cells of one column, 0-based. Most columns hold only text, so a cell costs one QString;
 // the numbers, kinds and formulas of a column that has any live beside the texts. A formula
 // cell keeps its current value in the same places a plain cell keeps its own.
+// The cells from the top are held side by side while at least half of them hold something; a
+// cell far below the rest (row 1,048,576 of an otherwise short column) is held on its own, so a
+// sheet costs what its cells cost, never the rectangle around them.
 class SheetColumn
 {
 public:
     using Value = std::variant<std::monostate, double, QString, bool, FormulaError>;
     using FormulaPointer = std::shared_ptr<const Formula>;
 
-    qsizetype size() const { return qsizetype(m_texts.size()); }
-    bool holds(qsizetype i) const { return !m_texts[i].isEmpty() || kind(i) != Kind::Text; }
+    // The index after the last cell stored.
+    qsizetype size() const;
+    bool holds(qsizetype i) const;
     bool isNumber(qsizetype i) const { return kind(i) == Kind::Number; }
     bool isError(qsizetype i) const { return kind(i) == Kind::Error; }
-    const QString& text(qsizetype i) const { return m_texts[i]; }
-    double number(qsizetype i) const { return m_numbers[i]; }
+    const QString& text(qsizetype i) const;
+    double number(qsizetype i) const;
     Value value(qsizetype i) const;
     // The formula of the cell, or null.
     const FormulaPointer& formula(qsizetype i) const;
-    bool hasFormulas() const { return !m_formulas.empty(); }
+    bool hasFormulas() const { return !m_formulas.empty() || m_farFormulas > 0; }
 
     void reserve(qsizetype size);
     // Stores the value, growing the column to hold index i; the cell's formula stays. An empty
     // text is an empty cell.
     void setValue(qsizetype i, const Value& value);
-    void setText(qsizetype i, const QString& text);
-    void setNumber(qsizetype i, double number);
+    void setText(qsizetype i, const QString& text) { setValue(i, text.isEmpty() ? Value() : Value(text)); }
+    void setNumber(qsizetype i, double number) { setValue(i, number); }
     // Sets or removes the cell's formula; its value is set apart.
     void setFormula(qsizetype i, FormulaPointer formula);
     // Empties the cell, formula included.
@@ -42,6 +47,16 @@ public:
 
     // The index after the last cell that holds something, looking no further than limit.
     qsizetype usedSize(qsizetype limit) const;
+
+    // Calls visit(i) for each cell holding a value or a formula, from the top.
+    template <typename Visit> void forEachHeld(Visit&& visit) const
+    {
+        for (qsizetype i = 0; i < denseSize(); ++i)
+            if (holdsAnything(i))
+                visit(i);
+        for (const auto& [i, cell] : m_far)
+            visit(i);
+    }
 
 private:
     enum class Kind : quint8
@@ -51,13 +66,31 @@ private:
         Boolean,
         Error,
     };
+    // A cell held on its own, below the cells held side by side.
+    struct FarCell
+    {
+        QString text;
+        double number = 0;
+        Kind kind = Kind::Text;
+        FormulaPointer formula;
+    };
 
-    Kind kind(qsizetype i) const { return i < qsizetype(m_kinds.size()) ? Kind(m_kinds[i]) : Kind::Text; }
+    qsizetype denseSize() const { return qsizetype(m_texts.size()); }
+    Kind kind(qsizetype i) const;
+    bool holdsAnything(qsizetype i) const { return holds(i) || formula(i); }
+    const FarCell* far(qsizetype i) const;
+    // Whether index i belongs with the cells side by side once it holds something; grows them to
+    // take it when it does.
+    bool placeDense(qsizetype i);
     void setKind(qsizetype i, Kind kind, double number);
     void growTo(qsizetype size);
+    void noteHeld(bool before, bool after) { m_held += qsizetype(after) - qsizetype(before); }
 
     std::vector<QString> m_texts;
     std::vector<double> m_numbers;          // sized with m_texts once the column holds anything but text
     std::vector<quint8> m_kinds;            // likewise
     std::vector<FormulaPointer> m_formulas; // sized with m_texts once the column holds a formula
+    std::map<qsizetype, FarCell> m_far;     // beyond m_texts, each holding something
+    qsizetype m_farFormulas = 0;
+    qsizetype m_held = 0; // cells holding a value or a formula
 };

@@ -120,23 +120,33 @@ int SheetModel::wantedColumns() const
     return std::max(m_sheet.usedColumnCount() + SpareColumns, MinimumColumns);
 }
 
-void SheetModel::growToFit()
+void SheetModel::fitToSheet()
 {
+    // Rows and columns beyond the spare ones go once the cells above them are emptied, so an
+    // emptied or smaller table does not leave the grid scrolling through blank rows.
     if (const int rows = wantedRows(); rows > m_rows) {
         beginInsertRows({}, m_rows, rows - 1);
         m_rows = rows;
         endInsertRows();
+    } else if (rows < m_rows) {
+        beginRemoveRows({}, rows, m_rows - 1);
+        m_rows = rows;
+        endRemoveRows();
     }
     if (const int columns = wantedColumns(); columns > m_columns) {
         beginInsertColumns({}, m_columns, columns - 1);
         m_columns = columns;
         endInsertColumns();
+    } else if (columns < m_columns) {
+        beginRemoveColumns({}, columns, m_columns - 1);
+        m_columns = columns;
+        endRemoveColumns();
     }
 }
 
 void SheetModel::cellsChanged(const CellRange& range)
 {
-    growToFit();
+    fitToSheet();
     const int top = int(std::min<qsizetype>(range.top, m_rows)) - 1;
     const int bottom = int(std::min<qsizetype>(range.bottom, m_rows)) - 1;
     const int left = std::min(range.left, m_columns) - 1;

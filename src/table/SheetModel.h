@@ -51,7 +51,7 @@ private:
     void columnFormatChanged() override;
     void editFinished(SheetEdit&& edit) override;
     void circularReference(CellAddress cell) override;
-    void growToFit();
+    void fitToSheet();
     int wantedRows() const;
     int wantedColumns() const;
 

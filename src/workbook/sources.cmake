@@ -3,6 +3,7 @@ list(APPEND RENVORA_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ColumnWidth.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DelimitedTextParser.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ImportFileKind.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ImportFileNames.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ImportReasons.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ImportedFormula.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ImportedTable.cpp
@@ -18,6 +19,7 @@ list(APPEND RENVORA_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ScratchFolder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SeparatorGuess.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SharedFormulas.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SheetImport.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SharedStrings.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StringItem.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TableExport.cpp

@@ -122,7 +122,11 @@ bool GuiTest::drop(const QList<QUrl>& urls)
 
 bool GuiTest::drop(QMimeData& data)
 {
-    QWidget* viewport = required<FileListView>("List1")->viewport();
+    return dropOn(required<FileListView>("List1")->viewport(), data);
+}
+
+bool GuiTest::dropOn(QWidget* viewport, QMimeData& data)
+{
     const QPoint at = viewport->rect().center();
     QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(viewport, &enter);

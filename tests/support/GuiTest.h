@@ -50,6 +50,8 @@ public:
     // Returns whether the list accepted the drag.
     bool drop(const QList<QUrl>& urls);
     bool drop(QMimeData& data);
+    // The same drop on another view, such as the grid (its viewport takes the drop).
+    bool dropOn(QWidget* viewport, QMimeData& data);
     // What the grid shows in a cell.
     QString shownCell(qsizetype row, int column) const;
     QString cell(qsizetype row, int column) const;

@@ -1,20 +1,33 @@
 #include "gui/table/SheetView.h"
 
+#include "collect/DropIntake.h"
 #include "gui/table/SheetDelegate.h"
 #include "table/GridDesign.h"
 #include "table/SheetModel.h"
 #include "table/TabularText.h"
+#include "workbook/ImportFileNames.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDropEvent>
 #include <QHeaderView>
+#include <QMimeData>
 
 namespace {
 
 int pointsToPixels(double points)
 {
     return qRound(points * 96.0 / 72.0);
+}
+
+// The one file a drop carries when it is a table to import, else empty.
+QString droppedWorkbook(const QMimeData* data)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1)
+        return {};
+    const QString path = localPathOf(data->urls().first());
+    return ImportFileNames::isImportable(path) ? path : QString();
 }
 
 } // namespace
@@ -36,6 +49,7 @@ SheetView::SheetView(QWidget* parent) : QTableView(parent)
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::AnyKeyPressed);
     setContextMenuPolicy(Qt::ActionsContextMenu);
+    setAcceptDrops(true);
 
     auto addAction = [this](const QString& text, const QKeySequence& keys, void (SheetView::*slot)()) {
         auto* action = new QAction(text, this);
@@ -132,4 +146,28 @@ void SheetView::fillDown()
                 sheet.setValue(row, c, first);
         }
     }
+}
+
+void SheetView::dragEnterEvent(QDragEnterEvent* event)
+{
+    dragMoveEvent(event);
+}
+
+void SheetView::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (droppedWorkbook(event->mimeData()).isEmpty())
+        event->ignore();
+    else
+        event->acceptProposedAction();
+}
+
+void SheetView::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedWorkbook(event->mimeData());
+    if (path.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    Q_EMIT workbookDropped(path);
 }

@@ -1,0 +1,36 @@
+#include "table/KeptCells.h"
+
+#include <algorithm>
+
+namespace {
+
+// Rows this far beyond a column's marks still go into its bits.
+constexpr qsizetype NearRows = 4096;
+
+} // namespace
+
+bool KeptCells::mark(qsizetype row, int column)
+{
+    if (int(m_near.size()) < column)
+        m_near.resize(column);
+    std::vector<bool>& rows = m_near[column - 1];
+    const qsizetype marked = qsizetype(rows.size());
+    const quint64 key = quint64(row) << 16 | quint64(column);
+    if (row > 2 * marked + NearRows)
+        return m_far.insert(key).second;
+    // The bits may have grown over a row marked on its own before.
+    if (!m_far.empty() && m_far.contains(key))
+        return false;
+    if (marked < row)
+        rows.resize(std::max<qsizetype>(row, 2 * marked));
+    if (rows[row - 1])
+        return false;
+    rows[row - 1] = true;
+    return true;
+}
+
+void KeptCells::clear()
+{
+    m_near.clear();
+    m_far.clear();
+}
