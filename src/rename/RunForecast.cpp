@@ -278,12 +278,16 @@ FileOutcome RunForecast::tableVerdict(Pass pass, const RenameOperation& operatio
         return FileOutcome::failed(operation.refusal, operation.refusalDetail);
     if (pass == Folders)
         return FileOutcome::success();
-    if (operation.state == State::Ready && m_destinations[pass].value(operation.destination).size() > 1)
+    const auto shared = [](const NameIndex& names, const QString& name) {
+        const auto found = names.constFind(name);
+        return found != names.cend() && found->size() > 1 ? &*found : nullptr;
+    };
+    if (operation.state == State::Ready && shared(m_destinations[pass], operation.destination))
         return FileOutcome::failed(Failure::DuplicateDestination);
     if (pass == Batch && m_passes.batchRenamesInPlace) {
         // The same file collected twice, and one of its rows would give it another name.
-        const Holders claims = m_sources.value(operation.source);
-        if (claims.size() > 1 && std::ranges::any_of(claims, [this](qsizetype other) {
+        const Holders* claims = shared(m_sources, operation.source);
+        if (claims && std::ranges::any_of(*claims, [this](qsizetype other) {
                 return m_rows[other].operations[Batch]->state == State::Ready;
             }))
             return FileOutcome::failed(Failure::DuplicateSource);

@@ -126,8 +126,9 @@ void RunForecastTest::reasonShownAndFixed_data()
                               << QList<QStringList>{{u"a"_s, u"=1/0"_s, u".x"_s, u".x"_s, u"%T"_s}}
                               << QStringList{u"公式错误: #DIV/0!"_s} << Fix{2, Sheet::C, u"=B2&\"1\""_s};
     QTest::newRow("新文件名为空") << inPlace << ab
-                                  << QList<QStringList>{{u"a"_s, u""_s, u".x"_s, u".x"_s, u"%T"_s}}
-                                  << QStringList{u"新文件名为空"_s} << Fix{2, Sheet::C, u"c"_s};
+                                  << QList<QStringList>{{u"a"_s, u""_s, u".x"_s, u".x"_s, u"%T"_s},
+                                                        {u"b"_s, u"d"_s, u".x"_s, u".x"_s, u"%T"_s}}
+                                  << QStringList{u"新文件名为空"_s, u""_s} << Fix{2, Sheet::C, u"c"_s};
     // b stays where it is while two rows claim it, so a finds its new name taken. Once the
     // third row stands for another file that keeps its name, b moves on to c before a needs
     // its name.
@@ -211,11 +212,12 @@ void RunForecastTest::followsEditsAsThePlanDecides()
     QCOMPARE(reasons(forecast, sheet), planReasons(sheet, settings));
     for (int step = 0; step < 400; ++step) {
         // Now and then the table grows by a row or loses its last one.
-        const qsizetype row = 2 + random.bounded(int(sheet.dataRowCount()) + 1);
+        qsizetype row = 2 + random.bounded(int(sheet.dataRowCount()) + 1);
         if (step % 37 == 36) {
+            row = sheet.usedRowCount();
             Sheet::Batch edit(sheet);
             for (int column = Sheet::B; column <= Sheet::G; ++column)
-                sheet.clearCell(sheet.usedRowCount(), column);
+                sheet.clearCell(row, column);
         } else {
             const int column = Sheet::B + random.bounded(6);
             sheet.put(row, column, pick(column));
