@@ -9,6 +9,7 @@
 #include "gui/ProgressBarProgress.h"
 #include "gui/collect/CollectionHandlers.h"
 #include "gui/collect/FileListView.h"
+#include "gui/rename/ForecastHandler.h"
 #include "gui/rename/ModeHandlers.h"
 #include "gui/rename/RunHandler.h"
 #include "gui/rules/RuleHandlers.h"
@@ -47,6 +48,7 @@ MainWindow::MainWindow(PlatformServices& platform, QWidget* parent)
         std::make_unique<CollectionHandlers>(controls.collection, platform, *m_files, sheet, *m_tableBuild);
     m_run = std::make_unique<RunHandler>(controls.run, platform, sheet, *m_modes, *m_progress);
     m_export = std::make_unique<ExportHandler>(controls.Command15, platform, sheet);
+    m_forecast = std::make_unique<ForecastHandler>(*m_table, controls.modes, *m_modes);
     connectFeatures();
     connectWindowControls();
 
@@ -103,6 +105,8 @@ void MainWindow::connectFeatures()
 
     connect(collection, &CollectionHandlers::statusChanged, this, &MainWindow::showStatus);
     connect(run, &RunHandler::statusChanged, this, &MainWindow::showStatus);
+    connect(run, &RunHandler::diskChanged, m_forecast.get(), &ForecastHandler::readDiskAgain);
+    connect(m_forecast.get(), &ForecastHandler::statusChanged, this, &MainWindow::showForecast);
     connect(collection, &CollectionHandlers::statusFocusWanted, this,
             [this] { m_controls.Text3->setFocus(); });
 }
@@ -125,8 +129,15 @@ void MainWindow::connectWindowControls()
 
 void MainWindow::showStatus(const QString& text)
 {
-    m_controls.Text3->setText(text);
+    m_status = text;
+    m_controls.Text3->setText(QStringList{m_status, m_forecastStatus}.join(u"  ").trimmed());
     m_controls.Text3->repaint();
+}
+
+void MainWindow::showForecast(const QString& text)
+{
+    m_forecastStatus = text;
+    showStatus(m_status);
 }
 
 void MainWindow::collectStartupPaths(const QStringList& paths)

@@ -10,6 +10,7 @@ class AboutBox;
 class CollectionHandlers;
 class ExportHandler;
 class FileListModel;
+class ForecastHandler;
 class ModeHandlers;
 class PlatformServices;
 class ProgressBarProgress;
@@ -56,6 +57,8 @@ private:
     void showAbout();
     // The status line shows the text at once, even while a long run keeps the event loop waiting.
     void showStatus(const QString& text);
+    // The count of rows the next run would refuse follows whatever the status line says.
+    void showForecast(const QString& text);
 
     PlatformServices& m_platform;
     SheetModel* m_table;
@@ -69,4 +72,7 @@ private:
     std::unique_ptr<CollectionHandlers> m_collection;
     std::unique_ptr<RunHandler> m_run;
     std::unique_ptr<ExportHandler> m_export;
+    std::unique_ptr<ForecastHandler> m_forecast;
+    QString m_status;
+    QString m_forecastStatus;
 };

@@ -53,6 +53,7 @@ void RunHandler::run()
     if (plan.batchRuns) {
         if (!runBatch(plan, settings, executor, state, feedback)) {
             offerUndo();
+            Q_EMIT diskChanged();
             return;
         }
     } else if (!m_lastRun.prePass.failures.empty()) {
@@ -63,6 +64,7 @@ void RunHandler::run()
     if (plan.derivationRuns)
         runDerivation(plan, settings, executor, state);
     offerUndo();
+    Q_EMIT diskChanged();
 }
 
 bool RunHandler::runBatch(const RenamePlan& plan, const RunSettings& settings, RenameExecutor& executor,
@@ -112,6 +114,7 @@ void RunHandler::undoLastRun()
     const QString status = RunReport::undoStatus(undone.done());
     Q_EMIT statusChanged(status);
     m_platform.tell(RunReport::undoMessage(status, undone.failures));
+    Q_EMIT diskChanged();
 }
 
 void RunHandler::forgetLastRun()
