@@ -18,11 +18,12 @@ struct FolderListing
     };
 
     State state = State::Missing;
-    QSet<QString> names; // as the program holds names (see NativeName), without "." and ".."
+    // The full path of every entry but "." and "..", as the program holds names (see NativeName).
+    QSet<QString> paths;
 
-    // folder: a full path, with or without its trailing separator.
+    // folder: a full path with its trailing separator.
     static FolderListing read(const QString& folder);
     static QHash<QString, FolderListing> readAll(const QStringList& folders);
 
-    bool holds(const QString& name) const { return state == State::Listed && names.contains(name); }
+    bool holds(const QString& path) const { return state == State::Listed && paths.contains(path); }
 };

@@ -1,6 +1,5 @@
 #include "rename/RunForecast.h"
 
-#include "rename/PathRules.h"
 #include "table/Sheet.h"
 
 #include <algorithm>
@@ -83,12 +82,6 @@ RunForecast::RowSpan RunForecast::update(const Sheet& sheet, qsizetype top, qsiz
         enter(i);
         touchedNames(i, names);
     }
-    // The first new name brings every row's verdict, the last one gone takes them all away.
-    if (unnamed() != wasUnnamed) {
-        for (qsizetype i = 0; i < after; ++i)
-            rejudge(i, changed);
-        return changed;
-    }
     // Rows that share a name with a changed row may have gained or lost a conflict.
     std::vector<qsizetype> affected = planned;
     for (const QString& name : std::as_const(names)) {
@@ -100,6 +93,14 @@ RunForecast::RowSpan RunForecast::update(const Sheet& sheet, qsizetype top, qsiz
     std::sort(affected.begin(), affected.end());
     affected.erase(std::unique(affected.begin(), affected.end()), affected.end());
 
+    for (qsizetype i : affected)
+        weigh(i);
+    // The first new name brings every row's verdict, the last one gone takes them all away.
+    if (unnamed() != wasUnnamed) {
+        for (qsizetype i = 0; i < after; ++i)
+            rejudge(i, changed);
+        return changed;
+    }
     std::vector<qsizetype> second;
     for (qsizetype i : affected) {
         rejudge(i, changed);
@@ -124,6 +125,7 @@ QStringList RunForecast::takeWantedFolders()
 
 RunForecast::RowSpan RunForecast::addListings(const QHash<QString, FolderListing>& listings)
 {
+    m_lastListing = nullptr;
     for (auto it = listings.cbegin(); it != listings.cend(); ++it) {
         m_listings.insert(it.key(), it.value());
         m_asked.insert(it.key());
@@ -136,6 +138,7 @@ RunForecast::RowSpan RunForecast::addListings(const QHash<QString, FolderListing
 
 void RunForecast::forgetListings()
 {
+    m_lastListing = nullptr;
     m_listings.clear();
     m_asked.clear();
     m_wanted.clear();
@@ -208,31 +211,38 @@ void RunForecast::touchedNames(qsizetype index, QStringList& names) const
 
 RunForecast::RowSpan RunForecast::rebuild(const Sheet& sheet)
 {
-    std::vector<RowState> previous = std::move(m_rows);
-    m_rows.assign(sheet.dataRowCount(), {});
+    // The rows keep their storage: a table of many rows is planned again without allocating it.
+    std::vector<FileOutcome> previous;
+    previous.reserve(m_rows.size());
+    for (RowState& row : m_rows)
+        previous.push_back(std::move(row.verdict));
+    const qsizetype count = sheet.dataRowCount();
+    m_rows.resize(count);
     for (NameIndex& names : m_destinations)
         names.clear();
     m_sources.clear();
-    m_unnamed = 0;
-    const qsizetype count = qsizetype(m_rows.size());
     m_destinations[Batch].reserve(count);
     m_destinations[Derivation].reserve(count);
     m_sources.reserve(count);
+    m_unnamed = 0;
     for (qsizetype i = 0; i < count; ++i) {
+        m_rows[i].lacksNewName = false;
+        std::ranges::fill(m_rows[i].conflicts, Failure::None);
         plan(sheet, i);
         enter(i);
     }
+    weighAll();
     RowSpan changed;
     m_failing = 0;
     for (qsizetype i = 0; i < count; ++i) {
         m_rows[i].verdict = judge(i);
         if (!m_rows[i].verdict.ok())
             ++m_failing;
-        if (i >= qsizetype(previous.size()) || !sameVerdict(previous[i].verdict, m_rows[i].verdict))
+        if (i >= qsizetype(previous.size()) || !sameVerdict(previous[i], m_rows[i].verdict))
             changed.add(rowOf(i));
     }
     for (qsizetype i = count; i < qsizetype(previous.size()); ++i) {
-        if (!previous[i].verdict.ok())
+        if (!previous[i].ok())
             changed.add(rowOf(i));
     }
     return changed;
@@ -263,7 +273,7 @@ FileOutcome RunForecast::judge(qsizetype index)
         const auto& operation = state.operations[pass];
         if (!operation)
             continue;
-        FileOutcome verdict = tableVerdict(pass, *operation);
+        FileOutcome verdict = tableVerdict(index, pass);
         if (verdict.ok() && operation->state == State::Ready && pass != Folders)
             verdict = diskVerdict(pass, *operation);
         if (!verdict.ok())
@@ -272,42 +282,67 @@ FileOutcome RunForecast::judge(qsizetype index)
     return FileOutcome::success();
 }
 
-FileOutcome RunForecast::tableVerdict(Pass pass, const RenameOperation& operation) const
+// As the plan weighs its passes (PlanConflicts, RenameChains): operations that would act share
+// a destination; or renames that are not refused for their own cells share a file, and one of
+// them would give it another name.
+void RunForecast::weigh(qsizetype index)
 {
-    if (operation.state == State::Refused)
-        return FileOutcome::failed(operation.refusal, operation.refusalDetail);
-    if (pass == Folders)
-        return FileOutcome::success();
-    const auto shared = [](const NameIndex& names, const QString& name) {
-        const auto found = names.constFind(name);
-        return found != names.cend() && found->size() > 1 ? &*found : nullptr;
-    };
-    if (operation.state == State::Ready && shared(m_destinations[pass], operation.destination))
-        return FileOutcome::failed(Failure::DuplicateDestination);
-    if (pass == Batch && m_passes.batchRenamesInPlace) {
-        // The same file collected twice, and one of its rows would give it another name.
-        const Holders* claims = shared(m_sources, operation.source);
-        if (claims && std::ranges::any_of(*claims, [this](qsizetype other) {
+    RowState& row = m_rows[index];
+    for (Pass pass : {Batch, Derivation}) {
+        const auto& operation = row.operations[pass];
+        row.conflicts[pass] = Failure::None;
+        if (!operation || operation->state == State::Refused)
+            continue;
+        const auto holders = m_destinations[pass].constFind(operation->destination);
+        if (operation->state == State::Ready && holders->size() > 1)
+            row.conflicts[pass] = Failure::DuplicateDestination;
+        else if (pass == Batch && m_passes.batchRenamesInPlace) {
+            const Holders& claims = *m_sources.constFind(operation->source);
+            if (claims.size() > 1 && std::ranges::any_of(claims, [this](qsizetype other) {
+                    return m_rows[other].operations[Batch]->state == State::Ready;
+                }))
+                row.conflicts[pass] = Failure::DuplicateSource;
+        }
+    }
+}
+
+void RunForecast::weighAll()
+{
+    for (Pass pass : {Batch, Derivation})
+        for (const Holders& holders : std::as_const(m_destinations[pass]))
+            if (holders.size() > 1)
+                for (qsizetype i : holders)
+                    m_rows[i].conflicts[pass] = Failure::DuplicateDestination;
+    for (const Holders& claims : std::as_const(m_sources)) {
+        if (claims.size() < 2 || std::ranges::none_of(claims, [this](qsizetype other) {
                 return m_rows[other].operations[Batch]->state == State::Ready;
             }))
-            return FileOutcome::failed(Failure::DuplicateSource);
+            continue;
+        for (qsizetype i : claims)
+            if (m_rows[i].conflicts[Batch] == Failure::None)
+                m_rows[i].conflicts[Batch] = Failure::DuplicateSource;
     }
-    return FileOutcome::success();
+}
+
+FileOutcome RunForecast::tableVerdict(qsizetype index, Pass pass) const
+{
+    const RowState& row = m_rows[index];
+    const RenameOperation& operation = *row.operations[pass];
+    if (operation.state == State::Refused)
+        return FileOutcome::failed(operation.refusal, operation.refusalDetail);
+    return FileOutcome::failed(row.conflicts[pass]);
 }
 
 FileOutcome RunForecast::diskVerdict(Pass pass, const RenameOperation& operation)
 {
-    const QString sourceFolder = PathRules::folderOf(operation.source);
-    const QString destinationFolder = PathRules::folderOf(operation.destination);
-    const FolderListing* sources = listing(sourceFolder);
-    const FolderListing* destinations = listing(destinationFolder);
+    const FolderListing* sources = listingFor(operation.source);
+    const FolderListing* destinations = listingFor(operation.destination);
     if (!sources || !destinations)
         return FileOutcome::success();
-    if (sources->state != FolderListing::State::Unreadable &&
-        !sources->holds(operation.source.mid(sourceFolder.size())))
+    if (sources->state != FolderListing::State::Unreadable && !sources->holds(operation.source))
         return FileOutcome::failed(Failure::SourceMissing);
 
-    const bool taken = destinations->holds(operation.destination.mid(destinationFolder.size()));
+    const bool taken = destinations->holds(operation.destination);
     if (pass == Batch && m_passes.batchRenamesInPlace)
         return taken && !movesAway(operation.destination) ? FileOutcome::failed(Failure::DestinationExists)
                                                           : FileOutcome::success();
@@ -329,17 +364,25 @@ bool RunForecast::movesAway(const QString& name) const
         return false;
     return std::ranges::any_of(*found, [this](qsizetype holder) {
         const RenameOperation& rename = *m_rows[holder].operations[Batch];
-        return rename.state == State::Ready && tableVerdict(Batch, rename).ok();
+        return rename.state == State::Ready && tableVerdict(holder, Batch).ok();
     });
 }
 
-const FolderListing* RunForecast::listing(const QString& folder)
+const FolderListing* RunForecast::listingFor(const QString& path)
 {
-    if (auto found = m_listings.constFind(folder); found != m_listings.cend())
-        return &*found;
-    if (!folder.isEmpty() && !m_asked.contains(folder)) {
-        m_asked.insert(folder);
-        m_wanted.append(folder);
+    const qsizetype end = path.lastIndexOf(u'/') + 1;
+    if (end == 0)
+        return nullptr;
+    const QStringView folder = QStringView(path).first(end);
+    if (m_lastListing && folder == m_lastFolder)
+        return m_lastListing;
+    m_lastFolder = folder.toString();
+    if (auto found = m_listings.constFind(m_lastFolder); found != m_listings.cend())
+        return m_lastListing = &*found;
+    m_lastListing = nullptr;
+    if (!m_asked.contains(m_lastFolder)) {
+        m_asked.insert(m_lastFolder);
+        m_wanted.append(m_lastFolder);
     }
     return nullptr;
 }

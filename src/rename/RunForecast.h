@@ -46,6 +46,7 @@ public:
 
     // Why the run would refuse the row; success when it would act on it or leave it as it is.
     const FileOutcome& verdict(qsizetype row) const;
+    const RunSettings& settings() const { return m_settings; }
     qsizetype failingRows() const { return m_failing; }
 
 private:
@@ -63,6 +64,8 @@ private:
     {
         bool lacksNewName = false;
         std::optional<RenameOperation> operations[PassCount];
+        // What the other rows of each pass make of the operation: a shared destination or file.
+        FileOutcome::Failure conflicts[PassCount] = {};
         FileOutcome verdict;
     };
 
@@ -73,13 +76,18 @@ private:
     void leave(qsizetype index);
     void touchedNames(qsizetype index, QStringList& names) const;
     RowSpan rebuild(const Sheet& sheet);
+    // Works out the row's conflicts from the rows that share its names.
+    void weigh(qsizetype index);
+    // The same for every row at once, from the names held by several rows.
+    void weighAll();
     void rejudge(qsizetype index, RowSpan& changed);
     FileOutcome judge(qsizetype index);
-    FileOutcome tableVerdict(Pass pass, const RenameOperation& operation) const;
+    FileOutcome tableVerdict(qsizetype index, Pass pass) const;
     FileOutcome diskVerdict(Pass pass, const RenameOperation& operation);
     // Another rename of the batch takes the file of that name away before its name is needed.
     bool movesAway(const QString& name) const;
-    const FolderListing* listing(const QString& folder);
+    // The listing of the folder a path is in; nothing while it is still to be read.
+    const FolderListing* listingFor(const QString& path);
 
     RunSettings m_settings;
     RowPlan::Passes m_passes;
@@ -91,6 +99,9 @@ private:
     QHash<QString, FolderListing> m_listings;
     QSet<QString> m_asked;
     QStringList m_wanted;
+    // Rows come by folder: the listing looked up last is mostly the one asked for next.
+    QString m_lastFolder;
+    const FolderListing* m_lastListing = nullptr;
     qsizetype m_failing = 0;
     qsizetype m_unnamed = 0; // rows without a new name
 };

@@ -19,17 +19,17 @@ using Mode = RunSettings::BatchMode;
 
 RunSettings batch(Mode mode)
 {
-    RunSettings settings;
-    settings.batch = true;
-    settings.batchMode = mode;
-    return settings;
+    return {.batch = true, .batchMode = mode};
 }
 
-// Cells B to G of one row; %T stands for the temporary tree's folder.
-void writeRow(Sheet& sheet, qsizetype row, const QStringList& cells, const QString& tree)
+// Rows written "B|C|D|E|F|G" from row 2 on; %T stands for the tree's folder.
+void writeRows(Sheet& sheet, const QStringList& rows, const QString& tree)
 {
-    for (int column = Sheet::B; column <= Sheet::G; ++column)
-        sheet.put(row, column, QString(cells.value(column - Sheet::B)).replace(u"%T"_s, tree));
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const QStringList cells = QString(rows[i]).replace(u"%T"_s, tree).split(u'|');
+        for (int column = Sheet::B; column <= Sheet::G; ++column)
+            sheet.put(Sheet::rowAtDataIndex(i + 1), column, cells.value(column - Sheet::B));
+    }
 }
 
 // Hands the forecast every listing it waits for, as the window's reader does.
@@ -72,17 +72,9 @@ QStringList planReasons(const Sheet& sheet, const RunSettings& settings)
     return reasons;
 }
 
-struct Fix
-{
-    qsizetype row;
-    int column;
-    QString input;
-};
-
 } // namespace
 
 Q_DECLARE_METATYPE(RunSettings)
-Q_DECLARE_METATYPE(Fix)
 
 class RunForecastTest : public QObject
 {
@@ -99,72 +91,58 @@ private Q_SLOTS:
 void RunForecastTest::reasonShownAndFixed_data()
 {
     QTest::addColumn<RunSettings>("settings");
-    QTest::addColumn<QStringList>("files");
-    QTest::addColumn<QList<QStringList>>("rows");
+    QTest::addColumn<QStringList>("rows"); // over the files a.x and b.x
     QTest::addColumn<QStringList>("expected");
-    QTest::addColumn<Fix>("fix");
+    QTest::addColumn<QStringList>("fix"); // row, column, input
 
     const RunSettings inPlace = batch(Mode::RenameInPlace);
-    const QStringList ab{u"a.x"_s, u"b.x"_s};
-    QTest::newRow("两行同一目标") << inPlace << ab
-                                  << QList<QStringList>{{u"a"_s, u"c"_s, u".x"_s, u".x"_s, u"%T"_s},
-                                                        {u"b"_s, u"c"_s, u".x"_s, u".x"_s, u"%T"_s}}
-                                  << QStringList{u"目标重复"_s, u"目标重复"_s} << Fix{3, Sheet::C, u"d"_s};
-    QTest::newRow("目标已存在") << inPlace << ab
-                                << QList<QStringList>{{u"a"_s, u"b"_s, u".x"_s, u".x"_s, u"%T"_s}}
-                                << QStringList{u"目标已存在"_s} << Fix{2, Sheet::C, u"d"_s};
-    QTest::newRow("源文件不存在") << inPlace << ab
-                                  << QList<QStringList>{{u"q"_s, u"r"_s, u".x"_s, u".x"_s, u"%T"_s}}
-                                  << QStringList{u"源文件不存在"_s} << Fix{2, Sheet::B, u"a"_s};
-    QTest::newRow("非法字符") << inPlace << ab
-                              << QList<QStringList>{{u"a"_s, u"c/d"_s, u".x"_s, u".x"_s, u"%T"_s}}
-                              << QStringList{u"文件名含有非法字符"_s} << Fix{2, Sheet::C, u"d"_s};
-    QTest::newRow("目录不完整") << inPlace << ab
-                                << QList<QStringList>{{u"a"_s, u"c"_s, u".x"_s, u".x"_s, u"t/"_s}}
-                                << QStringList{u"目录不是完整路径"_s} << Fix{2, Sheet::F, u"%T"_s};
-    QTest::newRow("公式错误") << inPlace << ab
-                              << QList<QStringList>{{u"a"_s, u"=1/0"_s, u".x"_s, u".x"_s, u"%T"_s}}
-                              << QStringList{u"公式错误: #DIV/0!"_s} << Fix{2, Sheet::C, u"=B2&\"1\""_s};
-    QTest::newRow("新文件名为空") << inPlace << ab
-                                  << QList<QStringList>{{u"a"_s, u""_s, u".x"_s, u".x"_s, u"%T"_s},
-                                                        {u"b"_s, u"d"_s, u".x"_s, u".x"_s, u"%T"_s}}
-                                  << QStringList{u"新文件名为空"_s, u""_s} << Fix{2, Sheet::C, u"c"_s};
-    // b stays where it is while two rows claim it, so a finds its new name taken. Once the
-    // third row stands for another file that keeps its name, b moves on to c before a needs
-    // its name.
-    QTest::newRow("链与不变") << inPlace << ab
-                              << QList<QStringList>{{u"a"_s, u"b"_s, u".x"_s, u".x"_s, u"%T"_s},
-                                                    {u"b"_s, u"c"_s, u".x"_s, u".x"_s, u"%T"_s},
-                                                    {u"b"_s, u"b"_s, u".x"_s, u".x"_s, u"%T"_s}}
+    QTest::newRow("目标重复") << inPlace << QStringList{u"a|c|.x|.x|%T"_s, u"b|c|.x|.x|%T"_s}
+                              << QStringList{u"目标重复"_s, u"目标重复"_s}
+                              << QStringList{u"3"_s, u"3"_s, u"d"_s};
+    QTest::newRow("目标已存在") << inPlace << QStringList{u"a|b|.x|.x|%T"_s} << QStringList{u"目标已存在"_s}
+                                << QStringList{u"2"_s, u"3"_s, u"d"_s};
+    QTest::newRow("源文件不存在") << inPlace << QStringList{u"q|r|.x|.x|%T"_s}
+                                  << QStringList{u"源文件不存在"_s} << QStringList{u"2"_s, u"2"_s, u"a"_s};
+    QTest::newRow("非法字符") << inPlace << QStringList{u"a|c/d|.x|.x|%T"_s}
+                              << QStringList{u"文件名含有非法字符"_s} << QStringList{u"2"_s, u"3"_s, u"d"_s};
+    QTest::newRow("目录不完整") << inPlace << QStringList{u"a|c|.x|.x|t/"_s}
+                                << QStringList{u"目录不是完整路径"_s} << QStringList{u"2"_s, u"6"_s, u"%T"_s};
+    QTest::newRow("公式错误") << inPlace << QStringList{u"a|=1/0|.x|.x|%T"_s}
+                              << QStringList{u"公式错误: #DIV/0!"_s}
+                              << QStringList{u"2"_s, u"3"_s, u"=B2&1"_s};
+    QTest::newRow("新文件名为空") << inPlace << QStringList{u"a||.x|.x|%T"_s, u"b|d|.x|.x|%T"_s}
+                                  << QStringList{u"新文件名为空"_s, u""_s}
+                                  << QStringList{u"2"_s, u"3"_s, u"c"_s};
+    // b stays while two rows claim it, so a finds its new name taken; once the third row is
+    // another file that keeps its name, b moves on to c before a needs its name.
+    QTest::newRow("链与不变") << inPlace
+                              << QStringList{u"a|b|.x|.x|%T"_s, u"b|c|.x|.x|%T"_s, u"b|b|.x|.x|%T"_s}
                               << QStringList{u"目标已存在"_s, u"源文件重复"_s, u"源文件重复"_s}
-                              << Fix{4, Sheet::F, u"%Tsub/"_s};
-    QTest::newRow("复制目录不存在") << batch(Mode::CopyToTarget) << ab
-                                    << QList<QStringList>{{u"a"_s, u"c"_s, u".x"_s, u".x"_s, u"%T"_s,
-                                                           u"%Tout/"_s}}
-                                    << QStringList{u"目标目录不存在"_s} << Fix{2, Sheet::G, u"%T"_s};
+                              << QStringList{u"4"_s, u"6"_s, u"%Tsub/"_s};
+    QTest::newRow("目标目录不存在") << batch(Mode::CopyToTarget) << QStringList{u"a|c|.x|.x|%T|%Tout/"_s}
+                                    << QStringList{u"目标目录不存在"_s}
+                                    << QStringList{u"2"_s, u"7"_s, u"%T"_s};
 }
 
 void RunForecastTest::reasonShownAndFixed()
 {
     QFETCH(RunSettings, settings);
-    QFETCH(QStringList, files);
-    QFETCH(QList<QStringList>, rows);
+    QFETCH(QStringList, rows);
     QFETCH(QStringList, expected);
-    QFETCH(Fix, fix);
+    QFETCH(QStringList, fix);
     FileTree tree;
-    tree.files(files);
+    tree.files({u"a.x"_s, u"b.x"_s});
     Sheet sheet;
-    for (qsizetype i = 0; i < rows.size(); ++i)
-        writeRow(sheet, Sheet::rowAtDataIndex(i + 1), rows[i], tree.folder());
-
+    writeRows(sheet, rows, tree.folder());
     RunForecast forecast;
     forecast.reset(sheet, settings);
     readDisk(forecast);
     QCOMPARE(reasons(forecast, sheet), expected);
     QCOMPARE(forecast.failingRows(), expected.size() - expected.count(QString()));
 
-    sheet.put(fix.row, fix.column, fix.input.replace(u"%T"_s, tree.folder()));
-    forecast.update(sheet, fix.row, fix.row);
+    const qsizetype row = fix[0].toInt();
+    sheet.put(row, fix[1].toInt(), fix[2].replace(u"%T"_s, tree.folder()));
+    forecast.update(sheet, row, row);
     readDisk(forecast);
     QCOMPARE(reasons(forecast, sheet), QStringList(expected.size()));
     QCOMPARE(forecast.failingRows(), 0);
@@ -173,16 +151,12 @@ void RunForecastTest::reasonShownAndFixed()
 void RunForecastTest::followsEditsAsThePlanDecides_data()
 {
     QTest::addColumn<RunSettings>("settings");
-    RunSettings derive;
-    derive.derive = true;
-    RunSettings both = batch(Mode::Distribute);
-    both.derive = true;
-    both.deriveInPlace = false;
     QTest::newRow("同位置改名") << batch(Mode::RenameInPlace);
     QTest::newRow("异位置改名") << batch(Mode::CopyToTarget);
     QTest::newRow("文件分配器") << batch(Mode::Distribute);
-    QTest::newRow("衍生") << derive;
-    QTest::newRow("分配与衍生") << both;
+    QTest::newRow("衍生") << RunSettings{.derive = true};
+    QTest::newRow("分配与衍生") << RunSettings{
+        .batch = true, .batchMode = Mode::Distribute, .derive = true, .deriveInPlace = false};
 }
 
 // Random edits over a few names, so that rows keep meeting and parting: after each one, the
@@ -200,8 +174,7 @@ void RunForecastTest::followsEditsAsThePlanDecides()
     };
     QRandomGenerator random(17);
     const auto pick = [&](int column) {
-        const QStringList& values = choices[column - Sheet::B];
-        return values[random.bounded(int(values.size()))];
+        return choices[column - Sheet::B][random.bounded(choices[column - Sheet::B].size())];
     };
     Sheet sheet;
     for (qsizetype row = 2; row <= 13; ++row)
@@ -234,10 +207,9 @@ void RunForecastTest::runStillChecksTheDisk()
     FileTree tree;
     tree.file(u"a.x"_s);
     Sheet sheet;
-    writeRow(sheet, 2, {u"a"_s, u"c"_s, u".x"_s, u".x"_s, u"%T"_s}, tree.folder());
-    const RunSettings settings = batch(Mode::RenameInPlace);
+    writeRows(sheet, {u"a|c|.x|.x|%T"_s}, tree.folder());
     RunForecast forecast;
-    forecast.reset(sheet, settings);
+    forecast.reset(sheet, batch(Mode::RenameInPlace));
     readDisk(forecast);
     QVERIFY(forecast.verdict(2).ok());
 
@@ -245,10 +217,10 @@ void RunForecastTest::runStillChecksTheDisk()
     LinuxFileSystem fileSystem;
     QuietObserver observer;
     RunState state;
-    const PhaseResult result =
-        RenameExecutor(fileSystem, observer).carryOutBatch(RenamePlan::fromTable(sheet, settings), state);
+    const RenamePlan plan = RenamePlan::fromTable(sheet, batch(Mode::RenameInPlace));
+    const PhaseResult result = RenameExecutor(fileSystem, observer).carryOutBatch(plan, state);
     QCOMPARE(qsizetype(result.failures.size()), 1);
-    QCOMPARE(result.failures[0].outcome.failure, FileOutcome::Failure::DestinationExists);
+    QCOMPARE(result.failures[0].outcome.reason(), u"目标已存在"_s);
     QCOMPARE(tree.readBytes("a.x"), QByteArray("a.x"));
 }
 

@@ -14,9 +14,6 @@ ForecastHandler::ForecastHandler(SheetModel& table, const ModeControls& modeCont
     : m_table(table), m_modes(modes)
 {
     m_reader.setMaxThreadCount(1);
-    m_settingsSettle.setSingleShot(true);
-    m_settingsSettle.setInterval(0);
-    connect(&m_settingsSettle, &QTimer::timeout, this, &ForecastHandler::forecastAfresh);
 
     m_table.setRowForecast([this](qsizetype row) { return m_forecast.verdict(row).reason(); });
     connect(&m_table, &QAbstractItemModel::dataChanged, this, &ForecastHandler::tableChanged);
@@ -28,7 +25,7 @@ ForecastHandler::ForecastHandler(SheetModel& table, const ModeControls& modeCont
     for (QAbstractButton* setting : std::initializer_list<QAbstractButton*>{
              modeControls.Check1, modeControls.Option1, modeControls.Option2, modeControls.Option3,
              modeControls.Check2, modeControls.yss1, modeControls.yss2})
-        connect(setting, &QAbstractButton::toggled, &m_settingsSettle, qOverload<>(&QTimer::start));
+        connect(setting, &QAbstractButton::toggled, this, &ForecastHandler::settingsToggled);
     // Back from another program, which may have moved the files.
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (state == Qt::ApplicationActive)
@@ -60,8 +57,13 @@ void ForecastHandler::tableChanged(const QModelIndex& topLeft, const QModelIndex
 
 void ForecastHandler::forecastAfresh()
 {
-    m_settingsSettle.stop();
     show(m_forecast.reset(m_table.sheet(), m_modes.settings()));
+}
+
+void ForecastHandler::settingsToggled()
+{
+    if (m_modes.settings() != m_forecast.settings())
+        forecastAfresh();
 }
 
 void ForecastHandler::show(const RunForecast::RowSpan& changed)

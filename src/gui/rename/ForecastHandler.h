@@ -5,7 +5,6 @@
 #include <QHash>
 #include <QObject>
 #include <QThreadPool>
-#include <QTimer>
 
 class ModeHandlers;
 class SheetModel;
@@ -36,6 +35,8 @@ Q_SIGNALS:
 private:
     void tableChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles);
     void forecastAfresh();
+    // A click on a mode can set several controls; the forecast starts afresh once per change.
+    void settingsToggled();
     void show(const RunForecast::RowSpan& changed);
     void read(const QStringList& folders);
     void listingsRead(const QHash<QString, FolderListing>& listings);
@@ -43,8 +44,6 @@ private:
     SheetModel& m_table;
     ModeHandlers& m_modes;
     RunForecast m_forecast;
-    // The settings change in cascades of clicks: the forecast starts afresh once they settle.
-    QTimer m_settingsSettle;
     QThreadPool m_reader; // one thread: listings arrive in the order they were asked for
     qsizetype m_shownFailing = 0;
 };
