@@ -22,8 +22,6 @@ public:
     ForecastHandler(SheetModel& table, const ModeControls& modeControls, ModeHandlers& modes);
     ~ForecastHandler() override;
 
-    const RunForecast& forecast() const { return m_forecast; }
-
 public Q_SLOTS:
     // The files may have changed on disk (a run, an undo): every folder is read again.
     void readDiskAgain();
