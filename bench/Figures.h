@@ -21,5 +21,6 @@ void measureImportFigures(const BenchContext& context, QList<Figure>& figures);
 void measureKeystrokeFigure(const BenchContext& context, QList<Figure>& figures);
 void measureWholePathFigure(const BenchContext& context, QList<Figure>& figures);
 void measureFormulaFigure(const BenchContext& context, QList<Figure>& figures);
+void measureForecastFigures(const BenchContext& context, QList<Figure>& figures);
 void measureFactFigures(const BenchContext& context, QList<Figure>& figures);
 void measureMemoryFigure(QList<Figure>& figures);

@@ -9,6 +9,7 @@
 #include "workbook/TableExport.h"
 #include "workbook/TableImport.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 

@@ -12,6 +12,7 @@
 #include "gui/collect/CollectionHandlers.h"
 #include "gui/collect/FileListView.h"
 #include "gui/facts/FileFactsHandler.h"
+#include "gui/rename/ForecastHandler.h"
 #include "gui/rename/ModeHandlers.h"
 #include "gui/rename/RunHandler.h"
 #include "gui/rules/RuleHandlers.h"
@@ -70,6 +71,7 @@ MainWindow::MainWindow(PlatformServices& platform, QWidget* parent)
     m_facts = std::make_unique<FileFactsHandler>(m_controls.PBar1, sheet, *m_progress);
     m_import = std::make_unique<ImportHandler>(controls.Command16, m_controls.sp1, platform, sheet);
     connect(controls.Command17, &QPushButton::clicked, this, &MainWindow::clearAll);
+    m_forecast = std::make_unique<ForecastHandler>(*m_table, controls.modes, *m_modes);
     connectFeatures();
     connectWindowControls();
     describeControls(this);
@@ -131,6 +133,8 @@ void MainWindow::connectFeatures()
     // New names that still wait for files' facts are not final.
     run->setUnfinishedCheck([facts = m_facts.get()] { return facts->unfinishedReason(); });
     connect(m_import.get(), &ImportHandler::statusChanged, this, &MainWindow::showStatus);
+    connect(run, &RunHandler::diskChanged, m_forecast.get(), &ForecastHandler::readDiskAgain);
+    connect(m_forecast.get(), &ForecastHandler::statusChanged, this, &MainWindow::showForecast);
     connect(collection, &CollectionHandlers::statusFocusWanted, this,
             [this] { m_controls.Text3->setFocus(); });
     // A new table is seen from its first cell.
@@ -158,8 +162,15 @@ void MainWindow::connectWindowControls()
 
 void MainWindow::showStatus(const QString& text)
 {
-    m_controls.Text3->setText(text);
+    m_status = text;
+    m_controls.Text3->setText(QStringList{m_status, m_forecastStatus}.join(u"  ").trimmed());
     m_controls.Text3->repaint();
+}
+
+void MainWindow::showForecast(const QString& text)
+{
+    m_forecastStatus = text;
+    showStatus(m_status);
 }
 
 void MainWindow::collectStartupPaths(const QStringList& paths)
@@ -195,7 +206,12 @@ void MainWindow::resizeWithinScreen(int width, int height)
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 {
-    event->acceptProposedAction();
+    // The grid takes workbooks itself; what it refuses is not a collection.
+    const QPoint onGrid = m_controls.sp1->mapFrom(this, event->position().toPoint());
+    if (m_controls.sp1->rect().contains(onGrid))
+        event->ignore();
+    else
+        event->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent* event)

@@ -13,6 +13,7 @@ class ExportHandler;
 class FileFactsHandler;
 class FileListModel;
 class ImportHandler;
+class ForecastHandler;
 class ModeHandlers;
 class PlatformServices;
 class ProgressBarProgress;
@@ -68,6 +69,8 @@ private:
     // Resizes the window to the size asked, but never beyond the screen's available area: what
     // does not fit is reached by scrolling the window's contents.
     void resizeWithinScreen(int width, int height);
+    // The count of rows the next run would refuse follows whatever the status line says.
+    void showForecast(const QString& text);
 
     PlatformServices& m_platform;
     SheetModel* m_table;
@@ -85,4 +88,7 @@ private:
     std::unique_ptr<ExportHandler> m_export;
     std::unique_ptr<FileFactsHandler> m_facts;
     std::unique_ptr<ImportHandler> m_import;
+    std::unique_ptr<ForecastHandler> m_forecast;
+    QString m_status;
+    QString m_forecastStatus;
 };

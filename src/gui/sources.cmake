@@ -14,6 +14,7 @@ list(APPEND RENVORA_GUI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/collect/FileListDelegate.cpp
   ${CMAKE_CURRENT_LIST_DIR}/collect/FileListView.cpp
   ${CMAKE_CURRENT_LIST_DIR}/facts/FileFactsHandler.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/rename/ForecastHandler.cpp
   ${CMAKE_CURRENT_LIST_DIR}/rename/ModeHandlers.cpp
   ${CMAKE_CURRENT_LIST_DIR}/rename/RunFeedback.cpp
   ${CMAKE_CURRENT_LIST_DIR}/rename/RunHandler.cpp

@@ -36,6 +36,8 @@ QString FileOutcome::reason() const
         return QStringLiteral("已不存在");
     case Failure::FormulaError:
         return QStringLiteral("公式错误: ") + systemMessage;
+    case Failure::EmptyNewName:
+        return QStringLiteral("新文件名为空");
     case Failure::Replaced:
         return QStringLiteral("已不是改名时的文件，未移回");
     case Failure::LeftUnderTemporary:

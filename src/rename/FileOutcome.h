@@ -22,6 +22,7 @@ struct FileOutcome
         Gone,                 // removed since the run
         Replaced,             // another file holds the name now: an undo leaves it alone
         FormulaError,         // a cell the row needs holds an error value: the message names it
+        EmptyNewName,         // column C is empty: the run does not start at all
         LeftUnderTemporary,   // a cycle could not be put back: the message names where the file is
         NameTooLong,
         DiskFull,

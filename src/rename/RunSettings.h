@@ -17,4 +17,6 @@ struct RunSettings
     BatchMode batchMode = BatchMode::RenameInPlace;
     bool derive = false;       // 单文件衍生 (Check2)
     bool deriveInPlace = true; // 同位置衍生; otherwise into the folder of column G
+
+    bool operator==(const RunSettings&) const = default;
 };

@@ -56,8 +56,11 @@ QVariant SheetModel::data(const QModelIndex& index, int role) const
             return QVariant::fromValue(Qt::AlignHCenter | Qt::AlignVCenter);
         return {};
     case Qt::ToolTipRole: {
-        const QString mark = m_sheet.rowMark(row);
-        return mark.isEmpty() ? QVariant() : QVariant(mark);
+        // What the last run did with the row outweighs what the next one would do.
+        QString tip = m_sheet.rowMark(row);
+        if (tip.isEmpty() && m_forecast)
+            tip = m_forecast(row);
+        return tip.isEmpty() ? QVariant() : QVariant(tip);
     }
     case SheetRole::Bold:
         return m_sheet.isBold(row, column);
@@ -69,6 +72,10 @@ QVariant SheetModel::data(const QModelIndex& index, int role) const
         return m_sheet.fontSize(column);
     case SheetRole::Marked:
         return !m_sheet.rowMark(row).isEmpty();
+    case SheetRole::Forecast: {
+        const QString reason = m_forecast ? m_forecast(row) : QString();
+        return reason.isEmpty() ? QVariant() : QVariant(reason);
+    }
     default:
         return {};
     }
@@ -153,6 +160,15 @@ void SheetModel::cellsChanged(const CellRange& range)
     const int right = std::min(range.right, m_columns) - 1;
     if (top >= 0 && left >= 0)
         Q_EMIT dataChanged(index(top, left), index(bottom, right));
+}
+
+void SheetModel::rowForecastChanged(qsizetype first, qsizetype last)
+{
+    const int top = int(std::min<qsizetype>(first, m_rows)) - 1;
+    const int bottom = int(std::min<qsizetype>(last, m_rows)) - 1;
+    if (top >= 0 && bottom >= top)
+        Q_EMIT dataChanged(index(top, 0), index(bottom, m_columns - 1),
+                           {SheetRole::Forecast, Qt::ToolTipRole});
 }
 
 void SheetModel::sheetCleared()

@@ -30,6 +30,12 @@ public:
     // Receives each finished step of changes while the sheet records them, for an undo.
     void setEditSink(std::function<void(SheetEdit&&)> sink) { m_editSink = std::move(sink); }
 
+    // Tells, for a row, why the next run would refuse it (empty when it would not): shown as
+    // the row's look and tooltip, never written into a cell.
+    void setRowForecast(std::function<QString(qsizetype row)> forecast) { m_forecast = std::move(forecast); }
+    // The forecast of rows first to last changed: one signal for them all.
+    void rowForecastChanged(qsizetype first, qsizetype last);
+
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -57,6 +63,7 @@ private:
 
     Sheet m_sheet;
     std::function<void(SheetEdit&&)> m_editSink;
+    std::function<QString(qsizetype)> m_forecast;
     int m_rows = 0;
     int m_columns = 0;
 };

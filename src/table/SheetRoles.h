@@ -10,5 +10,6 @@ enum : int
     Color,                   // uint 0xRRGGBB, absent for the default colour
     FontSize,                // double, points
     Marked,                  // bool: the row carries a mark (its reason is the tooltip)
+    Forecast,                // QString: why the next run would refuse the row, absent when it would not
 };
 }

@@ -67,6 +67,7 @@ void RunHandler::run()
     if (plan.batchRuns) {
         if (!runBatch(plan, settings, executor, state, feedback)) {
             keepRecord(std::move(previous));
+            Q_EMIT diskChanged();
             return;
         }
     } else if (!m_lastRun.prePass.failures.empty()) {
@@ -84,6 +85,7 @@ void RunHandler::keepRecord(RunResult previous)
     if (!m_lastRun.changedDisk())
         m_lastRun = std::move(previous);
     offerUndo();
+    Q_EMIT diskChanged();
 }
 
 bool RunHandler::runBatch(const RenamePlan& plan, const RunSettings& settings, RenameExecutor& executor,
@@ -139,6 +141,7 @@ void RunHandler::undoLastRun()
     const QString status = RunReport::undoStatus(undone.done());
     Q_EMIT statusChanged(status);
     m_platform.tell(RunReport::undoMessage(status, undone.failures));
+    Q_EMIT diskChanged();
 }
 
 void RunHandler::forgetLastRun()

@@ -46,6 +46,8 @@ public Q_SLOTS:
 
 Q_SIGNALS:
     void statusChanged(const QString& text);
+    // A run or an undo is over: files may have other names now.
+    void diskChanged();
 
 private:
     // Returns false when the user ended the run.

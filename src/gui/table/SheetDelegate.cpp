@@ -13,6 +13,9 @@ void SheetDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIn
     option->font.setBold(index.data(SheetRole::Bold).toBool());
     if (const QVariant rgb = index.data(SheetRole::Color); rgb.isValid())
         option->palette.setColor(QPalette::Text, QColor::fromRgb(QRgb(rgb.toUInt())));
+    // A row that failed in the last run is light red; one the next run would refuse, amber.
     if (index.data(SheetRole::Marked).toBool())
         option->backgroundBrush = QColor(255, 214, 214);
+    else if (index.data(SheetRole::Forecast).isValid())
+        option->backgroundBrush = QColor(255, 228, 160);
 }

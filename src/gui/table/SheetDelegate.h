@@ -2,8 +2,8 @@
 
 #include <QStyledItemDelegate>
 
-// Draws a cell with the formats the sheet keeps: bold, colour, font size, and the light red
-// of a marked row.
+// Draws a cell with the formats the sheet keeps: bold, colour, font size, the light red of a
+// marked row and the amber of a row the next run would refuse.
 class SheetDelegate : public QStyledItemDelegate
 {
     Q_OBJECT

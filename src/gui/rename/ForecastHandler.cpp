@@ -1,0 +1,96 @@
+#include "gui/rename/ForecastHandler.h"
+
+#include "gui/rename/ModeControls.h"
+#include "gui/rename/ModeHandlers.h"
+#include "table/SheetModel.h"
+#include "table/SheetRoles.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QRadioButton>
+
+ForecastHandler::ForecastHandler(SheetModel& table, const ModeControls& modeControls, ModeHandlers& modes)
+    : m_table(table), m_modes(modes)
+{
+    m_reader.setMaxThreadCount(1);
+
+    m_table.setRowForecast([this](qsizetype row) { return m_forecast.verdict(row).reason(); });
+    connect(&m_table, &QAbstractItemModel::dataChanged, this, &ForecastHandler::tableChanged);
+    // A table laid out afresh holds other files, or the same ones as they are now.
+    connect(&m_table, &QAbstractItemModel::modelReset, this, [this] {
+        m_forecast.forgetListings();
+        forecastAfresh();
+    });
+    for (QAbstractButton* setting : std::initializer_list<QAbstractButton*>{
+             modeControls.Check1, modeControls.Option1, modeControls.Option2, modeControls.Option3,
+             modeControls.Check2, modeControls.yss1, modeControls.yss2})
+        connect(setting, &QAbstractButton::toggled, this, &ForecastHandler::settingsToggled);
+    // Back from another program, which may have moved the files.
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive)
+            readDiskAgain();
+    });
+    forecastAfresh();
+}
+
+ForecastHandler::~ForecastHandler()
+{
+    m_table.setRowForecast({});
+    m_reader.clear();
+    m_reader.waitForDone();
+}
+
+void ForecastHandler::readDiskAgain()
+{
+    read(m_forecast.listedFolders());
+}
+
+void ForecastHandler::tableChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                                   const QList<int>& roles)
+{
+    // The forecast's own repaint changes no cell.
+    if (roles.contains(SheetRole::Forecast))
+        return;
+    show(m_forecast.update(m_table.sheet(), topLeft.row() + 1, bottomRight.row() + 1));
+}
+
+void ForecastHandler::forecastAfresh()
+{
+    show(m_forecast.reset(m_table.sheet(), m_modes.settings()));
+}
+
+void ForecastHandler::settingsToggled()
+{
+    if (m_modes.settings() != m_forecast.settings())
+        forecastAfresh();
+}
+
+void ForecastHandler::show(const RunForecast::RowSpan& changed)
+{
+    if (!changed.isEmpty())
+        m_table.rowForecastChanged(changed.first, changed.last);
+    if (const qsizetype failing = m_forecast.failingRows(); failing != m_shownFailing) {
+        m_shownFailing = failing;
+        Q_EMIT statusChanged(failing > 0 ? QStringLiteral("将失败:%1个").arg(failing) : QString());
+    }
+    read(m_forecast.takeWantedFolders());
+}
+
+void ForecastHandler::read(const QStringList& folders)
+{
+    if (folders.isEmpty())
+        return;
+    // The handler outlives the reading (its destructor waits for it); a delivery still queued
+    // when it goes is dropped with it.
+    m_reader.start([this, folders] {
+        QHash<QString, FolderListing> listings = FolderListing::readAll(folders);
+        QMetaObject::invokeMethod(
+            this, [this, listings = std::move(listings)] { listingsRead(listings); }, Qt::QueuedConnection);
+    });
+}
+
+void ForecastHandler::listingsRead(const QHash<QString, FolderListing>& listings)
+{
+    show(m_forecast.addListings(listings));
+}

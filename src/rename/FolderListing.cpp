@@ -1,0 +1,40 @@
+#include "rename/FolderListing.h"
+
+#include "base/NativeName.h"
+
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+
+FolderListing FolderListing::read(const QString& folder)
+{
+    FolderListing listing;
+    const std::optional<QByteArray> path = NativeName::toBytes(folder);
+    if (!path)
+        return listing;
+    DIR* dir = opendir(path->constData());
+    if (!dir) {
+        listing.state = errno == ENOENT    ? State::Missing
+                        : errno == ENOTDIR ? State::NotAFolder
+                                           : State::Unreadable;
+        return listing;
+    }
+    listing.state = State::Listed;
+    while (const dirent* entry = readdir(dir)) {
+        const char* name = entry->d_name;
+        if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0)
+            continue;
+        listing.paths.insert(folder + NativeName::fromBytes(QByteArrayView(name)));
+    }
+    closedir(dir);
+    return listing;
+}
+
+QHash<QString, FolderListing> FolderListing::readAll(const QStringList& folders)
+{
+    QHash<QString, FolderListing> listings;
+    listings.reserve(folders.size());
+    for (const QString& folder : folders)
+        listings.insert(folder, read(folder));
+    return listings;
+}

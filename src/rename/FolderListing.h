@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QHash>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+// The names one folder held when it was read: one reading answers whether any of its names is
+// taken, where asking the disk name by name would cost a call each.
+struct FolderListing
+{
+    enum class State
+    {
+        Listed,
+        Missing,    // nothing of that name is there
+        NotAFolder, // a file stands where the folder should be
+        Unreadable, // there, but it does not tell what it holds
+    };
+
+    State state = State::Missing;
+    // The full path of every entry but "." and "..", as the program holds names (see NativeName).
+    QSet<QString> paths;
+
+    // folder: a full path with its trailing separator.
+    static FolderListing read(const QString& folder);
+    static QHash<QString, FolderListing> readAll(const QStringList& folders);
+
+    bool holds(const QString& path) const { return state == State::Listed && paths.contains(path); }
+};

@@ -1,0 +1,388 @@
+#include "rename/RunForecast.h"
+
+#include "table/Sheet.h"
+
+#include <algorithm>
+
+namespace {
+
+using Failure = FileOutcome::Failure;
+using State = RenameOperation::State;
+using Mode = RunSettings::BatchMode;
+
+qsizetype rowOf(qsizetype index)
+{
+    return index + Sheet::FirstDataRow;
+}
+
+bool sameVerdict(const FileOutcome& a, const FileOutcome& b)
+{
+    return a.failure == b.failure && a.systemMessage == b.systemMessage;
+}
+
+} // namespace
+
+void RunForecast::RowSpan::add(qsizetype row)
+{
+    if (isEmpty()) {
+        first = last = row;
+    } else {
+        first = std::min(first, row);
+        last = std::max(last, row);
+    }
+}
+
+RunForecast::RowSpan RunForecast::reset(const Sheet& sheet, const RunSettings& settings)
+{
+    m_settings = settings;
+    m_passes = RowPlan::Passes::of(settings);
+    return rebuild(sheet);
+}
+
+RunForecast::RowSpan RunForecast::update(const Sheet& sheet, qsizetype top, qsizetype bottom)
+{
+    RowSpan changed;
+    const qsizetype before = qsizetype(m_rows.size());
+    const qsizetype after = sheet.dataRowCount();
+    const bool wasUnnamed = unnamed();
+    QStringList names;
+    // Rows below the table's new end are no rows of the run any more.
+    for (qsizetype i = after; i < before; ++i) {
+        touchedNames(i, names);
+        leave(i);
+        m_unnamed -= qsizetype(m_rows[i].lacksNewName);
+        if (!m_rows[i].verdict.ok()) {
+            --m_failing;
+            changed.add(rowOf(i));
+        }
+    }
+    m_rows.resize(after);
+
+    const qsizetype first = std::max<qsizetype>(top - Sheet::FirstDataRow, 0);
+    const qsizetype last = std::min(bottom - Sheet::FirstDataRow, after - 1);
+    std::vector<qsizetype> planned;
+    for (qsizetype i = first; i <= last; ++i)
+        planned.push_back(i);
+    for (qsizetype i = std::max(before, last + 1); i < after; ++i)
+        planned.push_back(i);
+    // A change to most of the table is cheaper worked out from scratch.
+    if (2 * qsizetype(planned.size()) > after) {
+        const RowSpan rebuilt = rebuild(sheet);
+        if (!rebuilt.isEmpty()) {
+            changed.add(rebuilt.first);
+            changed.add(rebuilt.last);
+        }
+        return changed;
+    }
+
+    for (qsizetype i : planned) {
+        touchedNames(i, names);
+        leave(i);
+        plan(sheet, i);
+        enter(i);
+        touchedNames(i, names);
+    }
+    // Rows that share a name with a changed row may have gained or lost a conflict.
+    std::vector<qsizetype> affected = planned;
+    for (const QString& name : std::as_const(names)) {
+        for (const NameIndex* index : {&m_destinations[Batch], &m_destinations[Derivation], &m_sources}) {
+            if (auto found = index->constFind(name); found != index->cend())
+                affected.insert(affected.end(), found->begin(), found->end());
+        }
+    }
+    std::sort(affected.begin(), affected.end());
+    affected.erase(std::unique(affected.begin(), affected.end()), affected.end());
+
+    for (qsizetype i : affected)
+        weigh(i);
+    // The first new name brings every row's verdict, the last one gone takes them all away.
+    if (unnamed() != wasUnnamed) {
+        for (qsizetype i = 0; i < after; ++i)
+            rejudge(i, changed);
+        return changed;
+    }
+    std::vector<qsizetype> second;
+    for (qsizetype i : affected) {
+        rejudge(i, changed);
+        // A rename that no longer acts (or acts again) keeps its file where a rename onto
+        // that name needs it gone.
+        const auto& rename = m_rows[i].operations[Batch];
+        if (m_passes.batchRenamesInPlace && rename) {
+            if (auto found = m_destinations[Batch].constFind(rename->source);
+                found != m_destinations[Batch].cend())
+                second.insert(second.end(), found->begin(), found->end());
+        }
+    }
+    for (qsizetype i : second)
+        rejudge(i, changed);
+    return changed;
+}
+
+QStringList RunForecast::takeWantedFolders()
+{
+    return std::exchange(m_wanted, {});
+}
+
+RunForecast::RowSpan RunForecast::addListings(const QHash<QString, FolderListing>& listings)
+{
+    m_lastListing = nullptr;
+    for (auto it = listings.cbegin(); it != listings.cend(); ++it) {
+        m_listings.insert(it.key(), it.value());
+        m_asked.insert(it.key());
+    }
+    RowSpan changed;
+    for (qsizetype i = 0; i < qsizetype(m_rows.size()); ++i)
+        rejudge(i, changed);
+    return changed;
+}
+
+void RunForecast::forgetListings()
+{
+    m_lastListing = nullptr;
+    m_listings.clear();
+    m_asked.clear();
+    m_wanted.clear();
+}
+
+const FileOutcome& RunForecast::verdict(qsizetype row) const
+{
+    static const FileOutcome fine;
+    const qsizetype index = row - Sheet::FirstDataRow;
+    return index >= 0 && index < qsizetype(m_rows.size()) ? m_rows[index].verdict : fine;
+}
+
+void RunForecast::plan(const Sheet& sheet, qsizetype index)
+{
+    RowState& state = m_rows[index];
+    const qsizetype row = rowOf(index);
+    m_unnamed -= qsizetype(state.lacksNewName);
+    state.lacksNewName = RowPlan::lacksNewName(sheet, row);
+    m_unnamed += qsizetype(state.lacksNewName);
+    RowPlan plan = RowPlan::of(sheet, row, m_settings, m_passes);
+    state.operations[Folders] = std::move(plan.folder);
+    state.operations[Batch] = std::move(plan.batch);
+    state.operations[Derivation] = std::move(plan.derivation);
+}
+
+// The passes weigh their operations against each other as PlanConflicts and RenameChains do:
+// operations that would act compete for their destinations; renames in place that are not
+// refused for their own cells claim their file.
+void RunForecast::enter(qsizetype index)
+{
+    for (Pass pass : {Batch, Derivation}) {
+        const auto& operation = m_rows[index].operations[pass];
+        if (operation && operation->state == State::Ready)
+            m_destinations[pass][operation->destination].append(index);
+    }
+    const auto& rename = m_rows[index].operations[Batch];
+    if (m_passes.batchRenamesInPlace && rename && rename->state != State::Refused)
+        m_sources[rename->source].append(index);
+}
+
+void RunForecast::leave(qsizetype index)
+{
+    const auto release = [index](NameIndex& names, const QString& name) {
+        auto found = names.find(name);
+        if (found == names.end())
+            return;
+        found->removeOne(index);
+        if (found->isEmpty())
+            names.erase(found);
+    };
+    for (Pass pass : {Batch, Derivation}) {
+        const auto& operation = m_rows[index].operations[pass];
+        if (operation && operation->state == State::Ready)
+            release(m_destinations[pass], operation->destination);
+    }
+    const auto& rename = m_rows[index].operations[Batch];
+    if (m_passes.batchRenamesInPlace && rename && rename->state != State::Refused)
+        release(m_sources, rename->source);
+}
+
+void RunForecast::touchedNames(qsizetype index, QStringList& names) const
+{
+    for (const auto& operation : m_rows[index].operations) {
+        if (operation) {
+            names.append(operation->source);
+            names.append(operation->destination);
+        }
+    }
+}
+
+RunForecast::RowSpan RunForecast::rebuild(const Sheet& sheet)
+{
+    // The rows keep their storage: a table of many rows is planned again without allocating it.
+    std::vector<FileOutcome> previous;
+    previous.reserve(m_rows.size());
+    for (RowState& row : m_rows)
+        previous.push_back(std::move(row.verdict));
+    const qsizetype count = sheet.dataRowCount();
+    m_rows.resize(count);
+    for (NameIndex& names : m_destinations)
+        names.clear();
+    m_sources.clear();
+    m_destinations[Batch].reserve(count);
+    m_destinations[Derivation].reserve(count);
+    m_sources.reserve(count);
+    m_unnamed = 0;
+    for (qsizetype i = 0; i < count; ++i) {
+        m_rows[i].lacksNewName = false;
+        std::ranges::fill(m_rows[i].conflicts, Failure::None);
+        plan(sheet, i);
+        enter(i);
+    }
+    weighAll();
+    RowSpan changed;
+    m_failing = 0;
+    for (qsizetype i = 0; i < count; ++i) {
+        m_rows[i].verdict = judge(i);
+        if (!m_rows[i].verdict.ok())
+            ++m_failing;
+        if (i >= qsizetype(previous.size()) || !sameVerdict(previous[i], m_rows[i].verdict))
+            changed.add(rowOf(i));
+    }
+    for (qsizetype i = count; i < qsizetype(previous.size()); ++i) {
+        if (!previous[i].ok())
+            changed.add(rowOf(i));
+    }
+    return changed;
+}
+
+void RunForecast::rejudge(qsizetype index, RowSpan& changed)
+{
+    FileOutcome verdict = judge(index);
+    FileOutcome& stored = m_rows[index].verdict;
+    if (sameVerdict(verdict, stored))
+        return;
+    m_failing += qsizetype(!verdict.ok()) - qsizetype(!stored.ok());
+    stored = std::move(verdict);
+    changed.add(rowOf(index));
+}
+
+// The first refusal of the row, in the order of the run: the empty name that stops the run
+// before it starts, then each pass, the row's own cells before the other rows, the table
+// before the disk.
+FileOutcome RunForecast::judge(qsizetype index)
+{
+    const RowState& state = m_rows[index];
+    if (unnamed())
+        return FileOutcome::success();
+    if (state.lacksNewName)
+        return FileOutcome::failed(Failure::EmptyNewName);
+    for (Pass pass : {Folders, Batch, Derivation}) {
+        const auto& operation = state.operations[pass];
+        if (!operation)
+            continue;
+        FileOutcome verdict = tableVerdict(index, pass);
+        if (verdict.ok() && operation->state == State::Ready && pass != Folders)
+            verdict = diskVerdict(pass, *operation);
+        if (!verdict.ok())
+            return verdict;
+    }
+    return FileOutcome::success();
+}
+
+// As the plan weighs its passes (PlanConflicts, RenameChains): operations that would act share
+// a destination; or renames that are not refused for their own cells share a file, and one of
+// them would give it another name.
+void RunForecast::weigh(qsizetype index)
+{
+    RowState& row = m_rows[index];
+    for (Pass pass : {Batch, Derivation}) {
+        const auto& operation = row.operations[pass];
+        row.conflicts[pass] = Failure::None;
+        if (!operation || operation->state == State::Refused)
+            continue;
+        const auto holders = m_destinations[pass].constFind(operation->destination);
+        if (operation->state == State::Ready && holders->size() > 1)
+            row.conflicts[pass] = Failure::DuplicateDestination;
+        else if (pass == Batch && m_passes.batchRenamesInPlace) {
+            const Holders& claims = *m_sources.constFind(operation->source);
+            if (claims.size() > 1 && std::ranges::any_of(claims, [this](qsizetype other) {
+                    return m_rows[other].operations[Batch]->state == State::Ready;
+                }))
+                row.conflicts[pass] = Failure::DuplicateSource;
+        }
+    }
+}
+
+void RunForecast::weighAll()
+{
+    for (Pass pass : {Batch, Derivation})
+        for (const Holders& holders : std::as_const(m_destinations[pass]))
+            if (holders.size() > 1)
+                for (qsizetype i : holders)
+                    m_rows[i].conflicts[pass] = Failure::DuplicateDestination;
+    for (const Holders& claims : std::as_const(m_sources)) {
+        if (claims.size() < 2 || std::ranges::none_of(claims, [this](qsizetype other) {
+                return m_rows[other].operations[Batch]->state == State::Ready;
+            }))
+            continue;
+        for (qsizetype i : claims)
+            if (m_rows[i].conflicts[Batch] == Failure::None)
+                m_rows[i].conflicts[Batch] = Failure::DuplicateSource;
+    }
+}
+
+FileOutcome RunForecast::tableVerdict(qsizetype index, Pass pass) const
+{
+    const RowState& row = m_rows[index];
+    const RenameOperation& operation = *row.operations[pass];
+    if (operation.state == State::Refused)
+        return FileOutcome::failed(operation.refusal, operation.refusalDetail);
+    return FileOutcome::failed(row.conflicts[pass]);
+}
+
+FileOutcome RunForecast::diskVerdict(Pass pass, const RenameOperation& operation)
+{
+    const FolderListing* sources = listingFor(operation.source);
+    const FolderListing* destinations = listingFor(operation.destination);
+    if (!sources || !destinations)
+        return FileOutcome::success();
+    if (sources->state != FolderListing::State::Unreadable && !sources->holds(operation.source))
+        return FileOutcome::failed(Failure::SourceMissing);
+
+    const bool taken = destinations->holds(operation.destination);
+    if (pass == Batch && m_passes.batchRenamesInPlace)
+        return taken && !movesAway(operation.destination) ? FileOutcome::failed(Failure::DestinationExists)
+                                                          : FileOutcome::success();
+    if (taken)
+        return FileOutcome::failed(Failure::DestinationExists);
+    // A distribution folder is made by the pre-pass; any other one must be there.
+    const bool distributes = pass == Batch && m_settings.batchMode == Mode::Distribute;
+    if (!distributes && destinations->state == FolderListing::State::Missing)
+        return FileOutcome::failed(Failure::FolderMissing);
+    if (!distributes && destinations->state == FolderListing::State::NotAFolder)
+        return FileOutcome::failed(Failure::NotAFolder);
+    return FileOutcome::success();
+}
+
+bool RunForecast::movesAway(const QString& name) const
+{
+    const auto found = m_sources.constFind(name);
+    if (found == m_sources.cend())
+        return false;
+    return std::ranges::any_of(*found, [this](qsizetype holder) {
+        const RenameOperation& rename = *m_rows[holder].operations[Batch];
+        return rename.state == State::Ready && tableVerdict(holder, Batch).ok();
+    });
+}
+
+const FolderListing* RunForecast::listingFor(const QString& path)
+{
+    const qsizetype end = path.lastIndexOf(u'/') + 1;
+    if (end == 0)
+        return nullptr;
+    const QStringView folder = QStringView(path).first(end);
+    if (m_lastListing && folder == m_lastFolder)
+        return m_lastListing;
+    m_lastFolder = folder.toString();
+    if (auto found = m_listings.constFind(m_lastFolder); found != m_listings.cend())
+        return m_lastListing = &*found;
+    m_lastListing = nullptr;
+    if (!m_asked.contains(m_lastFolder)) {
+        m_asked.insert(m_lastFolder);
+        m_wanted.append(m_lastFolder);
+    }
+    return nullptr;
+}

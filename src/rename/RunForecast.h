@@ -1,0 +1,107 @@
+#pragma once
+
+#include "rename/FileOutcome.h"
+#include "rename/FolderListing.h"
+#include "rename/RowPlan.h"
+#include "rename/RunSettings.h"
+
+#include <QHash>
+#include <QSet>
+#include <QStringList>
+#include <QVarLengthArray>
+#include <vector>
+
+class Sheet;
+
+// The run's verdict on every data row before the run: which rows it would refuse and why, in
+// its own words. Each row is planned by the run's own rules (RowPlan); the checks across rows
+// follow a change of a few rows without reading the others. The disk checks read folder
+// listings, one per folder, which the caller fetches where it likes and hands in; until then a
+// row's disk checks wait and the row counts as fine. The run checks everything again itself.
+class RunForecast
+{
+public:
+    // Rows whose verdict changed, first to last; empty when none did.
+    struct RowSpan
+    {
+        qsizetype first = 0;
+        qsizetype last = -1;
+        bool isEmpty() const { return last < first; }
+        void add(qsizetype row);
+    };
+
+    // Works every row out afresh, for the table under these settings.
+    RowSpan reset(const Sheet& sheet, const RunSettings& settings);
+    // The cells of rows top to bottom changed; the table may have grown or shrunk.
+    RowSpan update(const Sheet& sheet, qsizetype top, qsizetype bottom);
+
+    // Folders whose listing some row waits for and that were not asked for yet; they count as
+    // asked from now on.
+    QStringList takeWantedFolders();
+    // Every folder read so far: to be read again when the disk may have changed.
+    QStringList listedFolders() const { return m_listings.keys(); }
+    RowSpan addListings(const QHash<QString, FolderListing>& listings);
+    // Listings read before a new collection say nothing of its files: each is read afresh.
+    void forgetListings();
+
+    // Why the run would refuse the row; success when it would act on it or leave it as it is.
+    const FileOutcome& verdict(qsizetype row) const;
+    const RunSettings& settings() const { return m_settings; }
+    qsizetype failingRows() const { return m_failing; }
+
+private:
+    enum Pass
+    {
+        Folders,
+        Batch,
+        Derivation,
+        PassCount
+    };
+    using Holders = QVarLengthArray<qsizetype, 1>;
+    using NameIndex = QHash<QString, Holders>;
+
+    struct RowState
+    {
+        bool lacksNewName = false;
+        std::optional<RenameOperation> operations[PassCount];
+        // What the other rows of each pass make of the operation: a shared destination or file.
+        FileOutcome::Failure conflicts[PassCount] = {};
+        FileOutcome verdict;
+    };
+
+    // No row has its new name yet: before the names are made there is nothing to foretell.
+    bool unnamed() const { return m_unnamed == qsizetype(m_rows.size()); }
+    void plan(const Sheet& sheet, qsizetype index);
+    void enter(qsizetype index);
+    void leave(qsizetype index);
+    void touchedNames(qsizetype index, QStringList& names) const;
+    RowSpan rebuild(const Sheet& sheet);
+    // Works out the row's conflicts from the rows that share its names.
+    void weigh(qsizetype index);
+    // The same for every row at once, from the names held by several rows.
+    void weighAll();
+    void rejudge(qsizetype index, RowSpan& changed);
+    FileOutcome judge(qsizetype index);
+    FileOutcome tableVerdict(qsizetype index, Pass pass) const;
+    FileOutcome diskVerdict(Pass pass, const RenameOperation& operation);
+    // Another rename of the batch takes the file of that name away before its name is needed.
+    bool movesAway(const QString& name) const;
+    // The listing of the folder a path is in; nothing while it is still to be read.
+    const FolderListing* listingFor(const QString& path);
+
+    RunSettings m_settings;
+    RowPlan::Passes m_passes;
+    std::vector<RowState> m_rows; // by data row, from the first
+    // The rows whose operation of a pass would act, by destination; the batch renames that
+    // claim their file, by source.
+    NameIndex m_destinations[PassCount];
+    NameIndex m_sources;
+    QHash<QString, FolderListing> m_listings;
+    QSet<QString> m_asked;
+    QStringList m_wanted;
+    // Rows come by folder: the listing looked up last is mostly the one asked for next.
+    QString m_lastFolder;
+    const FolderListing* m_lastListing = nullptr;
+    qsizetype m_failing = 0;
+    qsizetype m_unnamed = 0; // rows without a new name
+};
