@@ -22,4 +22,6 @@ void measureKeystrokeFigure(const BenchContext& context, QList<Figure>& figures)
 void measureWholePathFigure(const BenchContext& context, QList<Figure>& figures);
 void measureFormulaFigure(const BenchContext& context, QList<Figure>& figures);
 void measureFactFigures(const BenchContext& context, QList<Figure>& figures);
+void measureGridFigures(const BenchContext& context, QList<Figure>& figures);
+void measureGridMemoryFigure(const BenchContext& context, QList<Figure>& figures);
 void measureMemoryFigure(QList<Figure>& figures);

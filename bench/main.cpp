@@ -19,6 +19,7 @@ const std::pair<const char*, FigureGroup> Groups[] = {
     {"export", measureExportFigures},      {"import", measureImportFigures},
     {"keystroke", measureKeystrokeFigure}, {"path", measureWholePathFigure},
     {"formula", measureFormulaFigure},     {"facts", measureFactFigures},
+    {"grid", measureGridFigures},          {"gridmemory", measureGridMemoryFigure},
 };
 
 QList<Figure> measureAll(qsizetype fileCount, int runs, const QStringList& only, const QString& copyRoot)
@@ -53,7 +54,7 @@ int main(int argc, char* argv[])
         QStringLiteral("only"),
         QStringLiteral(
             "measure only these groups: scan, table, rename, copy, export, import, keystroke, path, "
-            "formula, facts, memory (comma-separated)"),
+            "formula, facts, grid, gridmemory, memory (comma-separated)"),
         QStringLiteral("GROUPS"));
     QCommandLineOption copyInto(
         QStringLiteral("copy-into"),

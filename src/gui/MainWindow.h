@@ -15,6 +15,7 @@ class PlatformServices;
 class ProgressBarProgress;
 class RuleHandlers;
 class RunHandler;
+class SheetHistory;
 class SheetModel;
 class TableBuildHandler;
 
@@ -52,6 +53,7 @@ private:
     void buildMenu();
     void connectFeatures();
     void connectWindowControls();
+    void connectTable();
     void formLoad();
     void showAbout();
     // The status line shows the text at once, even while a long run keeps the event loop waiting.
@@ -69,4 +71,5 @@ private:
     std::unique_ptr<CollectionHandlers> m_collection;
     std::unique_ptr<RunHandler> m_run;
     std::unique_ptr<ExportHandler> m_export;
+    SheetHistory* m_history;
 };
