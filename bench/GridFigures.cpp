@@ -5,7 +5,6 @@
 #include "table/SheetModel.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -21,17 +20,6 @@ void settle()
 {
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
-}
-
-qint64 residentKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    return 0;
 }
 
 // The window with the tree's files laid out; a column's second row gets the formula and the
@@ -113,25 +101,10 @@ void measureGridFigures(const BenchContext& context, QList<Figure>& figures)
     // formula reading J follows: here a column of them in L, which no rule writes.
     window.typeFormulaAndSelect(ColumnL);
     window.fillDown();
-    window.gui.checkBox("Check4")->setChecked(true);
-    window.gui.option("left1")->setChecked(true);
-    settle();
-    QLineEdit* leftext = window.gui.field("leftext");
-    int digit = 0;
     Figure rule;
     rule.name = QStringLiteral("grid: rule rewriting J under formulas (window)");
     rule.size = size;
-    rule.measured = measure(
-        context.runs,
-        [&] {
-            QTest::keyClick(leftext, char('3' + digit % 4));
-            settle();
-        },
-        [&] {
-            ++digit;
-            leftext->clear();
-            settle();
-        });
+    rule.measured = measureExtractionKeystrokes(window.gui, context.runs);
     rule.target = QStringLiteral("<300ms");
     rule.limit = timeLimitFor(300, size);
     figures << rule;
@@ -141,7 +114,7 @@ void measureGridMemoryFigure(const BenchContext& context, QList<Figure>& figures
 {
     FormulaWindow window(context.tree.files);
     malloc_trim(0);
-    const qint64 before = residentKiB();
+    const qint64 before = residentMemoryKiB();
     resetPeakMemory();
     window.typeFormulaAndSelect();
     window.fillDown();

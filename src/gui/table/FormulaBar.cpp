@@ -89,7 +89,8 @@ void FormulaBar::restore()
 {
     m_editing = false;
     showCurrentCell();
-    m_view->setFocus();
+    if (m_view)
+        m_view->setFocus();
 }
 
 void FormulaBar::insertAtCursor(const QString& text)
