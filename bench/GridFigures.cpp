@@ -1,6 +1,7 @@
 #include "Figures.h"
 #include "GuiTest.h"
 
+#include "collect/FileListModel.h"
 #include "gui/table/SheetView.h"
 #include "table/SheetModel.h"
 

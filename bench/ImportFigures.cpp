@@ -3,7 +3,7 @@
 #include "rules/NewNameComposition.h"
 #include "rules/RuleValues.h"
 #include "rules/TableBuild.h"
-#include "table/Progress.h"
+#include "base/Progress.h"
 #include "table/Sheet.h"
 #include "workbook/TableExport.h"
 #include "workbook/TableImport.h"
@@ -66,7 +66,7 @@ void measureImportFigures(const BenchContext& context, QList<Figure>& figures)
 
     const QString folder = context.scratch + QStringLiteral("/import");
     QDir().mkpath(folder);
-    const TableExport exported = exportTable(sheet, folder);
+    const TableExport exported = exportTable(sheet, folder, QDateTime::currentDateTime());
     const QString csv = folder + QStringLiteral("/table.csv");
     if (!exported.succeeded() || !writeCsv(sheet, csv))
         qFatal("could not write the tables to import");
