@@ -3,6 +3,8 @@
 #include "BenchTree.h"
 #include "Report.h"
 
+class GuiTest;
+
 // Each group measures its figures on the tree (or on its list of paths) and appends them.
 struct BenchContext
 {
@@ -23,4 +25,10 @@ void measureWholePathFigure(const BenchContext& context, QList<Figure>& figures)
 void measureFormulaFigure(const BenchContext& context, QList<Figure>& figures);
 void measureForecastFigures(const BenchContext& context, QList<Figure>& figures);
 void measureFactFigures(const BenchContext& context, QList<Figure>& figures);
+// Keystrokes into the extraction's count with numbering on, each rewriting the name source (J)
+// and the new names of every row; the window's table must be built.
+Measurement measureExtractionKeystrokes(GuiTest& gui, int runs);
+
+void measureGridFigures(const BenchContext& context, QList<Figure>& figures);
+void measureGridMemoryFigure(const BenchContext& context, QList<Figure>& figures);
 void measureMemoryFigure(QList<Figure>& figures);

@@ -4,6 +4,7 @@
 #include "rules/NewNameComposition.h"
 #include "rules/RuleValues.h"
 #include "rules/TableBuild.h"
+#include "base/Progress.h"
 #include "table/Sheet.h"
 #include "workbook/SheetImport.h"
 #include "workbook/TableExport.h"

@@ -60,13 +60,28 @@ void resetPeakMemory()
         clear.write("5");
 }
 
-qint64 peakMemoryKiB()
+namespace {
+
+// A line of /proc/self/status in KiB, such as "VmHWM:".
+qint64 statusKiB(const QByteArray& field)
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return 0;
     for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+        if (line.startsWith(field))
+            return line.mid(field.size()).trimmed().split(' ').value(0).toLongLong();
     return 0;
+}
+
+} // namespace
+
+qint64 peakMemoryKiB()
+{
+    return statusKiB("VmHWM:");
+}
+
+qint64 residentMemoryKiB()
+{
+    return statusKiB("VmRSS:");
 }

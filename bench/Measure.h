@@ -23,3 +23,5 @@ std::pair<Measurement, Measurement> measureInTurns(int runs, const std::function
 // Resets the kernel's high-water mark of resident memory, then reads it back.
 void resetPeakMemory();
 qint64 peakMemoryKiB();
+// What the process holds in memory now.
+qint64 residentMemoryKiB();

@@ -21,22 +21,15 @@ void settle()
 
 } // namespace
 
-void measureKeystrokeFigure(const BenchContext& context, QList<Figure>& figures)
+Measurement measureExtractionKeystrokes(GuiTest& gui, int runs)
 {
-    GuiTest gui;
-    gui.files().setPaths(context.tree.files);
-    gui.control<QPushButton>("Command14")->click();
     gui.checkBox("Check3")->setChecked(true);
     gui.option("left1")->setChecked(true);
     settle();
     QLineEdit* leftext = gui.field("leftext");
-
-    Figure keystroke;
-    keystroke.name = QStringLiteral("keystroke: extraction from the left (window)");
-    keystroke.size = context.tree.files.size();
     int digit = 0;
-    keystroke.measured = measure(
-        context.runs,
+    return measure(
+        runs,
         [&] {
             QTest::keyClick(leftext, char('3' + digit % 4));
             settle();
@@ -46,6 +39,18 @@ void measureKeystrokeFigure(const BenchContext& context, QList<Figure>& figures)
             leftext->clear();
             settle();
         });
+}
+
+void measureKeystrokeFigure(const BenchContext& context, QList<Figure>& figures)
+{
+    GuiTest gui;
+    gui.files().setPaths(context.tree.files);
+    gui.control<QPushButton>("Command14")->click();
+
+    Figure keystroke;
+    keystroke.name = QStringLiteral("keystroke: extraction from the left (window)");
+    keystroke.size = context.tree.files.size();
+    keystroke.measured = measureExtractionKeystrokes(gui, context.runs);
     keystroke.target = QStringLiteral("<150ms");
     keystroke.limit = timeLimitFor(150, keystroke.size);
     figures << keystroke;

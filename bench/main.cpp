@@ -20,6 +20,7 @@ const std::pair<const char*, FigureGroup> Groups[] = {
     {"keystroke", measureKeystrokeFigure}, {"path", measureWholePathFigure},
     {"formula", measureFormulaFigure},     {"facts", measureFactFigures},
     {"forecast", measureForecastFigures},
+    {"grid", measureGridFigures},          {"gridmemory", measureGridMemoryFigure},
 };
 
 QList<Figure> measureAll(qsizetype fileCount, int runs, const QStringList& only, const QString& copyRoot)
@@ -54,7 +55,7 @@ int main(int argc, char* argv[])
         QStringLiteral("only"),
         QStringLiteral(
             "measure only these groups: scan, table, rename, copy, export, import, keystroke, path, "
-            "formula, facts, forecast, memory (comma-separated)"),
+            "formula, facts, forecast, grid, gridmemory, memory (comma-separated)"),
         QStringLiteral("GROUPS"));
     QCommandLineOption copyInto(
         QStringLiteral("copy-into"),

@@ -3,6 +3,7 @@
 #include "gui/CaptionBlank.h"
 #include "gui/Form1Controls.h"
 #include "gui/collect/FileListView.h"
+#include "gui/table/FormulaBar.h"
 #include "gui/table/SheetView.h"
 
 #include <QCheckBox>
@@ -315,6 +316,8 @@ Form1Controls buildForm1(QMainWindow* window)
     settingsArea->setMaximumHeight(settingsRow->maximumHeight());
     auto* work = new QVBoxLayout;
     work->addWidget(settingsArea);
+    controls.window.formulaBar = named(new FormulaBar, "formulaBarRow");
+    work->addWidget(controls.window.formulaBar);
     work->addWidget(table(controls.window), 1);
     work->addWidget(commandRow(controls));
 

@@ -17,6 +17,8 @@
 #include "gui/rename/RunHandler.h"
 #include "gui/rules/RuleHandlers.h"
 #include "gui/rules/TableBuildHandler.h"
+#include "gui/table/FormulaBar.h"
+#include "gui/table/SheetHistory.h"
 #include "gui/table/SheetView.h"
 #include "gui/workbook/ExportHandler.h"
 #include "gui/workbook/ImportHandler.h"
@@ -35,7 +37,7 @@
 
 MainWindow::MainWindow(PlatformServices& platform, QWidget* parent)
     : QMainWindow(parent), m_platform(platform), m_table(new SheetModel(this)),
-      m_files(new FileListModel(this))
+      m_files(new FileListModel(this)), m_history(new SheetHistory(*m_table, this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(PlatformServices::programTitle());
@@ -55,6 +57,7 @@ MainWindow::MainWindow(PlatformServices& platform, QWidget* parent)
     setAcceptDrops(true);
     m_controls.sp1->setSheetModel(m_table);
     keepRowsVisible(m_controls.sp1, 10);
+    m_controls.formulaBar->setView(m_controls.sp1);
     controls.collection.List1->setModel(m_files);
     m_progress = std::make_unique<ProgressBarProgress>(m_controls.PBar1);
     buildMenu();
@@ -76,6 +79,7 @@ MainWindow::MainWindow(PlatformServices& platform, QWidget* parent)
     connectWindowControls();
     describeControls(this);
     new KeyboardAccess(this, m_controls.sp1, controls.run.Command3);
+    connectTable();
 
     setWide(false);
     resizeWithinScreen(NarrowWidth, 760);
@@ -160,6 +164,23 @@ void MainWindow::connectWindowControls()
     ControlEvents::onClick(w.Check4, this, [this] { setWide(m_controls.Check4->isChecked()); });
 }
 
+// The table's own concerns: its clock, what it refuses and finds, and the undo of its edits.
+void MainWindow::connectTable()
+{
+    m_table->sheet().setClock([this] { return m_platform.now(); });
+    connect(m_table, &SheetModel::inputRefused, this,
+            [this](const QString& problem) { m_platform.tell(QStringLiteral("公式有误：") + problem); });
+    connect(m_table, &SheetModel::circularReferenceFound, this,
+            [this](const QString& cell) { showStatus(QStringLiteral("循环引用:") + cell); });
+
+    // Window-wide keys; a text field being edited keeps Ctrl+Z for its own text.
+    addAction(m_history->undoAction());
+    addAction(m_history->redoAction());
+    m_controls.sp1->addHistoryActions(m_history->undoAction(), m_history->redoAction());
+    // A collection lays out other files: the steps before it no longer apply.
+    connect(m_collection.get(), &CollectionHandlers::collectionFinished, m_history, &SheetHistory::clear);
+}
+
 void MainWindow::showStatus(const QString& text)
 {
     m_status = text;
@@ -227,6 +248,8 @@ void MainWindow::formLoad()
     m_collection->loadDefaults();
     m_controls.Text3->clear();
     m_controls.Command13->hide();
+    // What the start-up set is where the user begins, not a step to undo.
+    m_history->clear();
 }
 
 void MainWindow::showAbout()

@@ -19,6 +19,7 @@ class PlatformServices;
 class ProgressBarProgress;
 class RuleHandlers;
 class RunHandler;
+class SheetHistory;
 class SheetModel;
 class TableBuildHandler;
 
@@ -59,6 +60,7 @@ private:
     void buildMenu();
     void connectFeatures();
     void connectWindowControls();
+    void connectTable();
     void formLoad();
     void showAbout();
     // 清空 (Command17): the file list and the rename table emptied, the table as one step an undo
@@ -91,4 +93,5 @@ private:
     std::unique_ptr<ForecastHandler> m_forecast;
     QString m_status;
     QString m_forecastStatus;
+    SheetHistory* m_history;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+class FormulaBar;
 class QCheckBox;
 class QLineEdit;
 class QProgressBar;
@@ -7,12 +8,13 @@ class QPushButton;
 class QWidget;
 class SheetView;
 
-// What the main window keeps for itself: the grid, the status line and the progress bar that
-// every feature reports to, and the switches of the advanced panel.
+// What the main window keeps for itself: the grid and its formula bar, the status line and the progress bar
+// that every feature reports to, and the switches of the advanced panel.
 struct WindowControls
 {
     SheetView* sp1 = nullptr;
-    QLineEdit* Text3 = nullptr; // status line
+    FormulaBar* formulaBar = nullptr; // the current cell's address and content, above sp1
+    QLineEdit* Text3 = nullptr;       // status line
     QProgressBar* PBar1 = nullptr;
     QPushButton* Command12 = nullptr; // 高级选项->>
     QPushButton* Command13 = nullptr; // <<-高级选项

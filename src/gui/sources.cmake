@@ -22,7 +22,11 @@ list(APPEND RENVORA_GUI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/rules/ReplacementHandler.cpp
   ${CMAKE_CURRENT_LIST_DIR}/rules/RuleHandlers.cpp
   ${CMAKE_CURRENT_LIST_DIR}/rules/TableBuildHandler.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/table/CellClipboard.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/table/FormulaBar.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/table/FunctionMenu.cpp
   ${CMAKE_CURRENT_LIST_DIR}/table/SheetDelegate.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/table/SheetHistory.cpp
   ${CMAKE_CURRENT_LIST_DIR}/table/SheetView.cpp
   ${CMAKE_CURRENT_LIST_DIR}/workbook/ExportHandler.cpp
   ${CMAKE_CURRENT_LIST_DIR}/workbook/ImportHandler.cpp

@@ -3,6 +3,8 @@
 #include "table/SheetRoles.h"
 
 #include <QColor>
+#include <QKeyEvent>
+#include <QMetaProperty>
 
 void SheetDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const
 {
@@ -18,4 +20,22 @@ void SheetDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIn
         option->backgroundBrush = QColor(255, 214, 214);
     else if (index.data(SheetRole::Forecast).isValid())
         option->backgroundBrush = QColor(255, 228, 160);
+}
+
+bool SheetDelegate::eventFilter(QObject* object, QEvent* event)
+{
+    auto* editor = qobject_cast<QWidget*>(object);
+    if (editor && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            key->modifiers().testFlag(Qt::ControlModifier)) {
+            const QString text = editor->metaObject()->userProperty().read(editor).toString();
+            // The editor closes without putting its text into its own cell: the view writes it
+            // into every selected cell, this one among them.
+            Q_EMIT closeEditor(editor, NoHint);
+            Q_EMIT enteredForSelection(text);
+            return true;
+        }
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
 }

@@ -3,7 +3,8 @@
 #include <QStyledItemDelegate>
 
 // Draws a cell with the formats the sheet keeps: bold, colour, font size, the light red of a
-// marked row and the amber of a row the next run would refuse.
+// marked row and the amber of a row the next run would refuse. While a cell is edited,
+// Ctrl+Enter hands the text on for every selected cell instead of putting it into the one edited.
 class SheetDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -11,6 +12,10 @@ class SheetDelegate : public QStyledItemDelegate
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
+Q_SIGNALS:
+    void enteredForSelection(const QString& text);
+
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
+    bool eventFilter(QObject* object, QEvent* event) override;
 };

@@ -38,7 +38,9 @@ SheetView::SheetView(QWidget* parent) : QTableView(parent)
     font.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("WenQuanYi Micro Hei"),
                       QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Droid Sans Fallback")});
     setFont(font);
-    setItemDelegate(new SheetDelegate(this));
+    auto* delegate = new SheetDelegate(this);
+    setItemDelegate(delegate);
+    connect(delegate, &SheetDelegate::enteredForSelection, this, &SheetView::enterIntoSelection);
     verticalHeader()->setDefaultSectionSize(pointsToPixels(GridDesign::RowHeightPt) + 2);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setDefaultSectionSize(pointsToPixels(GridDesign::OtherColumnWidthPt));
@@ -51,17 +53,23 @@ SheetView::SheetView(QWidget* parent) : QTableView(parent)
     setContextMenuPolicy(Qt::ActionsContextMenu);
     setAcceptDrops(true);
 
-    auto addAction = [this](const QString& text, const QKeySequence& keys, void (SheetView::*slot)()) {
+    auto addAction = [this](const char* name, const QString& text, const QKeySequence& keys,
+                            void (SheetView::*slot)()) {
         auto* action = new QAction(text, this);
+        action->setObjectName(QString::fromLatin1(name));
         action->setShortcut(keys);
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         connect(action, &QAction::triggered, this, slot);
         QWidget::addAction(action);
     };
-    addAction(QStringLiteral("复制"), QKeySequence::Copy, &SheetView::copySelection);
-    addAction(QStringLiteral("粘贴"), QKeySequence::Paste, &SheetView::paste);
-    addAction(QStringLiteral("清除内容"), QKeySequence::Delete, &SheetView::clearSelectedCells);
-    addAction(QStringLiteral("向下填充"), QKeySequence(Qt::CTRL | Qt::Key_D), &SheetView::fillDown);
+    addAction("cutCells", QStringLiteral("剪切"), QKeySequence::Cut, &SheetView::cutSelection);
+    addAction("copyCells", QStringLiteral("复制"), QKeySequence::Copy, &SheetView::copySelection);
+    addAction("pasteCells", QStringLiteral("粘贴"), QKeySequence::Paste, &SheetView::paste);
+    addAction("clearCells", QStringLiteral("清除内容"), QKeySequence::Delete, &SheetView::clearSelectedCells);
+    addAction("fillDown", QStringLiteral("向下填充"), QKeySequence(Qt::CTRL | Qt::Key_D),
+              &SheetView::fillDown);
+    addAction("selectAllCells", QStringLiteral("全选"), QKeySequence::SelectAll,
+              &QAbstractItemView::selectAll);
 }
 
 void SheetView::setSheetModel(SheetModel* model)
@@ -91,6 +99,15 @@ void SheetView::applyColumnWidths()
     }
 }
 
+void SheetView::addHistoryActions(QAction* undo, QAction* redo)
+{
+    const QList<QAction*> own = actions();
+    insertActions(own.value(0), {undo, redo});
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    insertAction(own.value(0), separator);
+}
+
 CellRange SheetView::selectedRange() const
 {
     CellRange range;
@@ -101,11 +118,33 @@ CellRange SheetView::selectedRange() const
     return range;
 }
 
+QList<CellRange> SheetView::usedSelection() const
+{
+    QList<CellRange> blocks;
+    if (!m_model || !selectionModel())
+        return blocks;
+    const qsizetype rows = m_model->sheet().usedRowCount();
+    const int columns = m_model->sheet().usedColumnCount();
+    for (const QItemSelectionRange& r : selectionModel()->selection()) {
+        const CellRange block{r.top() + 1, r.left() + 1, std::min<qsizetype>(r.bottom() + 1, rows),
+                              std::min(r.right() + 1, columns)};
+        if (!block.isEmpty())
+            blocks << block;
+    }
+    return blocks;
+}
+
 void SheetView::copySelection()
 {
     const CellRange range = selectedRange();
     if (m_model && !range.isEmpty())
-        QApplication::clipboard()->setText(TabularText::fromSheet(m_model->sheet(), range));
+        m_clipboard.copy(m_model->sheet(), range);
+}
+
+void SheetView::cutSelection()
+{
+    copySelection();
+    clearSelectedCells();
 }
 
 void SheetView::paste()
@@ -113,10 +152,7 @@ void SheetView::paste()
     const QModelIndex at = currentIndex();
     if (!m_model || !at.isValid())
         return;
-    const auto rows = TabularText::parse(QApplication::clipboard()->text());
-    if (rows.isEmpty())
-        return;
-    const CellRange written = TabularText::pasteInto(m_model->sheet(), at.row() + 1, at.column() + 1, rows);
+    const CellRange written = m_clipboard.paste(m_model->sheet(), at.row() + 1, at.column() + 1);
     if (!written.isEmpty())
         selectionModel()->select(QItemSelection(m_model->index(int(written.top) - 1, written.left - 1),
                                                 m_model->index(int(written.bottom) - 1, written.right - 1)),
@@ -129,8 +165,11 @@ void SheetView::clearSelectedCells()
         return;
     Sheet& sheet = m_model->sheet();
     Sheet::Batch batch(sheet);
-    for (const QModelIndex& index : selectionModel()->selectedIndexes())
-        sheet.clearCell(index.row() + 1, index.column() + 1);
+    // Only what holds anything needs emptying: a whole selected sheet is mostly empty.
+    for (const CellRange& block : usedSelection())
+        for (qsizetype r = block.top; r <= block.bottom; ++r)
+            for (int c = block.left; c <= block.right; ++c)
+                sheet.clearCell(r, c);
 }
 
 void SheetView::fillDown()
@@ -140,10 +179,15 @@ void SheetView::fillDown()
     Sheet& sheet = m_model->sheet();
     Sheet::Batch batch(sheet);
     for (const QItemSelectionRange& r : selectionModel()->selection()) {
+        const qsizetype bottom = r.bottom() + 1;
+        const qsizetype source = r.height() > 1 ? r.top() + 1 : r.top();
+        if (source < 1)
+            continue;
         for (int c = r.left() + 1; c <= r.right() + 1; ++c) {
-            const Sheet::Value first = sheet.value(r.top() + 1, c);
-            for (int row = r.top() + 2; row <= r.bottom() + 1; ++row)
-                sheet.setValue(row, c, first);
+            // One formula for the whole column: each row reads the cells at its own distance.
+            const CellContent first = sheet.content(source, c);
+            for (qsizetype row = source + 1; row <= bottom; ++row)
+                sheet.setContent(row, c, first);
         }
     }
 }
@@ -170,4 +214,22 @@ void SheetView::dropEvent(QDropEvent* event)
     }
     event->acceptProposedAction();
     Q_EMIT workbookDropped(path);
+}
+
+void SheetView::enterIntoSelection(const QString& input)
+{
+    const QModelIndex at = currentIndex();
+    if (!m_model || !at.isValid())
+        return;
+    Sheet& sheet = m_model->sheet();
+    Sheet::Batch batch(sheet);
+    // The current cell reads the input as typing does, refusing a formula it cannot read; the
+    // others take what it holds then, a formula shifted to each of them.
+    if (!m_model->setData(at, input, Qt::EditRole))
+        return;
+    const CellContent entered = sheet.content(at.row() + 1, at.column() + 1);
+    for (const QItemSelectionRange& r : selectionModel()->selection())
+        for (qsizetype row = r.top() + 1; row <= r.bottom() + 1; ++row)
+            for (int c = r.left() + 1; c <= r.right() + 1; ++c)
+                sheet.setContent(row, c, entered);
 }

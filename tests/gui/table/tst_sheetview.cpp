@@ -16,6 +16,7 @@ private Q_SLOTS:
     void pasteFillsFromTheCurrentCell();
     void deleteEmptiesTheSelection();
     void fillDownCopiesTheFirstRow();
+    void cutAllThenPasteBringsFormulasBack();
     void columnWidthsFollowTheSheet();
 
 private:
@@ -104,6 +105,19 @@ void TestSheetView::fillDownCopiesTheFirstRow()
         QVERIFY(sheet.isNumber(r, Sheet::D));
     }
     QCOMPARE(sheet.text(6, Sheet::C), QStringLiteral("below"));
+}
+
+void TestSheetView::cutAllThenPasteBringsFormulasBack()
+{
+    Sheet& sheet = m_model->sheet();
+    sheet.put(1, Sheet::B, "name");
+    sheet.put(2, Sheet::C, "=B1&\"x\"");
+    QTest::keySequence(m_view, QKeySequence::SelectAll);
+    QTest::keySequence(m_view, QKeySequence::Cut);
+    QCOMPARE(sheet.usedRowCount(), 0);
+    QTest::keySequence(m_view, QKeySequence::Paste);
+    QCOMPARE(sheet.inputText(2, Sheet::C), QStringLiteral("=B1&\"x\""));
+    QCOMPARE(sheet.text(2, Sheet::C), QStringLiteral("namex"));
 }
 
 void TestSheetView::columnWidthsFollowTheSheet()

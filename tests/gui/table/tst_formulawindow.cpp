@@ -1,0 +1,240 @@
+#include "FileTree.h"
+#include "GuiTest.h"
+#include "RenameGuiSupport.h"
+
+#include "gui/table/SheetView.h"
+#include "table/SheetModel.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Entries = QMap<QString, QByteArray>;
+
+} // namespace
+
+// Formulas through the window: typed, filled, pasted, undone, and run.
+class FormulaWindowTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<FileTree> m_tree;
+    std::unique_ptr<GuiTest> m_gui;
+
+    GuiTest& gui() { return *m_gui; }
+    Sheet& sheet() { return m_gui->table().sheet(); }
+    SheetView* grid() { return m_gui->control<SheetView>("sp1"); }
+
+    void collect(const Entries& files) { collectFiles(gui(), *m_tree, files); }
+
+    // 1-based, as the sheet counts; the current cell is the top left one.
+    void select(qsizetype top, int left, qsizetype bottom, int right)
+    {
+        SheetModel& model = gui().table();
+        grid()->setFocus();
+        grid()->setCurrentIndex(model.index(int(top - 1), left - 1));
+        grid()->selectionModel()->select(
+            QItemSelection(model.index(int(top - 1), left - 1), model.index(int(bottom - 1), right - 1)),
+            QItemSelectionModel::ClearAndSelect);
+    }
+
+    // F2 on the cell, the editor's text replaced by what is typed, then the key that ends it.
+    QString typeInCell(qsizetype row, int column, const QString& text, int modifiers = Qt::NoModifier)
+    {
+        grid()->setFocus();
+        // The selection stays, for Ctrl+Enter.
+        grid()->selectionModel()->setCurrentIndex(gui().table().index(int(row - 1), column - 1),
+                                                  QItemSelectionModel::NoUpdate);
+        QTest::keyClick(grid(), Qt::Key_F2);
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        if (!editor)
+            return {};
+        const QString before = editor->text();
+        editor->selectAll();
+        QTest::keyClicks(editor, text);
+        QTest::keyClick(editor, Qt::Key_Return, Qt::KeyboardModifiers(modifiers));
+        // The editor hands its text over once the key is handled.
+        QCoreApplication::processEvents();
+        return before;
+    }
+
+    void typeInBar(const QString& text)
+    {
+        QLineEdit* bar = gui().field("formulaBar");
+        bar->setFocus();
+        bar->selectAll();
+        QTest::keyClicks(bar, text);
+        QTest::keyClick(bar, Qt::Key_Return);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_tree = std::make_unique<FileTree>();
+        QVERIFY(m_tree->isValid());
+        m_gui = std::make_unique<GuiTest>();
+        // Keys go where the focus is, which needs the window active.
+        gui().window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&gui().window()));
+    }
+
+    void cleanup()
+    {
+        m_gui.reset();
+        m_tree.reset();
+    }
+
+    void filledFormulaNamesTheFilesAndTheRunTakesTheValues()
+    {
+        collect({{u"a.txt"_s, "A"}, {u"b.txt"_s, "B"}, {u"c.jpg"_s, "C"}});
+        select(2, Sheet::C, 2, Sheet::C);
+        typeInBar(u"=UPPER(B2)&\"-\"&TEXT(A2,\"00\")"_s);
+        select(2, Sheet::C, 4, Sheet::C);
+        QTest::keyClick(grid(), Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(gui().shownCell(4, Sheet::C), u"C-03"_s);
+        QCOMPARE(gui().control<QLabel>("cellAddress")->text(), u"C2"_s);
+        QCOMPARE(gui().field("formulaBar")->text(), u"=UPPER(B2)&\"-\"&TEXT(A2,\"00\")"_s);
+        // Editing the cell starts from its formula, shifted to its row.
+        const QString third = u"=UPPER(B3)&\"-\"&TEXT(A3,\"00\")"_s;
+        QCOMPARE(typeInCell(3, Sheet::C, third), third);
+
+        gui().click("Command3");
+        QCOMPARE(m_tree->snapshot(),
+                 (Entries{{u"A-01.txt"_s, "A"}, {u"B-02.txt"_s, "B"}, {u"C-03.jpg"_s, "C"}}));
+    }
+
+    void aRowWhoseFormulaErrsIsRefusedWithItsReason()
+    {
+        collect({{u"a.txt"_s, "A"}, {u"b.txt"_s, "B"}});
+        typeCell(gui(), 2, Sheet::C, u"=B2&\"1\""_s);
+        typeCell(gui(), 3, Sheet::C, u"=MID(B3,0,1)"_s);
+        gui().click("Command3");
+        QCOMPARE(m_tree->snapshot(), (Entries{{u"a1.txt"_s, "A"}, {u"b.txt"_s, "B"}}));
+        QCOMPARE(sheet().rowMark(3), u"公式错误: #VALUE!"_s);
+    }
+
+    void pastedFormulasReadTheCellsBesideTheirNewPlace()
+    {
+        collect({{u"a.txt"_s, "A"}, {u"b.txt"_s, "B"}, {u"c.txt"_s, "C"}});
+        typeCell(gui(), 2, Sheet::C, u"=B2&$B$2"_s);
+        select(2, Sheet::C, 2, Sheet::C);
+        QTest::keySequence(grid(), QKeySequence::Copy);
+        QCOMPARE(QApplication::clipboard()->text(), u"aa\n"_s);
+        select(4, Sheet::C, 4, Sheet::C);
+        QTest::keySequence(grid(), QKeySequence::Paste);
+        QCOMPARE(sheet().inputText(4, Sheet::C), u"=B4&$B$2"_s);
+        QCOMPARE(gui().shownCell(4, Sheet::C), u"ca"_s);
+    }
+
+    void undoAfterARuleClickBringsTheHandFormulasBack()
+    {
+        collect({{u"a.txt"_s, "A"}, {u"b.txt"_s, "B"}});
+        typeCell(gui(), 2, Sheet::C, u"=B2&\"x\""_s);
+        typeCell(gui(), 3, Sheet::C, u"=B3&\"y\""_s);
+        gui().click("Check3");
+        const QString numbered = gui().cell(3, Sheet::C);
+        QVERIFY(!sheet().isFormula(3, Sheet::C));
+
+        for (const QKeyCombination redo : {Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z}) {
+            QTest::keyClick(&gui().window(), Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(sheet().inputText(2, Sheet::C), u"=B2&\"x\""_s);
+            QCOMPARE(gui().cell(3, Sheet::C), u"by"_s);
+            QTest::keyClick(&gui().window(), redo.key(), redo.keyboardModifiers());
+            QCOMPARE(gui().cell(3, Sheet::C), numbered);
+        }
+    }
+
+    void typedInputAndWhatTheCellKeeps_data()
+    {
+        QTest::addColumn<bool>("derivation");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("formula");
+        QTest::newRow("formula") << false << u"=1+1"_s << u"2"_s << true;
+        QTest::newRow("quoted text") << false << u"'=x"_s << u"=x"_s << false;
+        QTest::newRow("lone =") << false << u"="_s << u"="_s << false;
+        QTest::newRow("derivation text column") << true << u"=1+1"_s << u"=1+1"_s << false;
+    }
+
+    void typedInputAndWhatTheCellKeeps()
+    {
+        QFETCH(bool, derivation);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(bool, formula);
+        if (derivation) {
+            collect({{u"a.txt"_s, "A"}, {u"b.txt"_s, "B"}});
+            gui().click("Check2");
+        }
+        typeInCell(2, Sheet::C, typed);
+        QCOMPARE(gui().shownCell(2, Sheet::C), shown);
+        QCOMPARE(sheet().isFormula(2, Sheet::C), formula);
+        QCOMPARE(typeInCell(2, Sheet::C, typed), typed);
+    }
+
+    void refusedFormulaIsToldAndChangesNothing()
+    {
+        typeCell(gui(), 2, Sheet::C, u"keep"_s);
+        typeInCell(2, Sheet::C, u"=LEFT("_s);
+        QCOMPARE(gui().cell(2, Sheet::C), u"keep"_s);
+        QCOMPARE(gui().platform.messageTexts().size(), 1);
+        QVERIFY(gui().platform.messageTexts().front().startsWith(u"公式有误："_s));
+    }
+
+    void aCircleShowsErrorsAndIsReported()
+    {
+        typeCell(gui(), 2, Sheet::C, u"=C3&\"a\""_s);
+        typeCell(gui(), 3, Sheet::C, u"=C2&\"b\""_s);
+        QVERIFY(sheet().isError(2, Sheet::C));
+        QVERIFY(sheet().isError(3, Sheet::C));
+        QVERIFY(gui().field("Text3")->text().startsWith(u"循环引用:C"_s));
+    }
+
+    void barEscapeRestoresAndFxInsertsAtTheCursor()
+    {
+        typeCell(gui(), 2, Sheet::B, u"name"_s);
+        select(2, Sheet::C, 2, Sheet::C);
+        QLineEdit* bar = gui().field("formulaBar");
+        bar->setFocus();
+        QTest::keyClicks(bar, u"=B2&"_s);
+        QTest::keyClick(bar, Qt::Key_Escape);
+        QCOMPARE(bar->text(), QString());
+
+        gui().click("fxButton");
+        auto* menu = gui().window().findChild<QMenu*>(u"functionMenu"_s);
+        QVERIFY(menu && menu->isVisible());
+        QAction* upper = nullptr;
+        for (QAction* group : menu->actions())
+            for (QAction* entry : group->menu()->actions())
+                if (entry->text().startsWith(u"UPPER("_s))
+                    upper = entry;
+        QVERIFY(upper);
+        upper->trigger();
+        menu->close();
+        QTest::keyClicks(bar, u"B2)"_s);
+        QTest::keyClick(bar, Qt::Key_Return);
+        QCOMPARE(gui().cell(2, Sheet::C), u"NAME"_s);
+    }
+
+    void ctrlEnterPutsTheInputIntoEverySelectedCell()
+    {
+        collect({{u"a.txt"_s, "A"}, {u"b.txt"_s, "B"}, {u"c.txt"_s, "C"}});
+        select(2, Sheet::C, 4, Sheet::C);
+        typeInCell(2, Sheet::C, u"=B2&\"!\""_s, Qt::ControlModifier);
+        QCOMPARE(gui().cell(4, Sheet::C), u"c!"_s);
+        // One step for all of them.
+        QTest::keyClick(&gui().window(), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(sheet().isEmpty(2, Sheet::C) && sheet().isEmpty(4, Sheet::C));
+    }
+};
+
+QTEST_MAIN(FormulaWindowTest)
+#include "tst_formulawindow.moc"
