@@ -177,8 +177,9 @@ void MainWindow::connectTable()
     addAction(m_history->undoAction());
     addAction(m_history->redoAction());
     m_controls.sp1->addHistoryActions(m_history->undoAction(), m_history->redoAction());
-    // A collection lays out other files: the steps before it no longer apply.
-    connect(m_collection.get(), &CollectionHandlers::collectionFinished, m_history, &SheetHistory::clear);
+    // A collection, cancelled or not, is one step: Ctrl+Z right after gives the table back.
+    connect(m_collection.get(), &CollectionHandlers::collectionStarted, m_history, &SheetHistory::beginStep);
+    connect(m_collection.get(), &CollectionHandlers::collectionFinished, m_history, &SheetHistory::endStep);
 }
 
 void MainWindow::showStatus(const QString& text)

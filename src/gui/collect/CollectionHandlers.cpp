@@ -141,7 +141,8 @@ void CollectionHandlers::tellUnreadable(const QStringList& folders)
 
 void CollectionHandlers::clearTable()
 {
-    m_sheet.clear();
+    // Emptied cell by cell, so the window's history can give the table back.
+    m_sheet.clearAsEdit();
 }
 
 void CollectionHandlers::rebuildTable()

@@ -26,6 +26,35 @@ private:
     bool m_done = true;
 };
 
+// Steps already made on the sheet that the user sees as one, such as a new collection's
+// emptying and building of the table.
+class GroupedEditsCommand final : public QUndoCommand
+{
+public:
+    GroupedEditsCommand(Sheet& sheet, std::vector<SheetEdit>&& edits)
+        : m_sheet(sheet), m_edits(std::move(edits))
+    {
+    }
+
+    void undo() override
+    {
+        for (auto it = m_edits.rbegin(); it != m_edits.rend(); ++it)
+            m_sheet.swapContents(*it);
+    }
+    void redo() override
+    {
+        if (std::exchange(m_done, false))
+            return;
+        for (SheetEdit& edit : m_edits)
+            m_sheet.swapContents(edit);
+    }
+
+private:
+    Sheet& m_sheet;
+    std::vector<SheetEdit> m_edits;
+    bool m_done = true;
+};
+
 } // namespace
 
 SheetHistory::SheetHistory(SheetModel& model, QObject* parent)
@@ -53,5 +82,20 @@ SheetHistory::SheetHistory(SheetModel& model, QObject* parent)
 
 void SheetHistory::push(SheetEdit&& edit)
 {
-    m_stack.push(new SheetEditCommand(m_model.sheet(), std::move(edit)));
+    if (m_grouping)
+        m_group.push_back(std::move(edit));
+    else
+        m_stack.push(new SheetEditCommand(m_model.sheet(), std::move(edit)));
+}
+
+void SheetHistory::beginStep()
+{
+    m_grouping = true;
+}
+
+void SheetHistory::endStep()
+{
+    if (!std::exchange(m_grouping, false) || m_group.empty())
+        return;
+    m_stack.push(new GroupedEditsCommand(m_model.sheet(), std::exchange(m_group, {})));
 }

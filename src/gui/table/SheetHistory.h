@@ -2,10 +2,11 @@
 
 #include <QObject>
 #include <QUndoStack>
+#include <vector>
 
 class QAction;
 class SheetModel;
-struct SheetEdit;
+#include "table/SheetEdit.h"
 
 // Undo and redo of the table's edits: each batch of changes to the sheet (a typed cell, a
 // paste, a fill, a rule click, a table build) is one step. The file operations of a run keep
@@ -29,6 +30,9 @@ public:
     void redo() { m_stack.redo(); }
     // Forgets every step: the table holds other files now.
     void clear() { m_stack.clear(); }
+    // The edits between these two are one step, undone at once.
+    void beginStep();
+    void endStep();
 
 private:
     void push(SheetEdit&& edit);
@@ -37,4 +41,6 @@ private:
     QUndoStack m_stack;
     QAction* m_undo;
     QAction* m_redo;
+    bool m_grouping = false;
+    std::vector<SheetEdit> m_group;
 };

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
+#include <QUrl>
 
 using namespace Qt::StringLiterals;
 
@@ -150,6 +151,47 @@ private Q_SLOTS:
             QTest::keyClick(&gui().window(), redo.key(), redo.keyboardModifiers());
             QCOMPARE(gui().cell(3, Sheet::C), numbered);
         }
+    }
+
+    // Each of these empties the table in one click; one Ctrl+Z right after gives it back.
+    void oneCtrlZUndoesWhatEmptiedTheTable_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::newRow("a new collection") << u"drop"_s;
+        QTest::newRow("a cancelled 选择文件") << u"Command5"_s;
+        QTest::newRow("清空") << u"Command17"_s;
+        QTest::newRow("导入") << u"Command16"_s;
+    }
+
+    void oneCtrlZUndoesWhatEmptiedTheTable()
+    {
+        QFETCH(QString, action);
+        collect({{u"a.txt"_s, "A"}, {u"b.txt"_s, "B"}});
+        typeCell(gui(), 2, Sheet::C, u"=B2&\"x\""_s);
+        const auto table = [this] {
+            QStringList cells;
+            for (qsizetype row = 1; row <= gui().usedRows(); ++row)
+                for (int column = Sheet::A; column <= Sheet::K; ++column)
+                    cells << gui().cell(row, column);
+            return cells;
+        };
+        const QStringList before = table();
+
+        if (action == u"drop"_s) {
+            m_tree->file(u"new/c.txt"_s);
+            QVERIFY(gui().drop({QUrl::fromLocalFile(m_tree->path(u"new/c.txt"_s))}));
+        } else if (action == u"Command16"_s) {
+            m_tree->write(u"t.csv"_s, "序号,新名\n1,甲\n");
+            gui().platform.nextFiles << QStringList{m_tree->path(u"t.csv"_s)};
+            gui().click("Command16");
+        } else {
+            gui().click(action.toLatin1().constData());
+        }
+        QVERIFY(table() != before);
+
+        QTest::keyClick(&gui().window(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(table(), before);
+        QCOMPARE(sheet().inputText(2, Sheet::C), u"=B2&\"x\""_s);
     }
 
     void typedInputAndWhatTheCellKeeps_data()
