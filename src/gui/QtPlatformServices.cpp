@@ -4,15 +4,25 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
 #include <QUrl>
 
+// The dialogs open where the user last chose something in this session, else at home, never in
+// the folder the program happened to be started from.
+QString QtPlatformServices::startFolder() const
+{
+    return m_lastFolder.isEmpty() ? QDir::homePath() : m_lastFolder;
+}
+
 QStringList QtPlatformServices::chooseFiles(const QString& pattern)
 {
     const QString filter = pattern + QStringLiteral(" (") + pattern + u')';
-    QStringList files = QFileDialog::getOpenFileNames(m_owner, QString(), QString(), filter);
+    QStringList files = QFileDialog::getOpenFileNames(m_owner, QString(), startFolder(), filter);
+    if (!files.isEmpty())
+        m_lastFolder = QFileInfo(files.first()).absolutePath();
     for (QString& file : files)
         file = QDir::toNativeSeparators(file);
     return files;
@@ -21,12 +31,18 @@ QStringList QtPlatformServices::chooseFiles(const QString& pattern)
 QString QtPlatformServices::chooseFile(const QString& patterns)
 {
     const QString filter = patterns + QStringLiteral(" (") + patterns + u')';
-    return QDir::toNativeSeparators(QFileDialog::getOpenFileName(m_owner, QString(), QString(), filter));
+    const QString file = QFileDialog::getOpenFileName(m_owner, QString(), startFolder(), filter);
+    if (!file.isEmpty())
+        m_lastFolder = QFileInfo(file).absolutePath();
+    return QDir::toNativeSeparators(file);
 }
 
 QString QtPlatformServices::chooseFolder(const QString& prompt)
 {
-    return QDir::toNativeSeparators(QFileDialog::getExistingDirectory(m_owner, prompt));
+    const QString folder = QFileDialog::getExistingDirectory(m_owner, prompt, startFolder());
+    if (!folder.isEmpty())
+        m_lastFolder = folder;
+    return QDir::toNativeSeparators(folder);
 }
 
 PlatformServices::Answer QtPlatformServices::showMessage(const QString& text, const QString& title,

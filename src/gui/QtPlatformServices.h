@@ -24,5 +24,8 @@ public:
     QString exportFolder() override;
 
 private:
+    QString startFolder() const;
+
     QPointer<QWidget> m_owner;
+    QString m_lastFolder;
 };

@@ -55,6 +55,8 @@ QVariant SheetModel::data(const QModelIndex& index, int role) const
         if (m_sheet.isError(row, column) || std::holds_alternative<bool>(m_sheet.value(row, column)))
             return QVariant::fromValue(Qt::AlignHCenter | Qt::AlignVCenter);
         return {};
+    // A screen reader reads a failed row's reason where a pointer would show it.
+    case Qt::AccessibleDescriptionRole:
     case Qt::ToolTipRole: {
         // What the last run did with the row outweighs what the next one would do.
         QString tip = m_sheet.rowMark(row);

@@ -15,6 +15,7 @@
 #include "table/Sheet.h"
 
 #include <QPushButton>
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -105,7 +106,14 @@ bool RunHandler::runBatch(const RenamePlan& plan, const RunSettings& settings, R
     const bool renames = settings.batchMode == RunSettings::BatchMode::RenameInPlace ||
                          settings.batchMode == RunSettings::BatchMode::CopyToTarget;
     const QString status = RunReport::batchStatus(plan.dataRows, batch.done(), !renames);
-    Q_EMIT statusChanged(status);
+    // The status line names the first failed row, for those who do not see the red.
+    if (failures.empty()) {
+        Q_EMIT statusChanged(status);
+    } else {
+        const auto first = std::min_element(failures.begin(), failures.end(),
+                                            [](const auto& a, const auto& b) { return a.row < b.row; });
+        Q_EMIT statusChanged(status + QStringLiteral("  首个失败:第%1行").arg(first->row));
+    }
     m_platform.tell(RunReport::batchMessage(status, batch.unchanged, failures));
     return !batch.cancelled;
 }

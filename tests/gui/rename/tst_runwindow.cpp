@@ -84,7 +84,10 @@ private Q_SLOTS:
 
         QCOMPARE(tree().snapshot(),
                  (Entries{{u"x.txt"_s, "A"}, {u"b.txt"_s, "B"}, {u"taken.txt"_s, "T"}, {u"z.txt"_s, "C"}}));
-        QCOMPARE(text("Text3"), u"共选择文件:3个 =>共更名文件:2个"_s);
+        QCOMPARE(text("Text3"), u"共选择文件:3个 =>共更名文件:2个  首个失败:第3行"_s);
+        // A screen reader reads the reason on the row's cells.
+        QCOMPARE(gui().table().index(2, Sheet::C - 1).data(Qt::AccessibleDescriptionRole).toString(),
+                 u"目标已存在"_s);
         QCOMPARE(messages(),
                  QStringList{u"共选择文件:3个 =>共更名文件:2个\n失败:1个\n"_s + tree().path(u"b.txt"_s) +
                              u" -> "_s + tree().path(u"taken.txt"_s) + u"：目标已存在"_s});
@@ -177,7 +180,7 @@ private Q_SLOTS:
                                              {u"out/"_s, ""},
                                              {u"out/a2.txt"_s, "A"},
                                              {u"out/b2.txt"_s, "OLD"}}));
-        QCOMPARE(text("Text3"), u"共选择文件:2个 =>共更名文件:1个"_s);
+        QCOMPARE(text("Text3"), u"共选择文件:2个 =>共更名文件:1个  首个失败:第3行"_s);
         QCOMPARE(messages(),
                  QStringList{u"共选择文件:2个 =>共更名文件:1个\n失败:1个\n"_s + tree().path(u"b.txt"_s) +
                              u" -> "_s + tree().path(u"out/b2.txt"_s) + u"：目标已存在"_s});
