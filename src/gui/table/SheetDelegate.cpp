@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QKeyEvent>
 #include <QMetaProperty>
+#include <QPainter>
 
 void SheetDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const
 {
@@ -20,6 +21,19 @@ void SheetDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIn
         option->backgroundBrush = QColor(255, 214, 214);
     else if (index.data(SheetRole::Forecast).isValid())
         option->backgroundBrush = QColor(255, 228, 160);
+}
+
+void SheetDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const
+{
+    QStyledItemDelegate::paint(painter, option, index);
+    if (!option.state.testFlag(QStyle::State_HasFocus))
+        return;
+    painter->save();
+    painter->setPen(QPen(option.palette.color(QPalette::Highlight).darker(130), 2));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(QRectF(option.rect).adjusted(1, 1, -1, -1));
+    painter->restore();
 }
 
 bool SheetDelegate::eventFilter(QObject* object, QEvent* event)
