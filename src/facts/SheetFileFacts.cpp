@@ -48,14 +48,17 @@ FormulaValue SheetFileFacts::fileInfo(const QString& what, const std::optional<Q
         return *arrived;
     if (m_cancelling)
         return FormulaError::NA;
-    if (!m_waiting.contains(request)) {
-        const bool starting = m_waiting.isEmpty();
-        ++m_asked;
-        m_reader.request(request);
-        if (starting && m_started)
-            m_started();
+    const qsizetype waited = m_waiting.size();
+    CellAddress& first = m_waiting[request];
+    if (m_waiting.size() == waited) {
+        m_alsoWaiting.insert(std::move(request), host);
+        return FormulaError::GettingData;
     }
-    m_waiting.insert(std::move(request), host);
+    first = host;
+    ++m_asked;
+    m_reader.request(std::move(request));
+    if (waited == 0 && m_started)
+        m_started();
     return FormulaError::GettingData;
 }
 
@@ -101,10 +104,16 @@ std::vector<CellAddress> SheetFileFacts::takeAnswers()
 {
     std::vector<CellAddress> hosts;
     for (FactReader::Answer& answer : m_reader.takeAnswers()) {
-        for (auto it = m_waiting.constFind(answer.request);
-             it != m_waiting.cend() && it.key() == answer.request; ++it)
-            hosts.push_back(it.value());
-        m_waiting.remove(answer.request);
+        if (const auto first = m_waiting.find(answer.request); first != m_waiting.end()) {
+            hosts.push_back(first.value());
+            m_waiting.erase(first);
+        }
+        if (!m_alsoWaiting.isEmpty()) {
+            for (auto it = m_alsoWaiting.constFind(answer.request);
+                 it != m_alsoWaiting.cend() && it.key() == answer.request; ++it)
+                hosts.push_back(it.value());
+            m_alsoWaiting.remove(answer.request);
+        }
         m_arrived.insert(std::move(answer.request), formulaValueOf(answer.value));
         ++m_answered;
     }
@@ -134,7 +143,10 @@ void SheetFileFacts::cancel()
         m_arrived.insert(it.key(), FormulaError::NA);
         hosts.push_back(it.value());
     }
+    for (auto it = m_alsoWaiting.cbegin(); it != m_alsoWaiting.cend(); ++it)
+        hosts.push_back(it.value());
     m_waiting.clear();
+    m_alsoWaiting.clear();
     m_cancelling = true;
     recalculate(hosts);
     m_cancelling = false;

@@ -54,8 +54,11 @@ private:
     FactReader& m_reader;
     std::function<void()> m_started;
     // Formulas ask through a const interface while the sheet calculates them: what they ask
-    // for is noted here.
-    mutable QMultiHash<Request, CellAddress> m_waiting;
+    // for is noted here. Almost every fact is asked by one cell, kept in m_waiting; other cells
+    // asking for the same one wait in m_alsoWaiting, so an answer is found and dropped in one
+    // look-up.
+    mutable QHash<Request, CellAddress> m_waiting;
+    mutable QMultiHash<Request, CellAddress> m_alsoWaiting;
     mutable qsizetype m_asked = 0;
     QHash<Request, FormulaValue> m_arrived;
     qsizetype m_answered = 0;
