@@ -28,6 +28,9 @@ QStringView lastName(QStringView folder)
     return folder.mid(folder.lastIndexOf(u'/') + 1);
 }
 
+// Enough that the reader is woken rarely, few enough that it starts reading early.
+constexpr size_t UnsentLimit = 256;
+
 } // namespace
 
 SheetFileFacts::SheetFileFacts(Sheet& sheet, FactReader& reader) : m_sheet(sheet), m_reader(reader) {}
@@ -56,10 +59,17 @@ FormulaValue SheetFileFacts::fileInfo(const QString& what, const std::optional<Q
     }
     first = host;
     ++m_asked;
-    m_reader.request(std::move(request));
+    m_unsent.push_back(std::move(request));
+    if (m_unsent.size() >= UnsentLimit)
+        calculationFinished();
     if (waited == 0 && m_started)
         m_started();
     return FormulaError::GettingData;
+}
+
+void SheetFileFacts::calculationFinished() const
+{
+    m_reader.request(std::exchange(m_unsent, {}));
 }
 
 std::optional<QByteArray> SheetFileFacts::pathOf(const std::optional<QString>& given, CellAddress host) const
@@ -137,6 +147,7 @@ void SheetFileFacts::deliver()
 
 void SheetFileFacts::cancel()
 {
+    m_unsent.clear();
     m_reader.cancel();
     std::vector<CellAddress> hosts = takeAnswers();
     for (auto it = m_waiting.cbegin(); it != m_waiting.cend(); ++it) {
