@@ -24,6 +24,20 @@ void FactReader::request(Request request)
     m_wake.notify_one();
 }
 
+void FactReader::request(std::vector<Request> requests)
+{
+    if (requests.empty())
+        return;
+    {
+        std::lock_guard lock(m_mutex);
+        m_queue.insert(m_queue.end(), std::make_move_iterator(requests.begin()),
+                       std::make_move_iterator(requests.end()));
+        if (!m_thread.joinable())
+            m_thread = std::thread(&FactReader::work, this);
+    }
+    m_wake.notify_one();
+}
+
 std::vector<FactReader::Answer> FactReader::takeAnswers()
 {
     std::lock_guard lock(m_mutex);

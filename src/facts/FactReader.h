@@ -46,6 +46,8 @@ public:
     FactReader& operator=(const FactReader&) = delete;
 
     void request(Request request);
+    // Several at once, for the price of one.
+    void request(std::vector<Request> requests);
     std::vector<Answer> takeAnswers();
     // Drops the requests not read yet, and the answer of the one being read.
     void cancel();

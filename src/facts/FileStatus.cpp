@@ -1,5 +1,6 @@
 #include "facts/FileStatus.h"
 
+#include <ctime>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -11,9 +12,16 @@ qint64 milliseconds(const struct statx_timestamp& time)
     return qint64(time.tv_sec) * 1000 + time.tv_nsec / 1000000;
 }
 
+// The instant at the offset local time has then. Qt's own turning into local time sets the zone
+// up afresh on every call, three looks at the zone's file, more than the statx costs; the C
+// library keeps the zone it set up (Qt's calls elsewhere, on every calculation, keep it current).
 FactValue localTime(qint64 ms)
 {
-    return QDateTime::fromMSecsSinceEpoch(ms, Qt::LocalTime);
+    const time_t seconds = time_t(ms >= 0 ? ms / 1000 : -((999 - ms) / 1000));
+    struct tm parts;
+    if (!localtime_r(&seconds, &parts))
+        return QDateTime::fromMSecsSinceEpoch(ms, Qt::LocalTime);
+    return QDateTime::fromMSecsSinceEpoch(ms, Qt::OffsetFromUTC, int(parts.tm_gmtoff));
 }
 
 } // namespace

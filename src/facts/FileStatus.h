@@ -9,8 +9,7 @@
 
 // What the file system keeps about a file, from one statx: its times, its size, and the stamp
 // that tells whether facts read from it before still hold. Times are kept as milliseconds
-// since the epoch: turning one into local time costs as much as the statx itself, so only the
-// one asked for is turned.
+// since the epoch, and only the one asked for is turned into local time.
 struct FileStatus
 {
     FileStamp stamp;

@@ -28,6 +28,9 @@ QStringView lastName(QStringView folder)
     return folder.mid(folder.lastIndexOf(u'/') + 1);
 }
 
+// Enough that the reader is woken rarely, few enough that it starts reading early.
+constexpr size_t UnsentLimit = 256;
+
 } // namespace
 
 SheetFileFacts::SheetFileFacts(Sheet& sheet, FactReader& reader) : m_sheet(sheet), m_reader(reader) {}
@@ -48,15 +51,25 @@ FormulaValue SheetFileFacts::fileInfo(const QString& what, const std::optional<Q
         return *arrived;
     if (m_cancelling)
         return FormulaError::NA;
-    if (!m_waiting.contains(request)) {
-        const bool starting = m_waiting.isEmpty();
-        ++m_asked;
-        m_reader.request(request);
-        if (starting && m_started)
-            m_started();
+    const qsizetype waited = m_waiting.size();
+    CellAddress& first = m_waiting[request];
+    if (m_waiting.size() == waited) {
+        m_alsoWaiting.insert(std::move(request), host);
+        return FormulaError::GettingData;
     }
-    m_waiting.insert(std::move(request), host);
+    first = host;
+    ++m_asked;
+    m_unsent.push_back(std::move(request));
+    if (m_unsent.size() >= UnsentLimit)
+        calculationFinished();
+    if (waited == 0 && m_started)
+        m_started();
     return FormulaError::GettingData;
+}
+
+void SheetFileFacts::calculationFinished() const
+{
+    m_reader.request(std::exchange(m_unsent, {}));
 }
 
 std::optional<QByteArray> SheetFileFacts::pathOf(const std::optional<QString>& given, CellAddress host) const
@@ -101,10 +114,16 @@ std::vector<CellAddress> SheetFileFacts::takeAnswers()
 {
     std::vector<CellAddress> hosts;
     for (FactReader::Answer& answer : m_reader.takeAnswers()) {
-        for (auto it = m_waiting.constFind(answer.request);
-             it != m_waiting.cend() && it.key() == answer.request; ++it)
-            hosts.push_back(it.value());
-        m_waiting.remove(answer.request);
+        if (const auto first = m_waiting.find(answer.request); first != m_waiting.end()) {
+            hosts.push_back(first.value());
+            m_waiting.erase(first);
+        }
+        if (!m_alsoWaiting.isEmpty()) {
+            for (auto it = m_alsoWaiting.constFind(answer.request);
+                 it != m_alsoWaiting.cend() && it.key() == answer.request; ++it)
+                hosts.push_back(it.value());
+            m_alsoWaiting.remove(answer.request);
+        }
         m_arrived.insert(std::move(answer.request), formulaValueOf(answer.value));
         ++m_answered;
     }
@@ -128,13 +147,17 @@ void SheetFileFacts::deliver()
 
 void SheetFileFacts::cancel()
 {
+    m_unsent.clear();
     m_reader.cancel();
     std::vector<CellAddress> hosts = takeAnswers();
     for (auto it = m_waiting.cbegin(); it != m_waiting.cend(); ++it) {
         m_arrived.insert(it.key(), FormulaError::NA);
         hosts.push_back(it.value());
     }
+    for (auto it = m_alsoWaiting.cbegin(); it != m_alsoWaiting.cend(); ++it)
+        hosts.push_back(it.value());
     m_waiting.clear();
+    m_alsoWaiting.clear();
     m_cancelling = true;
     recalculate(hosts);
     m_cancelling = false;

@@ -24,6 +24,9 @@ public:
     FormulaValue fileInfo(const QString& what, const std::optional<QString>& path,
                           CellAddress host) const override;
 
+    // Sends the facts the calculation asked for to the reader.
+    void calculationFinished() const override;
+
     // Calculates again the cells whose facts arrived since the last time.
     void deliver();
     // Stops the reading: the facts still awaited become #N/A.
@@ -54,9 +57,15 @@ private:
     FactReader& m_reader;
     std::function<void()> m_started;
     // Formulas ask through a const interface while the sheet calculates them: what they ask
-    // for is noted here.
-    mutable QMultiHash<Request, CellAddress> m_waiting;
+    // for is noted here. Almost every fact is asked by one cell, kept in m_waiting; other cells
+    // asking for the same one wait in m_alsoWaiting, so an answer is found and dropped in one
+    // look-up.
+    mutable QHash<Request, CellAddress> m_waiting;
+    mutable QMultiHash<Request, CellAddress> m_alsoWaiting;
     mutable qsizetype m_asked = 0;
+    // Asked for and not yet sent: sent a handful at a time, since waking the reader for each
+    // one cost more than its reading.
+    mutable std::vector<Request> m_unsent;
     QHash<Request, FormulaValue> m_arrived;
     qsizetype m_answered = 0;
     bool m_cancelling = false; // formulas calculated on a cancel ask for nothing more

@@ -17,4 +17,6 @@ public:
     // an error such as #N/A or #VALUE!.
     virtual FormulaValue fileInfo(const QString& what, const std::optional<QString>& path,
                                   CellAddress host) const = 0;
+    // Told when a calculation ends, having asked all it asks.
+    virtual void calculationFinished() const {}
 };

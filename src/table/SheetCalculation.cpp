@@ -1,6 +1,7 @@
 #include "table/SheetCalculation.h"
 
 #include "formula/CellVisitor.h"
+#include "formula/FileInfoProvider.h"
 #include "formula/Formula.h"
 #include "formula/FormulaContext.h"
 #include "table/Sheet.h"
@@ -325,7 +326,10 @@ SheetCalculation::Outcome SheetCalculation::recalculate()
     const Context context(m_sheet, m_now ? m_now() : QDateTime::currentDateTime(), m_fileInfo);
     Pass pass(*this, context);
     pass.reach(std::exchange(m_changed, {}));
-    return pass.calculate();
+    const Outcome outcome = pass.calculate();
+    if (m_fileInfo)
+        m_fileInfo->calculationFinished();
+    return outcome;
 }
 
 void SheetCalculation::rebuildIndex()
