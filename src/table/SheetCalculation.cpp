@@ -7,6 +7,7 @@
 #include "table/Sheet.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace {
 
@@ -53,6 +54,54 @@ SheetColumn::Value sheetValueOf(const FormulaValue& value)
     }
     return {};
 }
+
+// Where each formula cell of a recalculation stands. Rows near the top of a column are kept
+// side by side, a byte each, so that a column of a million formulas costs no hash lookups; a
+// row far below the others is kept on its own, so a formula on a sheet's last row costs itself.
+template <typename State> class CellStates
+{
+public:
+    std::optional<State> find(CellAddress cell) const
+    {
+        if (cell.column <= int(m_near.size())) {
+            const std::vector<quint8>& rows = m_near[cell.column - 1];
+            if (cell.row <= qsizetype(rows.size()) && rows[cell.row - 1] != Absent)
+                return State(rows[cell.row - 1] - 1);
+        }
+        if (m_far.empty())
+            return std::nullopt;
+        const auto found = m_far.find(keyOf(cell));
+        return found == m_far.end() ? std::nullopt : std::optional(found->second);
+    }
+
+    // The cell must be new, or kept already where it was first put.
+    void set(CellAddress cell, State state)
+    {
+        if (int(m_near.size()) < cell.column)
+            m_near.resize(cell.column);
+        std::vector<quint8>& rows = m_near[cell.column - 1];
+        const qsizetype kept = qsizetype(rows.size());
+        if (cell.row <= kept) {
+            if (rows[cell.row - 1] != Absent || !m_far.contains(keyOf(cell))) {
+                rows[cell.row - 1] = quint8(state) + 1;
+                return;
+            }
+        } else if (cell.row <= 2 * kept + NearRows && !m_far.contains(keyOf(cell))) {
+            rows.resize(std::max<qsizetype>(cell.row, 2 * kept), Absent);
+            rows[cell.row - 1] = quint8(state) + 1;
+            return;
+        }
+        m_far[keyOf(cell)] = state;
+    }
+
+private:
+    static constexpr quint8 Absent = 0;
+    // Rows this far beyond a column's kept ones still go among them.
+    static constexpr qsizetype NearRows = 4096;
+
+    std::vector<std::vector<quint8>> m_near; // by column, the state plus one
+    std::unordered_map<quint64, State> m_far;
+};
 
 } // namespace
 
@@ -113,9 +162,9 @@ public:
         std::vector<CellAddress> queue;
         queue.reserve(changed.size());
         auto enqueue = [&](CellAddress cell) {
-            if (!m_sheet.formula(cell.row, cell.column) || m_state.contains(keyOf(cell)))
+            if (!m_sheet.formula(cell.row, cell.column) || m_state.find(cell))
                 return;
-            m_state.insert(keyOf(cell), State::Waiting);
+            m_state.set(cell, State::Waiting);
             m_order.push_back(cell);
             queue.push_back(cell);
         };
@@ -173,19 +222,19 @@ private:
         std::vector<CellAddress> stack{start};
         while (!stack.empty()) {
             const CellAddress cell = stack.back();
-            const State state = m_state.value(keyOf(cell));
+            const State state = m_state.find(cell).value_or(State::Waiting);
             if (state == State::Done) {
                 stack.pop_back();
                 continue;
             }
             if (state == State::Waiting) {
-                m_state[keyOf(cell)] = State::Visiting;
+                m_state.set(cell, State::Visiting);
                 m_path.push_back(cell);
                 pushWaitingPrecedents(cell, stack);
                 continue;
             }
             store(cell, m_sheet.formula(cell.row, cell.column)->evaluate(m_context, cell));
-            m_state[keyOf(cell)] = State::Done;
+            m_state.set(cell, State::Done);
             m_path.pop_back();
             stack.pop_back();
         }
@@ -214,15 +263,15 @@ private:
             else
                 stack.push_back(precedent);
         });
-        return m_state.value(keyOf(cell)) != State::Done;
+        return m_state.find(cell) != State::Done;
     }
 
     template <typename Visit> void forEachWaitingIn(const CellRange& range, Visit visit)
     {
         const qint64 area = qint64(range.bottom - range.top + 1) * (range.right - range.left + 1);
         auto consider = [&](CellAddress cell) {
-            const auto found = m_state.constFind(keyOf(cell));
-            if (found != m_state.cend() && *found != State::Done)
+            const std::optional<State> found = m_state.find(cell);
+            if (found && *found != State::Done)
                 visit(cell, *found);
         };
         if (area <= qint64(m_order.size())) {
@@ -243,7 +292,7 @@ private:
         const auto from = std::find(m_path.begin(), m_path.end(), closing);
         for (auto it = from; it != m_path.end(); ++it) {
             store(*it, FormulaError::Ref);
-            m_state[keyOf(*it)] = State::Done;
+            m_state.set(*it, State::Done);
         }
         m_path.erase(from, m_path.end());
         if (!m_circular)
@@ -259,7 +308,7 @@ private:
     SheetCalculation& m_calculation;
     Sheet& m_sheet;
     const Context& m_context;
-    QHash<quint64, State> m_state;
+    CellStates<State> m_state;
     std::vector<CellAddress> m_order;
     std::vector<CellAddress> m_path; // the formulas being visited, outermost first
     CellRange m_recalculated;
