@@ -67,12 +67,15 @@ void appendUtf8(QByteArray& out, char32_t c)
     }
 }
 
+// Written over the raw units, without an early exit, so the compiler can test many at once:
+// almost every name has no surrogate at all, and the forecast asks this of every path.
 bool hasSurrogates(QStringView text)
 {
-    for (QChar c : text)
-        if (c.isSurrogate())
-            return true;
-    return false;
+    const char16_t* units = text.utf16();
+    char16_t found = 0;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        found |= char16_t((units[i] & 0xF800) == 0xD800);
+    return found != 0;
 }
 
 bool isAscii(QByteArrayView bytes)
@@ -139,6 +142,8 @@ std::optional<QByteArray> toBytes(QStringView text)
 
 bool isEncodable(QStringView text)
 {
+    if (!hasSurrogates(text))
+        return true;
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (!text[i].isSurrogate())
             continue;
@@ -152,6 +157,8 @@ bool isEncodable(QStringView text)
 
 bool hasRawBytes(QStringView text)
 {
+    if (!hasSurrogates(text))
+        return false;
     for (qsizetype i = 0; i < text.size(); ++i)
         if (text[i].isLowSurrogate() && isRawByte(text, i))
             return true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rename/PathKey.h"
+
 #include <QHash>
 #include <QSet>
 #include <QString>
@@ -19,11 +21,11 @@ struct FolderListing
 
     State state = State::Missing;
     // The full path of every entry but "." and "..", as the program holds names (see NativeName).
-    QSet<QString> paths;
+    QSet<PathKey> paths;
 
     // folder: a full path with its trailing separator.
     static FolderListing read(const QString& folder);
     static QHash<QString, FolderListing> readAll(const QStringList& folders);
 
-    bool holds(const QString& path) const { return state == State::Listed && paths.contains(path); }
+    bool holds(const PathKey& path) const { return state == State::Listed && paths.contains(path); }
 };

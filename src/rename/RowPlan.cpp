@@ -82,8 +82,10 @@ void refuseUnlessSound(RenameOperation& operation, const QString& folder, const 
 RenameOperation fileOperation(const TableRow& row, Kind kind, const QString& destinationFolder,
                               const QString& name, const QString& extension)
 {
-    RenameOperation operation = planned(row, kind, destinationFolder % name % extension);
-    refuseUnlessSound(operation, row.folder, destinationFolder, QString(name % extension));
+    const QString destination = destinationFolder % name % extension;
+    RenameOperation operation = planned(row, kind, destination);
+    refuseUnlessSound(operation, row.folder, destinationFolder,
+                      QStringView(destination).sliced(destinationFolder.size()));
     return operation;
 }
 

@@ -1,5 +1,6 @@
 #include "rename/RunForecast.h"
 
+#include "base/ParallelSlices.h"
 #include "table/Sheet.h"
 
 #include <algorithm>
@@ -45,7 +46,7 @@ RunForecast::RowSpan RunForecast::update(const Sheet& sheet, qsizetype top, qsiz
     const qsizetype before = qsizetype(m_rows.size());
     const qsizetype after = sheet.dataRowCount();
     const bool wasUnnamed = unnamed();
-    QStringList names;
+    QList<PathKey> names;
     // Rows below the table's new end are no rows of the run any more.
     for (qsizetype i = after; i < before; ++i) {
         touchedNames(i, names);
@@ -78,13 +79,15 @@ RunForecast::RowSpan RunForecast::update(const Sheet& sheet, qsizetype top, qsiz
     for (qsizetype i : planned) {
         touchedNames(i, names);
         leave(i);
+        m_unnamed -= qsizetype(m_rows[i].lacksNewName);
         plan(sheet, i);
+        m_unnamed += qsizetype(m_rows[i].lacksNewName);
         enter(i);
         touchedNames(i, names);
     }
     // Rows that share a name with a changed row may have gained or lost a conflict.
     std::vector<qsizetype> affected = planned;
-    for (const QString& name : std::as_const(names)) {
+    for (const PathKey& name : std::as_const(names)) {
         for (const NameIndex* index : {&m_destinations[Batch], &m_destinations[Derivation], &m_sources}) {
             if (auto found = index->constFind(name); found != index->cend())
                 affected.insert(affected.end(), found->begin(), found->end());
@@ -108,7 +111,7 @@ RunForecast::RowSpan RunForecast::update(const Sheet& sheet, qsizetype top, qsiz
         // that name needs it gone.
         const auto& rename = m_rows[i].operations[Batch];
         if (m_passes.batchRenamesInPlace && rename) {
-            if (auto found = m_destinations[Batch].constFind(rename->source);
+            if (auto found = m_destinations[Batch].constFind(sourceOf(i, Batch));
                 found != m_destinations[Batch].cend())
                 second.insert(second.end(), found->begin(), found->end());
         }
@@ -125,7 +128,7 @@ QStringList RunForecast::takeWantedFolders()
 
 RunForecast::RowSpan RunForecast::addListings(const QHash<QString, FolderListing>& listings)
 {
-    m_lastListing = nullptr;
+    forgetLastFolder();
     for (auto it = listings.cbegin(); it != listings.cend(); ++it) {
         m_listings.insert(it.key(), it.value());
         m_asked.insert(it.key());
@@ -138,7 +141,7 @@ RunForecast::RowSpan RunForecast::addListings(const QHash<QString, FolderListing
 
 void RunForecast::forgetListings()
 {
-    m_lastListing = nullptr;
+    forgetLastFolder();
     m_listings.clear();
     m_asked.clear();
     m_wanted.clear();
@@ -155,13 +158,18 @@ void RunForecast::plan(const Sheet& sheet, qsizetype index)
 {
     RowState& state = m_rows[index];
     const qsizetype row = rowOf(index);
-    m_unnamed -= qsizetype(state.lacksNewName);
     state.lacksNewName = RowPlan::lacksNewName(sheet, row);
-    m_unnamed += qsizetype(state.lacksNewName);
     RowPlan plan = RowPlan::of(sheet, row, m_settings, m_passes);
     state.operations[Folders] = std::move(plan.folder);
     state.operations[Batch] = std::move(plan.batch);
     state.operations[Derivation] = std::move(plan.derivation);
+    for (int pass = 0; pass < PassCount; ++pass) {
+        if (const auto& operation = state.operations[pass]) {
+            state.keys[pass] = {qHash(operation->source), qHash(operation->destination),
+                                operation->source.lastIndexOf(u'/') + 1,
+                                operation->destination.lastIndexOf(u'/') + 1};
+        }
+    }
 }
 
 // The passes weigh their operations against each other as PlanConflicts and RenameChains do:
@@ -172,16 +180,16 @@ void RunForecast::enter(qsizetype index)
     for (Pass pass : {Batch, Derivation}) {
         const auto& operation = m_rows[index].operations[pass];
         if (operation && operation->state == State::Ready)
-            m_destinations[pass][operation->destination].append(index);
+            m_destinations[pass][destinationOf(index, pass)].append(index);
     }
     const auto& rename = m_rows[index].operations[Batch];
     if (m_passes.batchRenamesInPlace && rename && rename->state != State::Refused)
-        m_sources[rename->source].append(index);
+        m_sources[sourceOf(index, Batch)].append(index);
 }
 
 void RunForecast::leave(qsizetype index)
 {
-    const auto release = [index](NameIndex& names, const QString& name) {
+    const auto release = [index](NameIndex& names, const PathKey& name) {
         auto found = names.find(name);
         if (found == names.end())
             return;
@@ -192,19 +200,19 @@ void RunForecast::leave(qsizetype index)
     for (Pass pass : {Batch, Derivation}) {
         const auto& operation = m_rows[index].operations[pass];
         if (operation && operation->state == State::Ready)
-            release(m_destinations[pass], operation->destination);
+            release(m_destinations[pass], destinationOf(index, pass));
     }
     const auto& rename = m_rows[index].operations[Batch];
     if (m_passes.batchRenamesInPlace && rename && rename->state != State::Refused)
-        release(m_sources, rename->source);
+        release(m_sources, sourceOf(index, Batch));
 }
 
-void RunForecast::touchedNames(qsizetype index, QStringList& names) const
+void RunForecast::touchedNames(qsizetype index, QList<PathKey>& names) const
 {
-    for (const auto& operation : m_rows[index].operations) {
-        if (operation) {
-            names.append(operation->source);
-            names.append(operation->destination);
+    for (Pass pass : {Folders, Batch, Derivation}) {
+        if (m_rows[index].operations[pass]) {
+            names.append(sourceOf(index, pass));
+            names.append(destinationOf(index, pass));
         }
     }
 }
@@ -224,11 +232,17 @@ RunForecast::RowSpan RunForecast::rebuild(const Sheet& sheet)
     m_destinations[Batch].reserve(count);
     m_destinations[Derivation].reserve(count);
     m_sources.reserve(count);
+    // Planning a row reads its own cells and writes its own state: the rows are planned side
+    // by side, and only the indexes that gather them are filled one row after the other.
+    forEachSliceInParallel(count, 4096, [&](qsizetype first, qsizetype end) {
+        for (qsizetype i = first; i < end; ++i) {
+            std::ranges::fill(m_rows[i].conflicts, Failure::None);
+            plan(sheet, i);
+        }
+    });
     m_unnamed = 0;
     for (qsizetype i = 0; i < count; ++i) {
-        m_rows[i].lacksNewName = false;
-        std::ranges::fill(m_rows[i].conflicts, Failure::None);
-        plan(sheet, i);
+        m_unnamed += qsizetype(m_rows[i].lacksNewName);
         enter(i);
     }
     weighAll();
@@ -275,7 +289,7 @@ FileOutcome RunForecast::judge(qsizetype index)
             continue;
         FileOutcome verdict = tableVerdict(index, pass);
         if (verdict.ok() && operation->state == State::Ready && pass != Folders)
-            verdict = diskVerdict(pass, *operation);
+            verdict = diskVerdict(index, pass);
         if (!verdict.ok())
             return verdict;
     }
@@ -293,11 +307,11 @@ void RunForecast::weigh(qsizetype index)
         row.conflicts[pass] = Failure::None;
         if (!operation || operation->state == State::Refused)
             continue;
-        const auto holders = m_destinations[pass].constFind(operation->destination);
+        const auto holders = m_destinations[pass].constFind(destinationOf(index, pass));
         if (operation->state == State::Ready && holders->size() > 1)
             row.conflicts[pass] = Failure::DuplicateDestination;
         else if (pass == Batch && m_passes.batchRenamesInPlace) {
-            const Holders& claims = *m_sources.constFind(operation->source);
+            const Holders& claims = *m_sources.constFind(sourceOf(index, Batch));
             if (claims.size() > 1 && std::ranges::any_of(claims, [this](qsizetype other) {
                     return m_rows[other].operations[Batch]->state == State::Ready;
                 }))
@@ -333,19 +347,22 @@ FileOutcome RunForecast::tableVerdict(qsizetype index, Pass pass) const
     return FileOutcome::failed(row.conflicts[pass]);
 }
 
-FileOutcome RunForecast::diskVerdict(Pass pass, const RenameOperation& operation)
+FileOutcome RunForecast::diskVerdict(qsizetype index, Pass pass)
 {
-    const FolderListing* sources = listingFor(operation.source);
-    const FolderListing* destinations = listingFor(operation.destination);
+    const RenameOperation& operation = *m_rows[index].operations[pass];
+    const RowState::Keys& keys = m_rows[index].keys[pass];
+    const FolderListing* sources = listingFor(operation.source, keys.sourceFolderEnd);
+    const FolderListing* destinations = listingFor(operation.destination, keys.destinationFolderEnd);
     if (!sources || !destinations)
         return FileOutcome::success();
-    if (sources->state != FolderListing::State::Unreadable && !sources->holds(operation.source))
+    if (sources->state != FolderListing::State::Unreadable && !sources->holds(sourceOf(index, pass)))
         return FileOutcome::failed(Failure::SourceMissing);
 
-    const bool taken = destinations->holds(operation.destination);
+    const PathKey destination = destinationOf(index, pass);
+    const bool taken = destinations->holds(destination);
     if (pass == Batch && m_passes.batchRenamesInPlace)
-        return taken && !movesAway(operation.destination) ? FileOutcome::failed(Failure::DestinationExists)
-                                                          : FileOutcome::success();
+        return taken && !movesAway(destination) ? FileOutcome::failed(Failure::DestinationExists)
+                                                : FileOutcome::success();
     if (taken)
         return FileOutcome::failed(Failure::DestinationExists);
     // A distribution folder is made by the pre-pass; any other one must be there.
@@ -357,7 +374,7 @@ FileOutcome RunForecast::diskVerdict(Pass pass, const RenameOperation& operation
     return FileOutcome::success();
 }
 
-bool RunForecast::movesAway(const QString& name) const
+bool RunForecast::movesAway(const PathKey& name) const
 {
     const auto found = m_sources.constFind(name);
     if (found == m_sources.cend())
@@ -368,13 +385,14 @@ bool RunForecast::movesAway(const QString& name) const
     });
 }
 
-const FolderListing* RunForecast::listingFor(const QString& path)
+const FolderListing* RunForecast::listingFor(const QString& path, qsizetype end)
 {
-    const qsizetype end = path.lastIndexOf(u'/') + 1;
     if (end == 0)
         return nullptr;
     const QStringView folder = QStringView(path).first(end);
-    if (m_lastListing && folder == m_lastFolder)
+    // A folder still to be read is remembered as such too: a table of rows waiting for their
+    // listings would otherwise look each of them up twice.
+    if (!m_lastFolder.isEmpty() && folder == m_lastFolder)
         return m_lastListing;
     m_lastFolder = folder.toString();
     if (auto found = m_listings.constFind(m_lastFolder); found != m_listings.cend())

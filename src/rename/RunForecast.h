@@ -58,12 +58,20 @@ private:
         PassCount
     };
     using Holders = QVarLengthArray<qsizetype, 1>;
-    using NameIndex = QHash<QString, Holders>;
+    using NameIndex = QHash<PathKey, Holders>;
 
     struct RowState
     {
         bool lacksNewName = false;
         std::optional<RenameOperation> operations[PassCount];
+        // What the lookups need of each operation's paths, worked out once when the row is planned.
+        struct Keys
+        {
+            size_t sourceHash = 0;
+            size_t destinationHash = 0;
+            qsizetype sourceFolderEnd = 0; // the length of the folder part, its separator included
+            qsizetype destinationFolderEnd = 0;
+        } keys[PassCount];
         // What the other rows of each pass make of the operation: a shared destination or file.
         FileOutcome::Failure conflicts[PassCount] = {};
         FileOutcome verdict;
@@ -71,10 +79,19 @@ private:
 
     // No row has its new name yet: before the names are made there is nothing to foretell.
     bool unnamed() const { return m_unnamed == qsizetype(m_rows.size()); }
+    // Plans the row from its cells; touches nothing but the row's own state.
     void plan(const Sheet& sheet, qsizetype index);
     void enter(qsizetype index);
     void leave(qsizetype index);
-    void touchedNames(qsizetype index, QStringList& names) const;
+    void touchedNames(qsizetype index, QList<PathKey>& names) const;
+    PathKey sourceOf(qsizetype index, Pass pass) const
+    {
+        return {m_rows[index].operations[pass]->source, m_rows[index].keys[pass].sourceHash};
+    }
+    PathKey destinationOf(qsizetype index, Pass pass) const
+    {
+        return {m_rows[index].operations[pass]->destination, m_rows[index].keys[pass].destinationHash};
+    }
     RowSpan rebuild(const Sheet& sheet);
     // Works out the row's conflicts from the rows that share its names.
     void weigh(qsizetype index);
@@ -83,11 +100,16 @@ private:
     void rejudge(qsizetype index, RowSpan& changed);
     FileOutcome judge(qsizetype index);
     FileOutcome tableVerdict(qsizetype index, Pass pass) const;
-    FileOutcome diskVerdict(Pass pass, const RenameOperation& operation);
+    FileOutcome diskVerdict(qsizetype index, Pass pass);
     // Another rename of the batch takes the file of that name away before its name is needed.
-    bool movesAway(const QString& name) const;
+    bool movesAway(const PathKey& name) const;
     // The listing of the folder a path is in; nothing while it is still to be read.
-    const FolderListing* listingFor(const QString& path);
+    const FolderListing* listingFor(const QString& path, qsizetype folderEnd);
+    void forgetLastFolder()
+    {
+        m_lastFolder.clear();
+        m_lastListing = nullptr;
+    }
 
     RunSettings m_settings;
     RowPlan::Passes m_passes;
@@ -99,7 +121,8 @@ private:
     QHash<QString, FolderListing> m_listings;
     QSet<QString> m_asked;
     QStringList m_wanted;
-    // Rows come by folder: the listing looked up last is mostly the one asked for next.
+    // Rows come by folder: the listing looked up last is mostly the one asked for next. Null
+    // while that folder is still to be read.
     QString m_lastFolder;
     const FolderListing* m_lastListing = nullptr;
     qsizetype m_failing = 0;

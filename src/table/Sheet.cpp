@@ -51,6 +51,9 @@ QString Sheet::text(qsizetype row, int column) const
     const SheetColumn* cells = this->column(column);
     if (!cells || row < 1 || row > cells->size())
         return {};
+    // Most cells hold text: it is shared as it is, without going through a value.
+    if (cells->isText(row - 1))
+        return cells->text(row - 1);
     const Value value = cells->value(row - 1);
     if (const auto* text = std::get_if<QString>(&value))
         return *text;

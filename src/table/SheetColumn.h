@@ -27,6 +27,8 @@ public:
     bool holds(qsizetype i) const;
     bool isNumber(qsizetype i) const { return kind(i) == Kind::Number; }
     bool isError(qsizetype i) const { return kind(i) == Kind::Error; }
+    // A text or an empty cell.
+    bool isText(qsizetype i) const { return kind(i) == Kind::Text; }
     const QString& text(qsizetype i) const;
     double number(qsizetype i) const;
     Value value(qsizetype i) const;

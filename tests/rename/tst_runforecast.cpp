@@ -72,6 +72,29 @@ QStringList planReasons(const Sheet& sheet, const RunSettings& settings)
     return reasons;
 }
 
+// A cell of column B to G from a few choices, so that rows meet on their names.
+QString pickCell(QRandomGenerator& random, int column)
+{
+    static const QStringList choices[] = {
+        {u"a"_s, u"b"_s, u"c"_s, u""_s},                     // B
+        {u"a"_s, u"b"_s, u"c"_s, u""_s, u"=1/0"_s, u"/o"_s}, // C
+        {u".x"_s, u""_s},                                    // D
+        {u".x"_s, u".y"_s},                                  // E
+        {u"/d/"_s, u"/e/"_s, u"d/"_s},                       // F
+        {u"/d/"_s, u"/g/"_s, u""_s},                         // G
+    };
+    const QStringList& cells = choices[column - Sheet::B];
+    return cells[random.bounded(cells.size())];
+}
+
+void fillRandomly(Sheet& sheet, QRandomGenerator& random, qsizetype rows)
+{
+    Sheet::Batch batch(sheet);
+    for (qsizetype row = 2; row < 2 + rows; ++row)
+        for (int column = Sheet::B; column <= Sheet::G; ++column)
+            sheet.put(row, column, pickCell(random, column));
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(RunSettings)
@@ -86,6 +109,7 @@ private Q_SLOTS:
     void followsEditsAsThePlanDecides_data();
     void followsEditsAsThePlanDecides();
     void runStillChecksTheDisk();
+    void largeTableAgreesWithThePlan();
 };
 
 void RunForecastTest::reasonShownAndFixed_data()
@@ -164,22 +188,10 @@ void RunForecastTest::followsEditsAsThePlanDecides_data()
 void RunForecastTest::followsEditsAsThePlanDecides()
 {
     QFETCH(RunSettings, settings);
-    const QStringList choices[] = {
-        {u"a"_s, u"b"_s, u"c"_s, u""_s},                     // B
-        {u"a"_s, u"b"_s, u"c"_s, u""_s, u"=1/0"_s, u"/o"_s}, // C
-        {u".x"_s, u""_s},                                    // D
-        {u".x"_s, u".y"_s},                                  // E
-        {u"/d/"_s, u"/e/"_s, u"d/"_s},                       // F
-        {u"/d/"_s, u"/g/"_s, u""_s},                         // G
-    };
     QRandomGenerator random(17);
-    const auto pick = [&](int column) {
-        return choices[column - Sheet::B][random.bounded(choices[column - Sheet::B].size())];
-    };
+    const auto pick = [&](int column) { return pickCell(random, column); };
     Sheet sheet;
-    for (qsizetype row = 2; row <= 13; ++row)
-        for (int column = Sheet::B; column <= Sheet::G; ++column)
-            sheet.put(row, column, pick(column));
+    fillRandomly(sheet, random, 12);
     RunForecast forecast;
     forecast.reset(sheet, settings);
     QCOMPARE(reasons(forecast, sheet), planReasons(sheet, settings));
@@ -222,6 +234,22 @@ void RunForecastTest::runStillChecksTheDisk()
     QCOMPARE(qsizetype(result.failures.size()), 1);
     QCOMPARE(result.failures[0].outcome.reason(), u"目标已存在"_s);
     QCOMPARE(tree.readBytes("a.x"), QByteArray("a.x"));
+}
+
+// A table large enough to be planned in several slices side by side: rows of one slice meet
+// rows of another on their names all the same.
+void RunForecastTest::largeTableAgreesWithThePlan()
+{
+    QRandomGenerator random(29);
+    Sheet sheet;
+    fillRandomly(sheet, random, 20000);
+    for (const RunSettings& settings : {batch(Mode::RenameInPlace), RunSettings{.derive = true}}) {
+        RunForecast forecast;
+        forecast.reset(sheet, settings);
+        const QStringList shown = reasons(forecast, sheet);
+        QCOMPARE(shown, planReasons(sheet, settings));
+        QCOMPARE(forecast.failingRows(), sheet.dataRowCount() - shown.count(QString()));
+    }
 }
 
 QTEST_GUILESS_MAIN(RunForecastTest)
