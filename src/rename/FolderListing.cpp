@@ -2,6 +2,8 @@
 
 #include "base/NativeName.h"
 
+#include <QStringBuilder>
+
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
@@ -24,7 +26,7 @@ FolderListing FolderListing::read(const QString& folder)
         const char* name = entry->d_name;
         if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0)
             continue;
-        listing.paths.insert(PathKey(folder + NativeName::fromBytes(QByteArrayView(name))));
+        listing.paths.insert(PathKey(folder % NativeName::fromBytes(QByteArrayView(name))));
     }
     closedir(dir);
     return listing;

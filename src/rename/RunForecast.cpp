@@ -165,7 +165,7 @@ void RunForecast::plan(const Sheet& sheet, qsizetype index)
     state.operations[Derivation] = std::move(plan.derivation);
     for (int pass = 0; pass < PassCount; ++pass) {
         if (const auto& operation = state.operations[pass]) {
-            state.keys[pass] = {qHash(operation->source), qHash(operation->destination),
+            state.keys[pass] = {PathKey::hashOf(operation->source), PathKey::hashOf(operation->destination),
                                 operation->source.lastIndexOf(u'/') + 1,
                                 operation->destination.lastIndexOf(u'/') + 1};
         }
