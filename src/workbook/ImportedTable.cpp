@@ -129,11 +129,10 @@ void ImportedTable::finish()
     const auto before = [](const Entry& a, const Entry& b) { return placeOf(a) < placeOf(b); };
     if (!std::is_sorted(m_entries.begin(), m_entries.end(), before))
         std::stable_sort(m_entries.begin(), m_entries.end(), before);
-    const auto last = std::unique(m_entries.rbegin(), m_entries.rend(),
-                                  [](const Entry& a, const Entry& b) { return placeOf(a) == placeOf(b); });
-    m_entries.erase(m_entries.begin(), last.base());
-    std::erase_if(m_entries, [](const Entry& entry) {
-        return entry.kind == ImportedValue::Kind::Empty && entry.flags == 0;
+    // Of the entries at one place the last stays, if it holds anything.
+    m_entries.retain([this](qsizetype i, const Entry& entry) {
+        const bool last = i + 1 == m_entries.size() || placeOf(m_entries[i + 1]) != placeOf(entry);
+        return last && (entry.kind != ImportedValue::Kind::Empty || entry.flags != 0);
     });
     // An entry that stayed finds its formula and colour as the last added at its place; one that
     // has none is not looked up, whatever an entry it replaced had.

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "formula/CellAddress.h"
+#include "workbook/BlockList.h"
 #include "workbook/ImportedCell.h"
 #include "workbook/ImportedColumn.h"
 
-#include <deque>
 #include <optional>
 #include <ranges>
 #include <vector>
@@ -12,9 +12,8 @@
 // The cells a spreadsheet file holds, one entry per cell present: memory follows the cells,
 // never the rectangle around them. Once finished, cells run row by row, left to right.
 // A table of a million rows holds millions of cells, read before the sheet it becomes exists:
-// each entry takes 40 bytes, its text shared with the sheet later, the formulas and colours that
-// few cells have kept beside the entries, and the entries in blocks that stay where they are as
-// the table grows, so that it is never held twice while growing.
+// each entry takes 40 bytes, its text shared with the sheet later, and the formulas and colours
+// that few cells have are kept beside the entries.
 class ImportedTable
 {
     struct Entry;
@@ -58,8 +57,8 @@ public:
     // Drops the cells whose places pass keep(CellAddress) false.
     template <typename Keep> void retain(Keep keep)
     {
-        std::erase_if(m_entries, [&](const Entry& entry) {
-            return !keep(CellAddress{entry.row, entry.column});
+        m_entries.retain([&](qsizetype, const Entry& entry) {
+            return keep(CellAddress{entry.row, entry.column});
         });
         countColumns();
     }
@@ -99,7 +98,7 @@ private:
     ImportedCell cellOf(const Entry& entry) const;
     void countColumns();
 
-    std::deque<Entry> m_entries;
+    BlockList<Entry> m_entries;
     ByPlace<QString> m_formulas;
     ByPlace<quint32> m_colors;
     qsizetype m_appended = 0;
