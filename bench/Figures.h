@@ -20,6 +20,9 @@ void measureRenameFigure(const BenchContext& context, QList<Figure>& figures);
 void measureCopyFigure(const BenchContext& context, QList<Figure>& figures);
 void measureExportFigures(const BenchContext& context, QList<Figure>& figures);
 void measureImportFigures(const BenchContext& context, QList<Figure>& figures);
+// Imports the file, into a sheet or with intoSheet false only reading it, and prints the peak
+// memory of that and what it holds after, in KiB: for a process started for nothing else.
+void printImportMemory(const QString& path, bool intoSheet);
 void measureKeystrokeFigure(const BenchContext& context, QList<Figure>& figures);
 void measureWholePathFigure(const BenchContext& context, QList<Figure>& figures);
 void measureFormulaFigure(const BenchContext& context, QList<Figure>& figures);

@@ -62,8 +62,19 @@ int main(int argc, char* argv[])
         QStringLiteral("make the copy figure's copies in a folder inside DIR, for example on another disk "
                        "or in memory (/dev/shm) to leave the disk's own variance out"),
         QStringLiteral("DIR"));
-    parser.addOptions({files, scale, runs, only, copyInto});
+    QCommandLineOption importMemory(
+        QStringLiteral("import-memory"),
+        QStringLiteral("print the peak memory of importing FILE, and what it holds after, in KiB (the "
+                       "import figures run this)"),
+        QStringLiteral("FILE"));
+    QCommandLineOption withoutSheet(QStringLiteral("without-sheet"),
+                                    QStringLiteral("with --import-memory: read the file only"));
+    parser.addOptions({files, scale, runs, only, copyInto, importMemory, withoutSheet});
     parser.process(app);
+    if (parser.isSet(importMemory)) {
+        printImportMemory(parser.value(importMemory), !parser.isSet(withoutSheet));
+        return 0;
+    }
 
     const int runCount = std::max(1, parser.value(runs).toInt());
     QList<qsizetype> sizes{parser.value(files).toLongLong()};

@@ -7,6 +7,11 @@ namespace {
 // Rows this far beyond a column's marks still go into its bits.
 constexpr qsizetype NearRows = 4096;
 
+quint64 farKey(qsizetype row, int column)
+{
+    return quint64(row) << 16 | quint64(column);
+}
+
 } // namespace
 
 bool KeptCells::mark(qsizetype row, int column)
@@ -15,7 +20,7 @@ bool KeptCells::mark(qsizetype row, int column)
         m_near.resize(column);
     std::vector<bool>& rows = m_near[column - 1];
     const qsizetype marked = qsizetype(rows.size());
-    const quint64 key = quint64(row) << 16 | quint64(column);
+    const quint64 key = farKey(row, column);
     if (row > 2 * marked + NearRows)
         return m_far.insert(key).second;
     // The bits may have grown over a row marked on its own before.
@@ -27,6 +32,16 @@ bool KeptCells::mark(qsizetype row, int column)
         return false;
     rows[row - 1] = true;
     return true;
+}
+
+bool KeptCells::contains(qsizetype row, int column) const
+{
+    if (column < 1 || column > int(m_near.size()) || row < 1)
+        return false;
+    const std::vector<bool>& rows = m_near[column - 1];
+    if (row <= qsizetype(rows.size()) && rows[row - 1])
+        return true;
+    return !m_far.empty() && m_far.contains(farKey(row, column));
 }
 
 void KeptCells::clear()

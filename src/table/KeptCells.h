@@ -12,6 +12,7 @@ class KeptCells
 public:
     // Marks the cell (1-based); false when it was marked already.
     bool mark(qsizetype row, int column);
+    bool contains(qsizetype row, int column) const;
     void clear();
 
 private:

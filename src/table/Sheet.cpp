@@ -250,18 +250,26 @@ void Sheet::resetLooks()
 
 void Sheet::clearAsEdit()
 {
+    clearAsEditExcept({});
+}
+
+void Sheet::clearAsEditExcept(const std::function<bool(qsizetype row, int column)>& keep)
+{
     Batch batch(*this);
-    clearContents();
+    clearContents(keep);
     clearFormats();
 }
 
-void Sheet::clearContents()
+void Sheet::clearContents(const std::function<bool(qsizetype row, int column)>& keep)
 {
     Batch batch(*this);
     std::vector<qsizetype> rows;
     for (int c = 1; c <= int(m_columns.size()); ++c) {
         rows.clear();
-        m_columns[c - 1].forEachHeld([&](qsizetype i) { rows.push_back(i + 1); });
+        m_columns[c - 1].forEachHeld([&](qsizetype i) {
+            if (!keep || !keep(i + 1, c))
+                rows.push_back(i + 1);
+        });
         for (qsizetype row : rows)
             setContent(row, c, {});
     }

@@ -104,6 +104,9 @@ public:
     // row marks) in one batch. Unlike clear(), the cells are emptied one by one, as edits: a sheet
     // that records edits keeps their contents as one step, which an undo brings back.
     void clearAsEdit();
+    // As clearAsEdit(), but the cells keep(row, column) names keep their contents: for a table
+    // about to be written over them, whose cells would otherwise be emptied only to be filled.
+    void clearAsEditExcept(const std::function<bool(qsizetype row, int column)>& keep);
 
     // Makes room for rows in the columns about to be filled, so a large table grows in one step.
     void reserveRows(int firstColumn, int lastColumn, qsizetype rows);
@@ -188,7 +191,7 @@ private:
     void noteContentChanged(qsizetype row, int column, bool formulaChanged);
     void noteCellsChanged(const CellRange& range);
     void noteColumnFormatChanged();
-    void clearContents();
+    void clearContents(const std::function<bool(qsizetype row, int column)>& keep);
     void clearFormats();
     void resetLooks();
     void endBatch();

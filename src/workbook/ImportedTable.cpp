@@ -1,57 +1,109 @@
 #include "workbook/ImportedTable.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
 // The columns of the rename table, which keep their formats even while empty.
 constexpr int TableColumns = 8;
 
-bool before(const ImportedCell& a, const ImportedCell& b)
+// What is kept aside at the place, or null.
+template <typename Asides> auto findPlace(const Asides& asides, quint64 place)
 {
-    return a.row < b.row || (a.row == b.row && a.column < b.column);
+    const auto found = std::lower_bound(asides.begin(), asides.end(), place,
+                                        [](const auto& aside, quint64 key) { return aside.place < key; });
+    return found != asides.end() && found->place == place ? &found->value : nullptr;
 }
 
-bool samePlace(const ImportedCell& a, const ImportedCell& b)
+// Orders what is kept aside by place; of two at one place, the later entry's stays.
+template <typename Asides> void keepLastByPlace(Asides& asides)
 {
-    return a.row == b.row && a.column == b.column;
-}
-
-bool holdsSomething(const ImportedCell& cell)
-{
-    return !cell.value.isEmpty() || !cell.formula.isEmpty() || cell.bold || cell.color;
+    const auto before = [](const auto& a, const auto& b) {
+        return a.place < b.place || (a.place == b.place && a.appended < b.appended);
+    };
+    if (!std::is_sorted(asides.begin(), asides.end(), before))
+        std::sort(asides.begin(), asides.end(), before);
+    const auto last = std::unique(asides.rbegin(), asides.rend(),
+                                  [](const auto& a, const auto& b) { return a.place == b.place; });
+    asides.erase(asides.begin(), last.base());
 }
 
 } // namespace
 
-const ImportedCell* ImportedTable::cell(qsizetype row, int column) const
+ImportedCell ImportedTable::cellOf(const Entry& entry) const
 {
-    ImportedCell probe;
-    probe.row = row;
-    probe.column = column;
-    const auto found = std::lower_bound(m_cells.begin(), m_cells.end(), probe, before);
-    return found != m_cells.end() && samePlace(*found, probe) ? &*found : nullptr;
+    ImportedCell cell;
+    cell.row = entry.row;
+    cell.column = entry.column;
+    cell.bold = entry.flags & Bold;
+    cell.value = {entry.kind, entry.number, entry.text};
+    if (entry.flags & HasFormula)
+        if (const QString* formula = findPlace(m_formulas, placeOf(entry)))
+            cell.formula = *formula;
+    if (entry.flags & HasColor)
+        if (const quint32* color = findPlace(m_colors, placeOf(entry)))
+            cell.color = *color;
+    return cell;
+}
+
+std::optional<ImportedCell> ImportedTable::cell(qsizetype row, int column) const
+{
+    const quint64 place = placeOf(row, column);
+    const auto found = std::lower_bound(m_entries.begin(), m_entries.end(), place,
+                                        [](const Entry& entry, quint64 key) { return placeOf(entry) < key; });
+    if (found == m_entries.end() || placeOf(*found) != place)
+        return std::nullopt;
+    return cellOf(*found);
 }
 
 qsizetype ImportedTable::rowCount() const
 {
-    return m_cells.empty() ? 0 : m_cells.back().row;
+    return m_entries.empty() ? 0 : m_entries.back().row;
 }
 
-int ImportedTable::columnCount() const
+void ImportedTable::countColumns()
 {
-    int columns = 0;
-    for (const ImportedCell& cell : m_cells)
-        columns = std::max(columns, cell.column);
-    return columns;
+    m_columnCount = 0;
+    for (const Entry& entry : m_entries)
+        m_columnCount = std::max<int>(m_columnCount, entry.column);
+}
+
+void ImportedTable::append(const ImportedCell& cell)
+{
+    // The readers keep to the grid; a place beyond what an entry holds is kept as the farthest
+    // one it does, which lies beyond the grid all the same.
+    Entry& entry = m_entries.emplace_back();
+    entry.row = qint32(std::min<qsizetype>(cell.row, std::numeric_limits<qint32>::max()));
+    entry.column = quint16(std::min<int>(cell.column, std::numeric_limits<quint16>::max()));
+    entry.kind = cell.value.kind;
+    entry.number = cell.value.number;
+    entry.text = cell.value.text;
+    entry.flags = cell.bold ? Bold : 0;
+    if (!cell.formula.isEmpty()) {
+        entry.flags |= HasFormula;
+        m_formulas.push_back({placeOf(entry), m_appended, cell.formula});
+    }
+    if (cell.color) {
+        entry.flags |= HasColor;
+        m_colors.push_back({placeOf(entry), m_appended, *cell.color});
+    }
+    ++m_appended;
+}
+
+void ImportedTable::setFormula(qsizetype index, const QString& formula)
+{
+    Entry& entry = m_entries[index];
+    entry.flags |= HasFormula;
+    m_formulas.push_back({placeOf(entry), index, formula});
 }
 
 void ImportedTable::setColumns(const std::vector<ColumnSpan>& spans)
 {
     int lastColumn = TableColumns;
-    for (const ImportedCell& cell : m_cells)
-        if (!cell.value.isEmpty() || !cell.formula.isEmpty())
-            lastColumn = std::max(lastColumn, cell.column);
+    for (const Entry& entry : m_entries)
+        if (entry.kind != ImportedValue::Kind::Empty || (entry.flags & HasFormula))
+            lastColumn = std::max<int>(lastColumn, entry.column);
     m_columns.clear();
     for (const ColumnSpan& span : spans) {
         if (!span.format.saysAnything())
@@ -74,9 +126,17 @@ void ImportedTable::noteFormulaLeftOut(CellAddress cell)
 void ImportedTable::finish()
 {
     // Files list their cells in order almost always; a stable sort keeps the later of two.
-    if (!std::is_sorted(m_cells.begin(), m_cells.end(), before))
-        std::stable_sort(m_cells.begin(), m_cells.end(), before);
-    const auto last = std::unique(m_cells.rbegin(), m_cells.rend(), samePlace);
-    m_cells.erase(m_cells.begin(), last.base());
-    std::erase_if(m_cells, [](const ImportedCell& cell) { return !holdsSomething(cell); });
+    const auto before = [](const Entry& a, const Entry& b) { return placeOf(a) < placeOf(b); };
+    if (!std::is_sorted(m_entries.begin(), m_entries.end(), before))
+        std::stable_sort(m_entries.begin(), m_entries.end(), before);
+    // Of the entries at one place the last stays, if it holds anything.
+    m_entries.retain([this](qsizetype i, const Entry& entry) {
+        const bool last = i + 1 == m_entries.size() || placeOf(m_entries[i + 1]) != placeOf(entry);
+        return last && (entry.kind != ImportedValue::Kind::Empty || entry.flags != 0);
+    });
+    // An entry that stayed finds its formula and colour as the last added at its place; one that
+    // has none is not looked up, whatever an entry it replaced had.
+    keepLastByPlace(m_formulas);
+    keepLastByPlace(m_colors);
+    countColumns();
 }

@@ -23,7 +23,7 @@ void MergedCells::clearCovered(ImportedTable& table)
     // The ranges that reach the current row, by their first column; ranges do not overlap.
     std::map<int, const CellName::Range*> open;
     auto next = m_ranges.begin();
-    table.retain([&](const ImportedCell& cell) {
+    table.retain([&](CellAddress cell) {
         for (; next != m_ranges.end() && next->first.row <= cell.row; ++next)
             open[next->first.column] = &*next;
         auto at = open.upper_bound(cell.column);

@@ -27,7 +27,7 @@ void SharedFormulas::expand(ImportedTable& table)
                 at->second = Formula::parse(master->second.formula, master->second.host).formula;
         }
         if (at->second)
-            table.cellAt(dependent.cellIndex).formula = at->second->text(dependent.host);
+            table.setFormula(dependent.cellIndex, at->second->text(dependent.host));
         else
             table.noteFormulaLeftOut(dependent.host);
     }

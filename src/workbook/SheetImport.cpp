@@ -1,6 +1,7 @@
 #include "workbook/SheetImport.h"
 
 #include "formula/Formula.h"
+#include "table/KeptCells.h"
 #include "table/Sheet.h"
 #include "workbook/ImportedTable.h"
 
@@ -35,10 +36,16 @@ QString placeImportedTable(Sheet& sheet, const ImportedTable& table)
             .arg(Sheet::MaxRows)
             .arg(Sheet::MaxColumns);
 
+    // The cells the table writes are written over, not emptied first: most of a table that went
+    // out to a spreadsheet and came back holds what the sheet holds, and a cell written with what
+    // it holds changes nothing, costs no step of the undo and no recalculation.
+    KeptCells written;
+    for (const CellAddress place : table.places())
+        written.mark(place.row, place.column);
     Sheet::Batch batch(sheet);
-    sheet.clearAsEdit();
+    sheet.clearAsEditExcept([&](qsizetype row, int column) { return written.contains(row, column); });
     // A table that fills most of its rectangle gets its rows at once, rather than by doubling.
-    if (qint64(table.cells().size()) * 2 >= qint64(table.rowCount()) * table.columnCount())
+    if (qint64(table.size()) * 2 >= qint64(table.rowCount()) * table.columnCount())
         sheet.reserveRows(1, table.columnCount(), table.rowCount());
     for (const ImportedCell& cell : table.cells()) {
         CellContent content{sheetValueOf(cell.value), {}};

@@ -10,7 +10,7 @@ QString describeCell(const ImportedTable& table, const QString& cellName)
     CellAddress at;
     if (CellName::read(cellName, at) != CellName::Reading::Read)
         return QStringLiteral("bad cell name");
-    const ImportedCell* cell = table.cell(at.row, at.column);
+    const std::optional<ImportedCell> cell = table.cell(at.row, at.column);
     if (!cell)
         return {};
     QString described;

@@ -95,6 +95,7 @@ void TestSheetImport::importAndClearAreOneStepThatSwapsBack_data()
     QTest::addColumn<Inputs>("before");
     QTest::addColumn<bool>("importing");
     QTest::addColumn<Inputs>("imported");
+    QTest::addColumn<int>("stepCells"); // the cells the step keeps: those it changed
 
     const Inputs built{{1, 1, u"序号"_s},      {2, 1, u"1"_s},    {2, 2, u"a"_s},
                        {2, 3, u"=B2&\"x\""_s}, {3, 2, u"'007"_s}, {3, 3, u"=UPPER(B3)"_s}};
@@ -107,12 +108,20 @@ void TestSheetImport::importAndClearAreOneStepThatSwapsBack_data()
         for (int c = 1; c <= 200; ++c)
             powersOfTwo << Input{r, c, u"=ROW()"_s};
 
-    QTest::newRow("清空 of a table with formulas") << built << false << Inputs{};
+    QTest::newRow("清空 of a table with formulas") << built << false << Inputs{} << 6;
     QTest::newRow("import over a table")
-        << built << true << Inputs{{1, 1, u"编号"_s}, {2, 2, u"春节"_s}, {2, 3, u"=B2&\"😀\""_s}};
-    QTest::newRow("import over a far cell") << Inputs{{10000, 1, u"far"_s}} << true << column;
-    QTest::newRow("import of the last row of every column") << column << true << lastRow;
-    QTest::newRow("清空 of rows at powers of two") << powersOfTwo << false << Inputs{};
+        << built << true << Inputs{{1, 1, u"编号"_s}, {2, 2, u"春节"_s}, {2, 3, u"=B2&\"😀\""_s}} << 6;
+    QTest::newRow("import of the table held, a name changed, a cell left out")
+        << built << true
+        << Inputs{{1, 1, u"序号"_s},
+                  {2, 1, u"1"_s},
+                  {2, 2, u"b"_s},
+                  {2, 3, u"=B2&\"x\""_s},
+                  {3, 3, u"=UPPER(B3)"_s}}
+        << 2;
+    QTest::newRow("import over a far cell") << Inputs{{10000, 1, u"far"_s}} << true << column << 10000;
+    QTest::newRow("import of the last row of every column") << column << true << lastRow << 26384;
+    QTest::newRow("清空 of rows at powers of two") << powersOfTwo << false << Inputs{} << 4200;
 }
 
 void TestSheetImport::importAndClearAreOneStepThatSwapsBack()
@@ -120,6 +129,7 @@ void TestSheetImport::importAndClearAreOneStepThatSwapsBack()
     QFETCH(Inputs, before);
     QFETCH(bool, importing);
     QFETCH(Inputs, imported);
+    QFETCH(int, stepCells);
 
     const MemoryLimit limit(rlim_t(512) << 20);
     Sheet sheet;
@@ -147,6 +157,7 @@ void TestSheetImport::importAndClearAreOneStepThatSwapsBack()
         fresh.put(in.row, in.column, in.typed);
     QCOMPARE(after, cellsOf(fresh, places));
 
+    QCOMPARE(int(recorder.edits.front().cells.size()), stepCells);
     SheetEdit step = std::move(recorder.edits.front());
     sheet.swapContents(step);
     QCOMPARE(cellsOf(sheet, places), previous);
