@@ -157,21 +157,32 @@ public:
     {
     }
 
-    void reach(const std::vector<CellAddress>& changed)
+    // calculated: formula cells whose values are current already; they are calculated only if
+    // a change reaches them.
+    void reach(const std::vector<CellAddress>& changed, const std::vector<CellAddress>& calculated)
     {
         std::vector<CellAddress> queue;
-        queue.reserve(changed.size());
+        queue.reserve(changed.size() + calculated.size());
         auto enqueue = [&](CellAddress cell) {
-            if (!m_sheet.formula(cell.row, cell.column) || m_state.find(cell))
+            if (!m_sheet.formula(cell.row, cell.column))
+                return;
+            const std::optional<State> state = m_state.find(cell);
+            if (state && *state != State::Current)
                 return;
             m_state.set(cell, State::Waiting);
             m_order.push_back(cell);
-            queue.push_back(cell);
+            if (!state) // a current cell is in the queue already
+                queue.push_back(cell);
         };
         for (CellAddress cell : changed) {
             enqueue(cell);
             queue.push_back(cell);
         }
+        for (CellAddress cell : calculated)
+            if (!m_state.find(cell)) {
+                m_state.set(cell, State::Current);
+                queue.push_back(cell);
+            }
         for (quint32 index : m_calculation.m_volatileBlocks) {
             const Block& block = m_calculation.m_blocks[index];
             for (qsizetype row = block.first; row <= block.last; ++row)
@@ -213,8 +224,11 @@ private:
     {
         Waiting,
         Visiting,
-        Done
+        Done,
+        Current // its value came from outside and stands: read, never calculated
     };
+
+    static bool isSettled(State state) { return state == State::Done || state == State::Current; }
 
     // Depth first without recursion, so a long chain of formulas cannot exhaust the stack.
     void calculateFrom(CellAddress start)
@@ -223,7 +237,7 @@ private:
         while (!stack.empty()) {
             const CellAddress cell = stack.back();
             const State state = m_state.find(cell).value_or(State::Waiting);
-            if (state == State::Done) {
+            if (isSettled(state)) {
                 stack.pop_back();
                 continue;
             }
@@ -263,7 +277,7 @@ private:
             else
                 stack.push_back(precedent);
         });
-        return m_state.find(cell) != State::Done;
+        return !isSettled(m_state.find(cell).value_or(State::Waiting));
     }
 
     template <typename Visit> void forEachWaitingIn(const CellRange& range, Visit visit)
@@ -271,7 +285,7 @@ private:
         const qint64 area = qint64(range.bottom - range.top + 1) * (range.right - range.left + 1);
         auto consider = [&](CellAddress cell) {
             const std::optional<State> found = m_state.find(cell);
-            if (found && *found != State::Done)
+            if (found && !isSettled(*found))
                 visit(cell, *found);
         };
         if (area <= qint64(m_order.size())) {
@@ -342,6 +356,12 @@ void SheetCalculation::cellChanged(CellAddress cell, bool formulaChanged)
         m_changed.push_back(cell);
 }
 
+void SheetCalculation::cellCalculated(CellAddress cell, const FormulaValue& value)
+{
+    m_sheet.m_columns[cell.column - 1].setValue(cell.row - 1, sheetValueOf(value));
+    m_calculated.push_back(cell);
+}
+
 void SheetCalculation::clear()
 {
     m_shared.clear();
@@ -352,6 +372,7 @@ void SheetCalculation::clear()
     m_volatileBlocks.clear();
     m_fileBlocks.clear();
     m_changed.clear();
+    m_calculated.clear();
 }
 
 void SheetCalculation::setClock(std::function<QDateTime()> now)
@@ -370,11 +391,12 @@ SheetCalculation::Outcome SheetCalculation::recalculate()
         rebuildIndex();
     if (!m_mayHaveFormulas) {
         m_changed.clear();
+        m_calculated.clear();
         return {};
     }
     const Context context(m_sheet, m_now ? m_now() : QDateTime::currentDateTime(), m_fileInfo);
     Pass pass(*this, context);
-    pass.reach(std::exchange(m_changed, {}));
+    pass.reach(std::exchange(m_changed, {}), std::exchange(m_calculated, {}));
     const Outcome outcome = pass.calculate();
     if (m_fileInfo)
         m_fileInfo->calculationFinished();
