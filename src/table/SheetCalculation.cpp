@@ -164,25 +164,21 @@ public:
         std::vector<CellAddress> queue;
         queue.reserve(changed.size() + calculated.size());
         auto enqueue = [&](CellAddress cell) {
-            if (!m_sheet.formula(cell.row, cell.column))
-                return;
-            const std::optional<State> state = m_state.find(cell);
-            if (state && *state != State::Current)
+            if (!m_sheet.formula(cell.row, cell.column) || m_state.find(cell))
                 return;
             m_state.set(cell, State::Waiting);
             m_order.push_back(cell);
-            if (!state) // a current cell is in the queue already
-                queue.push_back(cell);
+            queue.push_back(cell);
         };
         for (CellAddress cell : changed) {
             enqueue(cell);
             queue.push_back(cell);
         }
+        // Left without a state, as cells the pass does not calculate: what reads them is
+        // reached from them, and a change reaching them calculates them after all.
         for (CellAddress cell : calculated)
-            if (!m_state.find(cell)) {
-                m_state.set(cell, State::Current);
+            if (!m_state.find(cell))
                 queue.push_back(cell);
-            }
         for (quint32 index : m_calculation.m_volatileBlocks) {
             const Block& block = m_calculation.m_blocks[index];
             for (qsizetype row = block.first; row <= block.last; ++row)
@@ -224,11 +220,8 @@ private:
     {
         Waiting,
         Visiting,
-        Done,
-        Current // its value came from outside and stands: read, never calculated
+        Done
     };
-
-    static bool isSettled(State state) { return state == State::Done || state == State::Current; }
 
     // Depth first without recursion, so a long chain of formulas cannot exhaust the stack.
     void calculateFrom(CellAddress start)
@@ -237,7 +230,7 @@ private:
         while (!stack.empty()) {
             const CellAddress cell = stack.back();
             const State state = m_state.find(cell).value_or(State::Waiting);
-            if (isSettled(state)) {
+            if (state == State::Done) {
                 stack.pop_back();
                 continue;
             }
@@ -277,7 +270,7 @@ private:
             else
                 stack.push_back(precedent);
         });
-        return !isSettled(m_state.find(cell).value_or(State::Waiting));
+        return m_state.find(cell) != State::Done;
     }
 
     template <typename Visit> void forEachWaitingIn(const CellRange& range, Visit visit)
@@ -285,7 +278,7 @@ private:
         const qint64 area = qint64(range.bottom - range.top + 1) * (range.right - range.left + 1);
         auto consider = [&](CellAddress cell) {
             const std::optional<State> found = m_state.find(cell);
-            if (found && !isSettled(*found))
+            if (found && *found != State::Done)
                 visit(cell, *found);
         };
         if (area <= qint64(m_order.size())) {
