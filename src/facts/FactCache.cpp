@@ -1,14 +1,20 @@
 #include "facts/FactCache.h"
 
 #include "facts/FileStatus.h"
+#include "facts/LookupFolder.h"
 #include "facts/PhotoReader.h"
 #include "facts/TagReader.h"
 
+#include <fcntl.h>
 #include <mutex>
 
-std::optional<FactValue> FactCache::value(const QByteArray& path, FileFact fact)
+std::optional<FactValue> FactCache::value(const QByteArray& path, FileFact fact, LookupFolder* folder)
 {
-    const std::optional<FileStatus> status = FileStatus::of(path);
+    if (path.isEmpty())
+        return std::nullopt;
+    const LookupFolder::Place place =
+        folder ? folder->placeOf(path) : LookupFolder::Place{AT_FDCWD, path.constData()};
+    const std::optional<FileStatus> status = FileStatus::of(place.folder, place.name);
     if (!status)
         return std::nullopt;
     switch (sourceOf(fact)) {

@@ -10,6 +10,8 @@
 #include <optional>
 #include <shared_mutex>
 
+class LookupFolder;
+
 // The facts of files, each read once and kept until the file changes. Every lookup looks at
 // the file once (one statx); the facts of the file system come from that look alone. A
 // photo's metadata is read the first time one of its facts is asked for, a file's tags the
@@ -21,8 +23,8 @@ class FactCache
 {
 public:
     // The fact of the file at path (the file system's own bytes), nothing when the file does
-    // not have it or cannot be read.
-    std::optional<FactValue> value(const QByteArray& path, FileFact fact);
+    // not have it or cannot be read. A thread looking at many files passes its own folder.
+    std::optional<FactValue> value(const QByteArray& path, FileFact fact, LookupFolder* folder = nullptr);
 
     qsizetype fileCount() const; // files whose metadata or tags are kept
     void clear();

@@ -1,5 +1,7 @@
 #include "facts/FactReader.h"
 
+#include "facts/LookupFolder.h"
+
 FactReader::~FactReader()
 {
     {
@@ -90,10 +92,11 @@ void FactReader::work()
         lock.unlock();
 
         answers.clear();
+        LookupFolder folder;
         for (Request& request : chunk) {
             if (m_stopping || m_generation != generation)
                 break;
-            std::optional<FactValue> value = m_cache.value(request.path, request.fact);
+            std::optional<FactValue> value = m_cache.value(request.path, request.fact, &folder);
             answers.push_back({std::move(request), std::move(value)});
         }
 

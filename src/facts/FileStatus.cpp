@@ -26,14 +26,12 @@ FactValue localTime(qint64 ms)
 
 } // namespace
 
-std::optional<FileStatus> FileStatus::of(const QByteArray& path)
+std::optional<FileStatus> FileStatus::of(int folder, const char* name)
 {
-    if (path.isEmpty())
-        return std::nullopt;
     struct statx st;
     constexpr unsigned Wanted =
         STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_CTIME | STATX_ATIME | STATX_INO | STATX_BTIME;
-    if (::statx(AT_FDCWD, path.constData(), AT_STATX_SYNC_AS_STAT, Wanted, &st) != 0)
+    if (::statx(folder, name, AT_STATX_SYNC_AS_STAT, Wanted, &st) != 0)
         return std::nullopt;
     FileStatus status;
     status.stamp = FileStamp{.size = qint64(st.stx_size),

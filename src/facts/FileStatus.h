@@ -4,7 +4,6 @@
 #include "facts/FactValue.h"
 #include "facts/FileFact.h"
 
-#include <QByteArray>
 #include <optional>
 
 // What the file system keeps about a file, from one statx: its times, its size, and the stamp
@@ -18,9 +17,9 @@ struct FileStatus
     std::optional<qint64> createdMs; // where the file system keeps the time a file was made
     bool regular = false;            // a plain file, not a folder, pipe or device
 
-    // The status of what path leads to (following symbolic links); nothing when there is
-    // nothing there or it cannot be looked at.
-    static std::optional<FileStatus> of(const QByteArray& path);
+    // The status of what name leads to (following symbolic links) in an open folder, or from
+    // the current one for AT_FDCWD; nothing when there is nothing there or it cannot be looked at.
+    static std::optional<FileStatus> of(int folder, const char* name);
 
     // modified, accessed and created in local time, and size; nothing for the facts of other
     // sources.

@@ -2,6 +2,7 @@
 
 #include "base/NativeName.h"
 #include "formula/DateSerial.h"
+#include "formula/Formula.h"
 #include "table/Sheet.h"
 
 #include <QStringBuilder>
@@ -47,22 +48,29 @@ FormulaValue SheetFileFacts::fileInfo(const QString& what, const std::optional<Q
     if (!bytes)
         return FormulaError::NA;
     Request request{std::move(*bytes), *fact};
-    if (const auto arrived = m_arrived.constFind(request); arrived != m_arrived.cend())
-        return *arrived;
+    if (!m_arrived.isEmpty())
+        if (const auto arrived = m_arrived.constFind(request); arrived != m_arrived.cend())
+            return *arrived;
     if (m_cancelling)
         return FormulaError::NA;
-    const qsizetype waited = m_waiting.size();
-    CellAddress& first = m_waiting[request];
-    if (m_waiting.size() == waited) {
-        m_alsoWaiting.insert(std::move(request), host);
-        return FormulaError::GettingData;
-    }
-    first = host;
+    return ask(std::move(request), host);
+}
+
+FormulaValue SheetFileFacts::ask(Request request, CellAddress host) const
+{
+    const bool started = m_awaited.empty();
+    if (qsizetype(m_latestAsk.size()) < host.column)
+        m_latestAsk.resize(host.column);
+    std::vector<quint32>& rows = m_latestAsk[host.column - 1];
+    if (qsizetype(rows.size()) < host.row)
+        rows.resize(std::max(host.row, m_sheet.usedRowCount()));
+    rows[host.row - 1] = quint32(m_answered + qsizetype(m_awaited.size()) + 1);
+    m_unsent.push_back(request);
+    m_awaited.push_back({std::move(request), host});
     ++m_asked;
-    m_unsent.push_back(std::move(request));
     if (m_unsent.size() >= UnsentLimit)
         calculationFinished();
-    if (waited == 0 && m_started)
+    if (started && m_started)
         m_started();
     return FormulaError::GettingData;
 }
@@ -110,55 +118,63 @@ FormulaValue SheetFileFacts::folderOf(const std::optional<QString>& given, CellA
     return name.isEmpty() ? FormulaValue(FormulaError::NA) : FormulaValue::text(name.toString());
 }
 
-std::vector<CellAddress> SheetFileFacts::takeAnswers()
+bool SheetFileFacts::answersCell(quint32 ask, CellAddress host) const
 {
-    std::vector<CellAddress> hosts;
-    for (FactReader::Answer& answer : m_reader.takeAnswers()) {
-        if (const auto first = m_waiting.find(answer.request); first != m_waiting.end()) {
-            hosts.push_back(first.value());
-            m_waiting.erase(first);
-        }
-        if (!m_alsoWaiting.isEmpty()) {
-            for (auto it = m_alsoWaiting.constFind(answer.request);
-                 it != m_alsoWaiting.cend() && it.key() == answer.request; ++it)
-                hosts.push_back(it.value());
-            m_alsoWaiting.remove(answer.request);
-        }
-        m_arrived.insert(std::move(answer.request), formulaValueOf(answer.value));
-        ++m_answered;
-    }
-    return hosts;
-}
-
-void SheetFileFacts::recalculate(const std::vector<CellAddress>& hosts)
-{
-    if (!hosts.empty())
-        m_sheet.recalculate(hosts);
-    if (m_waiting.isEmpty()) {
-        m_arrived.clear();
-        m_asked = m_answered = 0;
-    }
+    if (m_latestAsk[host.column - 1][host.row - 1] != ask + 1)
+        return false;
+    const Sheet::FormulaPointer formula = m_sheet.formula(host.row, host.column);
+    if (!formula || !formula->isCallOfConstants())
+        return false;
+    const Sheet::Value value = m_sheet.value(host.row, host.column);
+    const auto* error = std::get_if<FormulaError>(&value);
+    return error && *error == FormulaError::GettingData;
 }
 
 void SheetFileFacts::deliver()
 {
-    recalculate(takeAnswers());
+    std::vector<Sheet::CalculatedValue> values;
+    std::vector<CellAddress> hosts;
+    for (FactReader::Answer& answer : m_reader.takeAnswers()) {
+        if (m_awaited.empty())
+            break;
+        Asked asked = std::move(m_awaited.front());
+        m_awaited.pop_front();
+        const quint32 ask = quint32(m_answered++);
+        FormulaValue value = formulaValueOf(answer.value);
+        if (asked.request == answer.request && answersCell(ask, asked.host)) {
+            values.push_back({asked.host, std::move(value)});
+        } else {
+            hosts.push_back(asked.host);
+            m_arrived.insert(std::move(answer.request), std::move(value));
+        }
+    }
+    {
+        Sheet::Batch batch(m_sheet);
+        m_sheet.setCalculatedValues(values);
+        m_sheet.recalculate(hosts);
+    }
+    finishReading();
+}
+
+void SheetFileFacts::finishReading()
+{
+    if (!m_awaited.empty())
+        return;
+    m_arrived.clear();
+    m_latestAsk.clear();
+    m_asked = m_answered = 0;
 }
 
 void SheetFileFacts::cancel()
 {
     m_unsent.clear();
     m_reader.cancel();
-    std::vector<CellAddress> hosts = takeAnswers();
-    for (auto it = m_waiting.cbegin(); it != m_waiting.cend(); ++it) {
-        m_arrived.insert(it.key(), FormulaError::NA);
-        hosts.push_back(it.value());
-    }
-    for (auto it = m_alsoWaiting.cbegin(); it != m_alsoWaiting.cend(); ++it)
-        hosts.push_back(it.value());
-    m_waiting.clear();
-    m_alsoWaiting.clear();
+    std::vector<CellAddress> hosts;
+    for (const Asked& asked : m_awaited)
+        hosts.push_back(asked.host);
+    m_awaited.clear();
     m_cancelling = true;
-    recalculate(hosts);
+    m_sheet.recalculate(hosts);
     m_cancelling = false;
+    finishReading();
 }

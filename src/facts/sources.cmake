@@ -8,6 +8,7 @@ list(APPEND RENVORA_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/FileFact.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FileStatus.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LegacyTagText.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/LookupFolder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MetadataLibraries.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PhotoReader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReadOnlyFile.cpp

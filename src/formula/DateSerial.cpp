@@ -8,18 +8,18 @@ constexpr qint64 SecondsPerDay = 86400;
 constexpr double LastSerial = 2958465; // 9999-12-31
 constexpr qint64 FirstTrueSerial = 61; // 1900-03-01, the first day both calendars agree on
 
-QDate serialEpoch()
-{
-    return QDate(1899, 12, 30);
-}
+// Made once: a date built from its year, month and day costs more than the serial's sum.
+constexpr QDate SerialEpoch = QDate::fromJulianDay(2415019);      // 1899-12-30
+constexpr QDate OldCalendarEpoch = QDate::fromJulianDay(2415020); // 1899-12-31
+constexpr QDate FirstTrueDate = QDate::fromJulianDay(2415080);    // 1900-03-01
 
 // The date of a whole serial from 1 on; the false 1900-02-29 (60) has none.
 QDate dateOfDay(qint64 day)
 {
     if (day >= FirstTrueSerial)
-        return serialEpoch().addDays(day);
+        return SerialEpoch.addDays(day);
     if (day >= 1 && day < 60)
-        return QDate(1899, 12, 31).addDays(day);
+        return OldCalendarEpoch.addDays(day);
     return {};
 }
 
@@ -27,9 +27,9 @@ QDate dateOfDay(qint64 day)
 
 double serialFromDate(QDate date)
 {
-    if (date >= QDate(1900, 3, 1))
-        return double(serialEpoch().daysTo(date));
-    return double(QDate(1899, 12, 31).daysTo(date));
+    if (date >= FirstTrueDate)
+        return double(SerialEpoch.daysTo(date));
+    return double(OldCalendarEpoch.daysTo(date));
 }
 
 double serialFromDateTime(const QDateTime& dateTime)

@@ -52,6 +52,20 @@ bool Formula::isPortable() const
     return !callsOwnFunctions(m_program);
 }
 
+bool Formula::isCallOfConstants() const
+{
+    const FormulaNode& root = m_program.nodes[m_program.root];
+    if (root.kind != FormulaNode::Kind::Call)
+        return false;
+    for (quint32 i = 0; i < root.childCount; ++i) {
+        const FormulaNode::Kind kind = m_program.child(root, i).kind;
+        if (kind != FormulaNode::Kind::Number && kind != FormulaNode::Kind::Text &&
+            kind != FormulaNode::Kind::Boolean)
+            return false;
+    }
+    return true;
+}
+
 size_t qHash(const Formula& formula, size_t seed)
 {
     const FormulaProgram& program = formula.m_program;

@@ -41,6 +41,10 @@ public:
     // Whether it reads the file its row names (FILEINFO): the row's folder, name and extension
     // are read implicitly, and the file's facts may come in after the formula was calculated.
     bool readsOwnFile() const { return m_program.readsOwnFile; }
+    // Whether the formula is one call of a function with every argument written out, as
+    // =FILEINFO("size"): its value is whatever the function answers, so an answer that arrives
+    // from outside the sheet is the formula's value as it stands.
+    bool isCallOfConstants() const;
 
     explicit Formula(FormulaProgram program) : m_program(std::move(program)) {}
 

@@ -458,6 +458,17 @@ void Sheet::noteColumnFormatChanged()
         m_observer->columnFormatChanged();
 }
 
+void Sheet::setCalculatedValues(std::span<const CalculatedValue> values)
+{
+    Batch batch(*this);
+    for (const auto& [cell, value] : values) {
+        if (!formula(cell.row, cell.column))
+            continue;
+        m_calculation->cellCalculated(cell, value);
+        noteCellsChanged(cellAt(cell.row, cell.column));
+    }
+}
+
 void Sheet::endBatch()
 {
     if (m_batchDepth > 1) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "formula/CellAddress.h"
+#include "formula/FormulaValue.h"
 #include "table/CellRange.h"
 #include "table/KeptCells.h"
 #include "table/SheetColumn.h"
@@ -152,6 +153,16 @@ public:
     // read changes: for what changes outside the sheet, such as a file's facts read meanwhile.
     // Cells without a formula are passed over.
     void recalculate(std::span<const CellAddress> cells);
+    struct CalculatedValue
+    {
+        CellAddress cell;
+        FormulaValue value;
+    };
+    // Gives formula cells the values their formulas come to now, without calculating them: for
+    // an answer from outside the sheet that is a formula's whole value, such as the fact a
+    // =FILEINFO("size") waited for. What reads the cells is recalculated as after any change;
+    // cells without a formula are passed over.
+    void setCalculatedValues(std::span<const CalculatedValue> values);
     // Whether the changes of each batch are kept as steps for an undo (see SheetObserver).
     void setRecordingEdits(bool recording);
     // Swaps the cells of the edit with the sheet's own: applied to a step's edit, undoes it; applied

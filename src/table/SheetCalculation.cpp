@@ -157,10 +157,12 @@ public:
     {
     }
 
-    void reach(const std::vector<CellAddress>& changed)
+    // calculated: formula cells whose values are current already; they are calculated only if
+    // a change reaches them.
+    void reach(const std::vector<CellAddress>& changed, const std::vector<CellAddress>& calculated)
     {
         std::vector<CellAddress> queue;
-        queue.reserve(changed.size());
+        queue.reserve(changed.size() + calculated.size());
         auto enqueue = [&](CellAddress cell) {
             if (!m_sheet.formula(cell.row, cell.column) || m_state.find(cell))
                 return;
@@ -172,6 +174,11 @@ public:
             enqueue(cell);
             queue.push_back(cell);
         }
+        // Left without a state, as cells the pass does not calculate: what reads them is
+        // reached from them, and a change reaching them calculates them after all.
+        for (CellAddress cell : calculated)
+            if (!m_state.find(cell))
+                queue.push_back(cell);
         for (quint32 index : m_calculation.m_volatileBlocks) {
             const Block& block = m_calculation.m_blocks[index];
             for (qsizetype row = block.first; row <= block.last; ++row)
@@ -342,6 +349,12 @@ void SheetCalculation::cellChanged(CellAddress cell, bool formulaChanged)
         m_changed.push_back(cell);
 }
 
+void SheetCalculation::cellCalculated(CellAddress cell, const FormulaValue& value)
+{
+    m_sheet.m_columns[cell.column - 1].setValue(cell.row - 1, sheetValueOf(value));
+    m_calculated.push_back(cell);
+}
+
 void SheetCalculation::clear()
 {
     m_shared.clear();
@@ -352,6 +365,7 @@ void SheetCalculation::clear()
     m_volatileBlocks.clear();
     m_fileBlocks.clear();
     m_changed.clear();
+    m_calculated.clear();
 }
 
 void SheetCalculation::setClock(std::function<QDateTime()> now)
@@ -370,11 +384,12 @@ SheetCalculation::Outcome SheetCalculation::recalculate()
         rebuildIndex();
     if (!m_mayHaveFormulas) {
         m_changed.clear();
+        m_calculated.clear();
         return {};
     }
     const Context context(m_sheet, m_now ? m_now() : QDateTime::currentDateTime(), m_fileInfo);
     Pass pass(*this, context);
-    pass.reach(std::exchange(m_changed, {}));
+    pass.reach(std::exchange(m_changed, {}), std::exchange(m_calculated, {}));
     const Outcome outcome = pass.calculate();
     if (m_fileInfo)
         m_fileInfo->calculationFinished();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "formula/CellAddress.h"
+#include "formula/FormulaValue.h"
 #include "table/CellRange.h"
 #include "table/SheetColumn.h"
 
@@ -36,6 +37,9 @@ public:
     SheetColumn::FormulaPointer share(const SheetColumn::FormulaPointer& formula);
     // Notes a changed cell; formulaChanged when its formula came, went or became another.
     void cellChanged(CellAddress cell, bool formulaChanged);
+    // Notes the value a formula cell came to outside a calculation, which is kept: the cell is
+    // not calculated again (unless something it reads changed too), only what reads it.
+    void cellCalculated(CellAddress cell, const FormulaValue& value);
     void clear();
     // Recalculates what the changes noted since the last time reach.
     Outcome recalculate();
@@ -77,4 +81,5 @@ private:
     std::vector<quint32> m_volatileBlocks;
     std::vector<quint32> m_fileBlocks; // blocks whose formula reads its row's file
     std::vector<CellAddress> m_changed;
+    std::vector<CellAddress> m_calculated; // cells whose new values came from outside
 };

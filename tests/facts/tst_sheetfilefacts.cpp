@@ -165,6 +165,18 @@ private Q_SLOTS:
         QCOMPARE(table.sheet.text(2, Sheet::E), u"40px"_s);
     }
 
+    void aFactOfTheFileARowNamedBeforeIsNotItsValue()
+    {
+        FactSheet table(folder(), u"notes.txt"_s);
+        table.sheet.put(2, Sheet::C, u"=FILEINFO(\"size\")"_s);
+        QVERIFY(table.reader.waitUntilIdle(QDeadlineTimer(10000)));
+        table.setFile(folder(), u"truncated.jpg"_s);
+        table.facts.deliver();
+        QCOMPARE(table.sheet.text(2, Sheet::C), u"#GETTING_DATA"_s);
+        QVERIFY(table.settle());
+        QCOMPARE(table.sheet.text(2, Sheet::C), u"100"_s);
+    }
+
     void cancelledFactsAreNotAvailable()
     {
         FactSheet table(folder(), u"photo.jpg"_s);

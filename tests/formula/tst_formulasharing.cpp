@@ -167,11 +167,14 @@ void TestFormulaSharing::tellsVolatileFormulas_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("isVolatile");
     QTest::addColumn<bool>("readsOwnFile");
+    QTest::addColumn<bool>("isCallOfConstants");
 
-    QTest::newRow("today") << u"=TODAY()"_s << true << false;
-    QTest::newRow("now inside") << u"=TEXT(NOW(),\"hh:mm\")"_s << true << false;
-    QTest::newRow("file facts") << u"=TEXT(FILEINFO(\"taken\"),\"yyyy\")"_s << false << true;
-    QTest::newRow("cells only") << u"=LEFT(B2,3)&ROW()"_s << false << false;
+    QTest::newRow("today") << u"=TODAY()"_s << true << false << true;
+    QTest::newRow("now inside") << u"=TEXT(NOW(),\"hh:mm\")"_s << true << false << false;
+    QTest::newRow("file facts") << u"=TEXT(FILEINFO(\"taken\"),\"yyyy\")"_s << false << true << false;
+    QTest::newRow("a fact alone") << u"=FILEINFO(\"size\",\"/a.txt\")"_s << false << true << true;
+    QTest::newRow("a fact of a path read") << u"=FILEINFO(\"size\",B2)"_s << false << true << false;
+    QTest::newRow("cells only") << u"=LEFT(B2,3)&ROW()"_s << false << false << false;
 }
 
 void TestFormulaSharing::tellsVolatileFormulas()
@@ -179,9 +182,11 @@ void TestFormulaSharing::tellsVolatileFormulas()
     QFETCH(QString, typed);
     QFETCH(bool, isVolatile);
     QFETCH(bool, readsOwnFile);
+    QFETCH(bool, isCallOfConstants);
 
     QCOMPARE(parsed(typed, {1, 1})->isVolatile(), isVolatile);
     QCOMPARE(parsed(typed, {1, 1})->readsOwnFile(), readsOwnFile);
+    QCOMPARE(parsed(typed, {1, 1})->isCallOfConstants(), isCallOfConstants);
 }
 
 QTEST_GUILESS_MAIN(TestFormulaSharing)

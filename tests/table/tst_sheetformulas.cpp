@@ -104,6 +104,34 @@ private Q_SLOTS:
         QCOMPARE(sheet.inputText(7, Sheet::C), u"=LEFT(J7,4)&\"-\"&B7"_s);
     }
 
+    void calculatedValuesStandUntilWhatTheyReadChanges()
+    {
+        Sheet sheet;
+        Recorder recorder;
+        sheet.setObserver(&recorder);
+        {
+            Sheet::Batch batch(sheet);
+            sheet.setNumber(2, Sheet::A, 1);
+            sheet.put(2, Sheet::B, u"=A2*2"_s);
+            sheet.put(2, Sheet::C, u"=B2+1"_s);
+            sheet.put(2, Sheet::D, u"=B2*10"_s);
+        }
+        recorder.changed.clear();
+
+        const Sheet::CalculatedValue arrived[] = {{{2, Sheet::B}, FormulaValue::number(7)},
+                                                  {{2, Sheet::D}, FormulaValue::number(1)},
+                                                  {{2, Sheet::A}, FormulaValue::number(9)}};
+        sheet.setCalculatedValues(arrived);
+
+        QCOMPARE(sheet.text(2, Sheet::B), u"7"_s);
+        QCOMPARE(sheet.text(2, Sheet::C), u"8"_s);
+        QCOMPARE(sheet.text(2, Sheet::D), u"70"_s); // what it reads changed too
+        QCOMPARE(sheet.text(2, Sheet::A), u"1"_s);  // not a formula
+        QCOMPARE(recorder.changed, (QList<CellRange>{{2, Sheet::B, 2, Sheet::D}}));
+        sheet.setNumber(2, Sheet::A, 4);
+        QCOMPARE(sheet.text(2, Sheet::C), u"9"_s);
+    }
+
     void aLongChainNeverExhaustsTheStack()
     {
         Sheet sheet;
