@@ -58,6 +58,7 @@ RunForecast::RowSpan RunForecast::update(const Sheet& sheet, qsizetype top, qsiz
         }
     }
     m_rows.resize(after);
+    sizeSteps(after);
 
     const qsizetype first = std::max<qsizetype>(top - Sheet::FirstDataRow, 0);
     const qsizetype last = std::min(bottom - Sheet::FirstDataRow, after - 1);
@@ -89,7 +90,7 @@ RunForecast::RowSpan RunForecast::update(const Sheet& sheet, qsizetype top, qsiz
     std::vector<qsizetype> affected = planned;
     for (const PathKey& name : std::as_const(names)) {
         for (const NameIndex* index : {&m_destinations[Batch], &m_destinations[Derivation], &m_sources}) {
-            if (auto found = index->constFind(name); found != index->cend())
+            if (auto found = index->constFind(name.hash); found != index->cend())
                 affected.insert(affected.end(), found->begin(), found->end());
         }
     }
@@ -109,9 +110,9 @@ RunForecast::RowSpan RunForecast::update(const Sheet& sheet, qsizetype top, qsiz
         rejudge(i, changed);
         // A rename that no longer acts (or acts again) keeps its file where a rename onto
         // that name needs it gone.
-        const auto& rename = m_rows[i].operations[Batch];
+        const auto& rename = operation(i, Batch);
         if (m_passes.batchRenamesInPlace && rename) {
-            if (auto found = m_destinations[Batch].constFind(sourceOf(i, Batch));
+            if (auto found = m_destinations[Batch].constFind(m_steps[Batch][i].sourceHash);
                 found != m_destinations[Batch].cend())
                 second.insert(second.end(), found->begin(), found->end());
         }
@@ -160,14 +161,17 @@ void RunForecast::plan(const Sheet& sheet, qsizetype index)
     const qsizetype row = rowOf(index);
     state.lacksNewName = RowPlan::lacksNewName(sheet, row);
     RowPlan plan = RowPlan::of(sheet, row, m_settings, m_passes);
-    state.operations[Folders] = std::move(plan.folder);
-    state.operations[Batch] = std::move(plan.batch);
-    state.operations[Derivation] = std::move(plan.derivation);
+    std::optional<RenameOperation>* planned[PassCount] = {&plan.folder, &plan.batch, &plan.derivation};
     for (int pass = 0; pass < PassCount; ++pass) {
-        if (const auto& operation = state.operations[pass]) {
-            state.keys[pass] = {PathKey::hashOf(operation->source), PathKey::hashOf(operation->destination),
-                                operation->source.lastIndexOf(u'/') + 1,
-                                operation->destination.lastIndexOf(u'/') + 1};
+        if (index >= qsizetype(m_steps[pass].size()))
+            continue;
+        PlannedStep& step = m_steps[pass][index];
+        step.operation = std::move(*planned[pass]);
+        if (const auto& operation = step.operation) {
+            step.sourceHash = PathKey::hashOf(operation->source);
+            step.destinationHash = PathKey::hashOf(operation->destination);
+            step.sourceFolderEnd = operation->source.lastIndexOf(u'/') + 1;
+            step.destinationFolderEnd = operation->destination.lastIndexOf(u'/') + 1;
         }
     }
 }
@@ -178,18 +182,18 @@ void RunForecast::plan(const Sheet& sheet, qsizetype index)
 void RunForecast::enter(qsizetype index)
 {
     for (Pass pass : {Batch, Derivation}) {
-        const auto& operation = m_rows[index].operations[pass];
+        const auto& operation = this->operation(index, pass);
         if (operation && operation->state == State::Ready)
-            m_destinations[pass][destinationOf(index, pass)].append(index);
+            m_destinations[pass][m_steps[pass][index].destinationHash].append(index);
     }
-    const auto& rename = m_rows[index].operations[Batch];
+    const auto& rename = operation(index, Batch);
     if (m_passes.batchRenamesInPlace && rename && rename->state != State::Refused)
-        m_sources[sourceOf(index, Batch)].append(index);
+        m_sources[m_steps[Batch][index].sourceHash].append(index);
 }
 
 void RunForecast::leave(qsizetype index)
 {
-    const auto release = [index](NameIndex& names, const PathKey& name) {
+    const auto release = [index](NameIndex& names, size_t name) {
         auto found = names.find(name);
         if (found == names.end())
             return;
@@ -198,19 +202,19 @@ void RunForecast::leave(qsizetype index)
             names.erase(found);
     };
     for (Pass pass : {Batch, Derivation}) {
-        const auto& operation = m_rows[index].operations[pass];
+        const auto& operation = this->operation(index, pass);
         if (operation && operation->state == State::Ready)
-            release(m_destinations[pass], destinationOf(index, pass));
+            release(m_destinations[pass], m_steps[pass][index].destinationHash);
     }
-    const auto& rename = m_rows[index].operations[Batch];
+    const auto& rename = operation(index, Batch);
     if (m_passes.batchRenamesInPlace && rename && rename->state != State::Refused)
-        release(m_sources, sourceOf(index, Batch));
+        release(m_sources, m_steps[Batch][index].sourceHash);
 }
 
 void RunForecast::touchedNames(qsizetype index, QList<PathKey>& names) const
 {
     for (Pass pass : {Folders, Batch, Derivation}) {
-        if (m_rows[index].operations[pass]) {
+        if (operation(index, pass)) {
             names.append(sourceOf(index, pass));
             names.append(destinationOf(index, pass));
         }
@@ -219,13 +223,17 @@ void RunForecast::touchedNames(qsizetype index, QList<PathKey>& names) const
 
 RunForecast::RowSpan RunForecast::rebuild(const Sheet& sheet)
 {
-    // The rows keep their storage: a table of many rows is planned again without allocating it.
-    std::vector<FileOutcome> previous;
-    previous.reserve(m_rows.size());
-    for (RowState& row : m_rows)
-        previous.push_back(std::move(row.verdict));
     const qsizetype count = sheet.dataRowCount();
+    RowSpan changed;
+    // Rows below the table's new end lose their marks with them.
+    for (qsizetype i = count; i < qsizetype(m_rows.size()); ++i) {
+        if (!m_rows[i].verdict.ok())
+            changed.add(rowOf(i));
+    }
+    // The rows keep their storage and their verdicts, which the new ones are weighed against:
+    // a table of many rows is planned again without allocating it afresh.
     m_rows.resize(count);
+    sizeSteps(count);
     for (NameIndex& names : m_destinations)
         names.clear();
     m_sources.clear();
@@ -246,20 +254,27 @@ RunForecast::RowSpan RunForecast::rebuild(const Sheet& sheet)
         enter(i);
     }
     weighAll();
-    RowSpan changed;
     m_failing = 0;
     for (qsizetype i = 0; i < count; ++i) {
-        m_rows[i].verdict = judge(i);
+        FileOutcome verdict = judge(i);
+        if (!sameVerdict(verdict, m_rows[i].verdict))
+            changed.add(rowOf(i));
+        m_rows[i].verdict = std::move(verdict);
         if (!m_rows[i].verdict.ok())
             ++m_failing;
-        if (i >= qsizetype(previous.size()) || !sameVerdict(previous[i], m_rows[i].verdict))
-            changed.add(rowOf(i));
-    }
-    for (qsizetype i = count; i < qsizetype(previous.size()); ++i) {
-        if (!previous[i].ok())
-            changed.add(rowOf(i));
     }
     return changed;
+}
+
+void RunForecast::sizeSteps(qsizetype count)
+{
+    const bool runs[PassCount] = {m_passes.folders, m_passes.batch, m_passes.derivation};
+    for (int pass = 0; pass < PassCount; ++pass) {
+        if (runs[pass])
+            m_steps[pass].resize(count);
+        else
+            std::vector<PlannedStep>().swap(m_steps[pass]);
+    }
 }
 
 void RunForecast::rejudge(qsizetype index, RowSpan& changed)
@@ -284,7 +299,7 @@ FileOutcome RunForecast::judge(qsizetype index)
     if (state.lacksNewName)
         return FileOutcome::failed(Failure::EmptyNewName);
     for (Pass pass : {Folders, Batch, Derivation}) {
-        const auto& operation = state.operations[pass];
+        const auto& operation = this->operation(index, pass);
         if (!operation)
             continue;
         FileOutcome verdict = tableVerdict(index, pass);
@@ -303,17 +318,18 @@ void RunForecast::weigh(qsizetype index)
 {
     RowState& row = m_rows[index];
     for (Pass pass : {Batch, Derivation}) {
-        const auto& operation = row.operations[pass];
+        const auto& operation = this->operation(index, pass);
         row.conflicts[pass] = Failure::None;
         if (!operation || operation->state == State::Refused)
             continue;
-        const auto holders = m_destinations[pass].constFind(destinationOf(index, pass));
-        if (operation->state == State::Ready && holders->size() > 1)
+        if (operation->state == State::Ready && sharesDestination(index, pass))
             row.conflicts[pass] = Failure::DuplicateDestination;
         else if (pass == Batch && m_passes.batchRenamesInPlace) {
-            const Holders& claims = *m_sources.constFind(sourceOf(index, Batch));
+            const Holders claims =
+                sharing(*m_sources.constFind(m_steps[Batch][index].sourceHash), sourcePath(index, Batch),
+                        [this](qsizetype other) -> const QString& { return sourcePath(other, Batch); });
             if (claims.size() > 1 && std::ranges::any_of(claims, [this](qsizetype other) {
-                    return m_rows[other].operations[Batch]->state == State::Ready;
+                    return this->operation(other, Batch)->state == State::Ready;
                 }))
                 row.conflicts[pass] = Failure::DuplicateSource;
         }
@@ -322,26 +338,74 @@ void RunForecast::weigh(qsizetype index)
 
 void RunForecast::weighAll()
 {
-    for (Pass pass : {Batch, Derivation})
-        for (const Holders& holders : std::as_const(m_destinations[pass]))
-            if (holders.size() > 1)
-                for (qsizetype i : holders)
-                    m_rows[i].conflicts[pass] = Failure::DuplicateDestination;
-    for (const Holders& claims : std::as_const(m_sources)) {
-        if (claims.size() < 2 || std::ranges::none_of(claims, [this](qsizetype other) {
-                return m_rows[other].operations[Batch]->state == State::Ready;
-            }))
-            continue;
-        for (qsizetype i : claims)
-            if (m_rows[i].conflicts[Batch] == Failure::None)
-                m_rows[i].conflicts[Batch] = Failure::DuplicateSource;
+    for (Pass pass : {Batch, Derivation}) {
+        const auto destinationIn = [this, pass](qsizetype row) -> const QString& {
+            return destinationPath(row, pass);
+        };
+        for (const Holders& holders : std::as_const(m_destinations[pass])) {
+            if (holders.size() < 2)
+                continue;
+            forEachSamePath(holders, destinationIn, [&](const Holders& rows) {
+                if (rows.size() > 1)
+                    for (qsizetype i : rows)
+                        m_rows[i].conflicts[pass] = Failure::DuplicateDestination;
+            });
+        }
     }
+    const auto sourceIn = [this](qsizetype row) -> const QString& { return sourcePath(row, Batch); };
+    for (const Holders& holders : std::as_const(m_sources)) {
+        if (holders.size() < 2)
+            continue;
+        forEachSamePath(holders, sourceIn, [&](const Holders& claims) {
+            if (claims.size() < 2 || std::ranges::none_of(claims, [this](qsizetype other) {
+                    return operation(other, Batch)->state == State::Ready;
+                }))
+                return;
+            for (qsizetype i : claims)
+                if (m_rows[i].conflicts[Batch] == Failure::None)
+                    m_rows[i].conflicts[Batch] = Failure::DuplicateSource;
+        });
+    }
+}
+
+bool RunForecast::sharesDestination(qsizetype index, Pass pass) const
+{
+    const Holders& holders = *m_destinations[pass].constFind(m_steps[pass][index].destinationHash);
+    const QString& destination = destinationPath(index, pass);
+    return holders.size() > 1 && std::ranges::any_of(holders, [&](qsizetype other) {
+               return other != index && destinationPath(other, pass) == destination;
+           });
+}
+
+template <typename PathOf>
+RunForecast::Holders RunForecast::sharing(const Holders& holders, const QString& path, PathOf pathOf)
+{
+    Holders same;
+    for (qsizetype row : holders)
+        if (pathOf(row) == path)
+            same.append(row);
+    return same;
+}
+
+template <typename PathOf, typename Visit>
+void RunForecast::forEachSamePath(const Holders& holders, PathOf pathOf, Visit visit)
+{
+    const QString& first = pathOf(holders.front());
+    if (std::ranges::all_of(holders, [&](qsizetype row) { return pathOf(row) == first; })) {
+        visit(holders);
+        return;
+    }
+    QHash<QString, Holders> byPath;
+    for (qsizetype row : holders)
+        byPath[pathOf(row)].append(row);
+    for (const Holders& rows : std::as_const(byPath))
+        visit(rows);
 }
 
 FileOutcome RunForecast::tableVerdict(qsizetype index, Pass pass) const
 {
     const RowState& row = m_rows[index];
-    const RenameOperation& operation = *row.operations[pass];
+    const RenameOperation& operation = *this->operation(index, pass);
     if (operation.state == State::Refused)
         return FileOutcome::failed(operation.refusal, operation.refusalDetail);
     return FileOutcome::failed(row.conflicts[pass]);
@@ -349,10 +413,10 @@ FileOutcome RunForecast::tableVerdict(qsizetype index, Pass pass) const
 
 FileOutcome RunForecast::diskVerdict(qsizetype index, Pass pass)
 {
-    const RenameOperation& operation = *m_rows[index].operations[pass];
-    const RowState::Keys& keys = m_rows[index].keys[pass];
-    const FolderListing* sources = listingFor(operation.source, keys.sourceFolderEnd);
-    const FolderListing* destinations = listingFor(operation.destination, keys.destinationFolderEnd);
+    const PlannedStep& step = m_steps[pass][index];
+    const RenameOperation& operation = *step.operation;
+    const FolderListing* sources = listingFor(operation.source, step.sourceFolderEnd);
+    const FolderListing* destinations = listingFor(operation.destination, step.destinationFolderEnd);
     if (!sources || !destinations)
         return FileOutcome::success();
     if (sources->state != FolderListing::State::Unreadable && !sources->holds(sourceOf(index, pass)))
@@ -376,12 +440,12 @@ FileOutcome RunForecast::diskVerdict(qsizetype index, Pass pass)
 
 bool RunForecast::movesAway(const PathKey& name) const
 {
-    const auto found = m_sources.constFind(name);
+    const auto found = m_sources.constFind(name.hash);
     if (found == m_sources.cend())
         return false;
-    return std::ranges::any_of(*found, [this](qsizetype holder) {
-        const RenameOperation& rename = *m_rows[holder].operations[Batch];
-        return rename.state == State::Ready && tableVerdict(holder, Batch).ok();
+    return std::ranges::any_of(*found, [this, &name](qsizetype holder) {
+        const RenameOperation& rename = *operation(holder, Batch);
+        return rename.source == name.path && rename.state == State::Ready && tableVerdict(holder, Batch).ok();
     });
 }
 

@@ -58,20 +58,23 @@ private:
         PassCount
     };
     using Holders = QVarLengthArray<qsizetype, 1>;
-    using NameIndex = QHash<PathKey, Holders>;
+    // Rows by the hash of a path they hold. Rows under one hash almost always hold one path;
+    // those that do not are told apart by their paths wherever it matters.
+    using NameIndex = QHash<size_t, Holders>;
 
+    // A row's operation in one pass, and what the lookups need of its paths, worked out once
+    // when the row is planned.
+    struct PlannedStep
+    {
+        std::optional<RenameOperation> operation;
+        size_t sourceHash = 0;
+        size_t destinationHash = 0;
+        qsizetype sourceFolderEnd = 0; // the length of the folder part, its separator included
+        qsizetype destinationFolderEnd = 0;
+    };
     struct RowState
     {
         bool lacksNewName = false;
-        std::optional<RenameOperation> operations[PassCount];
-        // What the lookups need of each operation's paths, worked out once when the row is planned.
-        struct Keys
-        {
-            size_t sourceHash = 0;
-            size_t destinationHash = 0;
-            qsizetype sourceFolderEnd = 0; // the length of the folder part, its separator included
-            qsizetype destinationFolderEnd = 0;
-        } keys[PassCount];
         // What the other rows of each pass make of the operation: a shared destination or file.
         FileOutcome::Failure conflicts[PassCount] = {};
         FileOutcome verdict;
@@ -84,14 +87,38 @@ private:
     void enter(qsizetype index);
     void leave(qsizetype index);
     void touchedNames(qsizetype index, QList<PathKey>& names) const;
+    // The row's operation in the pass; none when the pass does not run.
+    const std::optional<RenameOperation>& operation(qsizetype index, Pass pass) const
+    {
+        static const std::optional<RenameOperation> none;
+        return index < qsizetype(m_steps[pass].size()) ? m_steps[pass][index].operation : none;
+    }
     PathKey sourceOf(qsizetype index, Pass pass) const
     {
-        return {m_rows[index].operations[pass]->source, m_rows[index].keys[pass].sourceHash};
+        return {m_steps[pass][index].operation->source, m_steps[pass][index].sourceHash};
     }
     PathKey destinationOf(qsizetype index, Pass pass) const
     {
-        return {m_rows[index].operations[pass]->destination, m_rows[index].keys[pass].destinationHash};
+        return {m_steps[pass][index].operation->destination, m_steps[pass][index].destinationHash};
     }
+    const QString& sourcePath(qsizetype index, Pass pass) const
+    {
+        return m_steps[pass][index].operation->source;
+    }
+    const QString& destinationPath(qsizetype index, Pass pass) const
+    {
+        return m_steps[pass][index].operation->destination;
+    }
+    // Another row whose operation of the pass would act writes the same destination.
+    bool sharesDestination(qsizetype index, Pass pass) const;
+    // The holders that hold the very path of the row among them, the row itself included.
+    template <typename PathOf>
+    static Holders sharing(const Holders& holders, const QString& path, PathOf pathOf);
+    // Calls visit for each set of holders holding one same path.
+    template <typename PathOf, typename Visit>
+    static void forEachSamePath(const Holders& holders, PathOf pathOf, Visit visit);
+    // Gives the rows of the passes that run their room, and takes it from the others.
+    void sizeSteps(qsizetype count);
     RowSpan rebuild(const Sheet& sheet);
     // Works out the row's conflicts from the rows that share its names.
     void weigh(qsizetype index);
@@ -114,6 +141,8 @@ private:
     RunSettings m_settings;
     RowPlan::Passes m_passes;
     std::vector<RowState> m_rows; // by data row, from the first
+    // By pass, then by data row; empty for a pass the settings do not run, which costs nothing.
+    std::vector<PlannedStep> m_steps[PassCount];
     // The rows whose operation of a pass would act, by destination; the batch renames that
     // claim their file, by source.
     NameIndex m_destinations[PassCount];
