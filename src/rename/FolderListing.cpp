@@ -1,12 +1,14 @@
 #include "rename/FolderListing.h"
 
 #include "base/NativeName.h"
+#include "base/ParallelSlices.h"
 
 #include <QStringBuilder>
 
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
+#include <vector>
 
 FolderListing FolderListing::read(const QString& folder)
 {
@@ -34,9 +36,15 @@ FolderListing FolderListing::read(const QString& folder)
 
 QHash<QString, FolderListing> FolderListing::readAll(const QStringList& folders)
 {
+    // Folders are read side by side, each into its own place.
+    std::vector<FolderListing> listed(folders.size());
+    forEachSliceInParallel(folders.size(), 1, [&](qsizetype first, qsizetype end) {
+        for (qsizetype i = first; i < end; ++i)
+            listed[i] = read(folders[i]);
+    });
     QHash<QString, FolderListing> listings;
     listings.reserve(folders.size());
-    for (const QString& folder : folders)
-        listings.insert(folder, read(folder));
+    for (qsizetype i = 0; i < folders.size(); ++i)
+        listings.insert(folders[i], std::move(listed[i]));
     return listings;
 }
