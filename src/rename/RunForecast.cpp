@@ -101,13 +101,17 @@ RunForecast::RowSpan RunForecast::update(const Sheet& sheet, qsizetype top, qsiz
         weigh(i);
     // The first new name brings every row's verdict, the last one gone takes them all away.
     if (unnamed() != wasUnnamed) {
-        for (qsizetype i = 0; i < after; ++i)
-            rejudge(i, changed);
+        const RowSpan all = rejudgeAll();
+        if (!all.isEmpty()) {
+            changed.add(all.first);
+            changed.add(all.last);
+        }
         return changed;
     }
     std::vector<qsizetype> second;
+    ListingLookup listings;
     for (qsizetype i : affected) {
-        rejudge(i, changed);
+        rejudge(i, changed, listings);
         // A rename that no longer acts (or acts again) keeps its file where a rename onto
         // that name needs it gone.
         const auto& rename = operation(i, Batch);
@@ -118,7 +122,8 @@ RunForecast::RowSpan RunForecast::update(const Sheet& sheet, qsizetype top, qsiz
         }
     }
     for (qsizetype i : second)
-        rejudge(i, changed);
+        rejudge(i, changed, listings);
+    ask(listings.unasked);
     return changed;
 }
 
@@ -129,20 +134,15 @@ QStringList RunForecast::takeWantedFolders()
 
 RunForecast::RowSpan RunForecast::addListings(const QHash<QString, FolderListing>& listings)
 {
-    forgetLastFolder();
     for (auto it = listings.cbegin(); it != listings.cend(); ++it) {
         m_listings.insert(it.key(), it.value());
         m_asked.insert(it.key());
     }
-    RowSpan changed;
-    for (qsizetype i = 0; i < qsizetype(m_rows.size()); ++i)
-        rejudge(i, changed);
-    return changed;
+    return rejudgeAll();
 }
 
 void RunForecast::forgetListings()
 {
-    forgetLastFolder();
     m_listings.clear();
     m_asked.clear();
     m_wanted.clear();
@@ -254,14 +254,10 @@ RunForecast::RowSpan RunForecast::rebuild(const Sheet& sheet)
         enter(i);
     }
     weighAll();
-    m_failing = 0;
-    for (qsizetype i = 0; i < count; ++i) {
-        FileOutcome verdict = judge(i);
-        if (!sameVerdict(verdict, m_rows[i].verdict))
-            changed.add(rowOf(i));
-        m_rows[i].verdict = std::move(verdict);
-        if (!m_rows[i].verdict.ok())
-            ++m_failing;
+    const RowSpan judged = rejudgeAll();
+    if (!judged.isEmpty()) {
+        changed.add(judged.first);
+        changed.add(judged.last);
     }
     return changed;
 }
@@ -277,9 +273,57 @@ void RunForecast::sizeSteps(qsizetype count)
     }
 }
 
-void RunForecast::rejudge(qsizetype index, RowSpan& changed)
+RunForecast::RowSpan RunForecast::rejudgeAll()
 {
-    FileOutcome verdict = judge(index);
+    // A row's verdict reads the other rows but writes only its own: the rows are judged in
+    // slices side by side, each slice counting what it found.
+    struct SliceFindings
+    {
+        RowSpan changed;
+        qsizetype failing = 0;
+        QSet<QString> unasked;
+    };
+    constexpr qsizetype SliceSize = 4096;
+    const qsizetype count = qsizetype(m_rows.size());
+    std::vector<SliceFindings> findings((count + SliceSize - 1) / SliceSize);
+    forEachSliceInParallel(count, SliceSize, [&](qsizetype first, qsizetype end) {
+        SliceFindings& found = findings[first / SliceSize];
+        ListingLookup listings;
+        for (qsizetype i = first; i < end; ++i) {
+            FileOutcome verdict = judge(i, listings);
+            if (!sameVerdict(verdict, m_rows[i].verdict))
+                found.changed.add(rowOf(i));
+            m_rows[i].verdict = std::move(verdict);
+            found.failing += qsizetype(!m_rows[i].verdict.ok());
+        }
+        found.unasked = std::move(listings.unasked);
+    });
+    RowSpan changed;
+    m_failing = 0;
+    for (const SliceFindings& found : findings) {
+        m_failing += found.failing;
+        if (!found.changed.isEmpty()) {
+            changed.add(found.changed.first);
+            changed.add(found.changed.last);
+        }
+        ask(found.unasked);
+    }
+    return changed;
+}
+
+void RunForecast::ask(const QSet<QString>& folders)
+{
+    for (const QString& folder : folders) {
+        if (!m_asked.contains(folder)) {
+            m_asked.insert(folder);
+            m_wanted.append(folder);
+        }
+    }
+}
+
+void RunForecast::rejudge(qsizetype index, RowSpan& changed, ListingLookup& listings)
+{
+    FileOutcome verdict = judge(index, listings);
     FileOutcome& stored = m_rows[index].verdict;
     if (sameVerdict(verdict, stored))
         return;
@@ -291,7 +335,7 @@ void RunForecast::rejudge(qsizetype index, RowSpan& changed)
 // The first refusal of the row, in the order of the run: the empty name that stops the run
 // before it starts, then each pass, the row's own cells before the other rows, the table
 // before the disk.
-FileOutcome RunForecast::judge(qsizetype index)
+FileOutcome RunForecast::judge(qsizetype index, ListingLookup& listings) const
 {
     const RowState& state = m_rows[index];
     if (unnamed())
@@ -304,7 +348,7 @@ FileOutcome RunForecast::judge(qsizetype index)
             continue;
         FileOutcome verdict = tableVerdict(index, pass);
         if (verdict.ok() && operation->state == State::Ready && pass != Folders)
-            verdict = diskVerdict(index, pass);
+            verdict = diskVerdict(index, pass, listings);
         if (!verdict.ok())
             return verdict;
     }
@@ -411,12 +455,13 @@ FileOutcome RunForecast::tableVerdict(qsizetype index, Pass pass) const
     return FileOutcome::failed(row.conflicts[pass]);
 }
 
-FileOutcome RunForecast::diskVerdict(qsizetype index, Pass pass)
+FileOutcome RunForecast::diskVerdict(qsizetype index, Pass pass, ListingLookup& listings) const
 {
     const PlannedStep& step = m_steps[pass][index];
     const RenameOperation& operation = *step.operation;
-    const FolderListing* sources = listingFor(operation.source, step.sourceFolderEnd);
-    const FolderListing* destinations = listingFor(operation.destination, step.destinationFolderEnd);
+    const FolderListing* sources = listings.find(*this, operation.source, step.sourceFolderEnd);
+    const FolderListing* destinations =
+        listings.find(*this, operation.destination, step.destinationFolderEnd);
     if (!sources || !destinations)
         return FileOutcome::success();
     if (sources->state != FolderListing::State::Unreadable && !sources->holds(sourceOf(index, pass)))
@@ -449,22 +494,22 @@ bool RunForecast::movesAway(const PathKey& name) const
     });
 }
 
-const FolderListing* RunForecast::listingFor(const QString& path, qsizetype end)
+const FolderListing* RunForecast::ListingLookup::find(const RunForecast& forecast, const QString& path,
+                                                      qsizetype folderEnd)
 {
-    if (end == 0)
+    if (folderEnd == 0)
         return nullptr;
-    const QStringView folder = QStringView(path).first(end);
-    // A folder still to be read is remembered as such too: a table of rows waiting for their
-    // listings would otherwise look each of them up twice.
-    if (!m_lastFolder.isEmpty() && folder == m_lastFolder)
-        return m_lastListing;
-    m_lastFolder = folder.toString();
-    if (auto found = m_listings.constFind(m_lastFolder); found != m_listings.cend())
-        return m_lastListing = &*found;
-    m_lastListing = nullptr;
-    if (!m_asked.contains(m_lastFolder)) {
-        m_asked.insert(m_lastFolder);
-        m_wanted.append(m_lastFolder);
-    }
+    const QStringView folder = QStringView(path).first(folderEnd);
+    // Rows come by folder: the listing looked up last is mostly the one asked for next, and a
+    // folder still to be read is remembered as such too.
+    if (!lastFolder.isEmpty() && folder == lastFolder)
+        return lastListing;
+    lastFolder = folder;
+    const QString key = folder.toString();
+    if (auto found = forecast.m_listings.constFind(key); found != forecast.m_listings.cend())
+        return lastListing = &*found;
+    lastListing = nullptr;
+    if (!forecast.m_asked.contains(key))
+        unasked.insert(key);
     return nullptr;
 }

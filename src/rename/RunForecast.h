@@ -124,20 +124,26 @@ private:
     void weigh(qsizetype index);
     // The same for every row at once, from the names held by several rows.
     void weighAll();
-    void rejudge(qsizetype index, RowSpan& changed);
-    FileOutcome judge(qsizetype index);
+    // What judging rows needs of the folder listings: the one looked up last, and the folders
+    // neither listed nor asked for yet. Each thread that judges rows keeps its own.
+    struct ListingLookup
+    {
+        const FolderListing* find(const RunForecast& forecast, const QString& path, qsizetype folderEnd);
+
+        QStringView lastFolder; // within a path of the rows, which stay as they are while judged
+        const FolderListing* lastListing = nullptr; // null while that folder is still to be read
+        QSet<QString> unasked;
+    };
+    void rejudge(qsizetype index, RowSpan& changed, ListingLookup& listings);
+    // Judges every row again, side by side.
+    RowSpan rejudgeAll();
+    // The folders the lookups found neither listed nor asked for are to be asked for.
+    void ask(const QSet<QString>& folders);
+    FileOutcome judge(qsizetype index, ListingLookup& listings) const;
     FileOutcome tableVerdict(qsizetype index, Pass pass) const;
-    FileOutcome diskVerdict(qsizetype index, Pass pass);
+    FileOutcome diskVerdict(qsizetype index, Pass pass, ListingLookup& listings) const;
     // Another rename of the batch takes the file of that name away before its name is needed.
     bool movesAway(const PathKey& name) const;
-    // The listing of the folder a path is in; nothing while it is still to be read.
-    const FolderListing* listingFor(const QString& path, qsizetype folderEnd);
-    void forgetLastFolder()
-    {
-        m_lastFolder.clear();
-        m_lastListing = nullptr;
-    }
-
     RunSettings m_settings;
     RowPlan::Passes m_passes;
     std::vector<RowState> m_rows; // by data row, from the first
@@ -150,10 +156,6 @@ private:
     QHash<QString, FolderListing> m_listings;
     QSet<QString> m_asked;
     QStringList m_wanted;
-    // Rows come by folder: the listing looked up last is mostly the one asked for next. Null
-    // while that folder is still to be read.
-    QString m_lastFolder;
-    const FolderListing* m_lastListing = nullptr;
     qsizetype m_failing = 0;
     qsizetype m_unnamed = 0; // rows without a new name
 };
