@@ -144,6 +144,7 @@ private:
     FileOutcome diskVerdict(qsizetype index, Pass pass, ListingLookup& listings) const;
     // Another rename of the batch takes the file of that name away before its name is needed.
     bool movesAway(const PathKey& name) const;
+
     RunSettings m_settings;
     RowPlan::Passes m_passes;
     std::vector<RowState> m_rows; // by data row, from the first
