@@ -25,6 +25,10 @@ void measureImportFigures(const BenchContext& context, QList<Figure>& figures);
 void printImportMemory(const QString& path, bool intoSheet);
 void measureKeystrokeFigure(const BenchContext& context, QList<Figure>& figures);
 void measureWholePathFigure(const BenchContext& context, QList<Figure>& figures);
+// Collects the folder's files, numbers them and renames them through the window, then prints what
+// the process held after each step and its peak, in KiB, and renames the files back: for a
+// process started for nothing else.
+void printWholePathMemory(const QString& root);
 void measureFormulaFigure(const BenchContext& context, QList<Figure>& figures);
 void measureForecastFigures(const BenchContext& context, QList<Figure>& figures);
 void measureFactFigures(const BenchContext& context, QList<Figure>& figures);

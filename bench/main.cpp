@@ -69,8 +69,17 @@ int main(int argc, char* argv[])
         QStringLiteral("FILE"));
     QCommandLineOption withoutSheet(QStringLiteral("without-sheet"),
                                     QStringLiteral("with --import-memory: read the file only"));
-    parser.addOptions({files, scale, runs, only, copyInto, importMemory, withoutSheet});
+    QCommandLineOption pathMemory(
+        QStringLiteral("path-memory"),
+        QStringLiteral("collect, number and rename the files below DIR through the window and print the "
+                       "process's memory after each step and its peak, in KiB (the path figures run this)"),
+        QStringLiteral("DIR"));
+    parser.addOptions({files, scale, runs, only, copyInto, importMemory, withoutSheet, pathMemory});
     parser.process(app);
+    if (parser.isSet(pathMemory)) {
+        printWholePathMemory(parser.value(pathMemory));
+        return 0;
+    }
     if (parser.isSet(importMemory)) {
         printImportMemory(parser.value(importMemory), !parser.isSet(withoutSheet));
         return 0;

@@ -195,20 +195,22 @@ void Sheet::noteContentChanged(qsizetype row, int column, bool formulaChanged)
 void Sheet::remember(qsizetype row, int column)
 {
     if (m_recording && m_remembered.mark(row, column))
-        m_edit.cells.push_back({row, column, content(row, column)});
+        m_edit.keep(row, column, content(row, column));
 }
 
 void Sheet::swapContents(SheetEdit& edit)
 {
     const bool recording = std::exchange(m_recording, false);
+    SheetEdit swapped;
     {
         Batch batch(*this);
-        for (SheetEdit::Cell& cell : edit.cells) {
+        edit.forEachCell([&](SheetEdit::Cell& cell) {
             CellContent now = content(cell.row, cell.column);
             setContent(cell.row, cell.column, cell.content);
-            cell.content = std::move(now);
-        }
+            swapped.keep(cell.row, cell.column, std::move(now));
+        });
     }
+    edit = std::move(swapped);
     m_recording = recording;
 }
 

@@ -2,6 +2,7 @@
 
 #include "table/SheetColumn.h"
 
+#include <map>
 #include <vector>
 
 // What a cell holds beyond its look: its value and, in a formula cell, the formula.
@@ -16,9 +17,11 @@ struct CellContent
 
 // One step of changes to the sheet, as an undo needs it: each cell changed, once, with what it
 // held before. Swapping those contents with the sheet's undoes the step, and swapping again
-// redoes it.
-struct SheetEdit
+// redoes it. Cells that were empty are kept as runs of rows, so a table built into an empty
+// sheet costs its step next to nothing.
+class SheetEdit
 {
+public:
     struct Cell
     {
         qsizetype row = 0;
@@ -26,7 +29,31 @@ struct SheetEdit
         CellContent content;
     };
 
-    std::vector<Cell> cells;
+    // Keeps what the cell held; each cell is kept once.
+    void keep(qsizetype row, int column, CellContent content);
+    bool isEmpty() const { return m_cells.empty() && m_empty.empty(); }
+    qsizetype cellCount() const;
 
-    bool isEmpty() const { return cells.empty(); }
+    // Calls give(cell) for every cell kept, empty ones included; give may take the content.
+    template <typename Give> void forEachCell(Give&& give)
+    {
+        for (Cell& cell : m_cells)
+            give(cell);
+        for (const auto& [column, runs] : m_empty)
+            for (const RowRun& run : runs)
+                for (qsizetype row = run.first; row <= run.last; ++row) {
+                    Cell empty{row, column, {}};
+                    give(empty);
+                }
+    }
+
+private:
+    struct RowRun
+    {
+        qsizetype first = 0;
+        qsizetype last = 0;
+    };
+
+    std::vector<Cell> m_cells;                  // cells that held something
+    std::map<int, std::vector<RowRun>> m_empty; // by column, rows in the order kept
 };

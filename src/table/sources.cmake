@@ -3,6 +3,7 @@ list(APPEND RENVORA_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Sheet.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SheetCalculation.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SheetColumn.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SheetEdit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SheetModel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TabularText.cpp
 )

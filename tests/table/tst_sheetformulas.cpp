@@ -154,7 +154,7 @@ private Q_SLOTS:
         putAll(sheet, {{u"C2"_s, u"=B2&\"x\""_s}, {u"C3"_s, u"three"_s}, {u"C2"_s, u"=B2&\"y\""_s}});
         QCOMPARE(recorder.edits.size(), size_t(1));
         SheetEdit step = std::move(recorder.edits.front());
-        QCOMPARE(step.cells.size(), size_t(2));
+        QCOMPARE(step.cellCount(), 2);
 
         sheet.swapContents(step);
         QCOMPARE(sheet.text(2, Sheet::C), u"hand"_s);

@@ -157,7 +157,7 @@ void TestSheetImport::importAndClearAreOneStepThatSwapsBack()
         fresh.put(in.row, in.column, in.typed);
     QCOMPARE(after, cellsOf(fresh, places));
 
-    QCOMPARE(int(recorder.edits.front().cells.size()), stepCells);
+    QCOMPARE(int(recorder.edits.front().cellCount()), stepCells);
     SheetEdit step = std::move(recorder.edits.front());
     sheet.swapContents(step);
     QCOMPARE(cellsOf(sheet, places), previous);
