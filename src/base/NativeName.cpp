@@ -67,6 +67,16 @@ void appendUtf8(QByteArray& out, char32_t c)
     }
 }
 
+bool isAscii(QByteArrayView bytes)
+{
+    for (char b : bytes)
+        if (static_cast<unsigned char>(b) >= 0x80)
+            return false;
+    return true;
+}
+
+} // namespace
+
 // Written over the raw units, without an early exit, so the compiler can test many at once:
 // almost every name has no surrogate at all, and the forecast asks this of every path.
 bool hasSurrogates(QStringView text)
@@ -77,16 +87,6 @@ bool hasSurrogates(QStringView text)
         found |= char16_t((units[i] & 0xF800) == 0xD800);
     return found != 0;
 }
-
-bool isAscii(QByteArrayView bytes)
-{
-    for (char b : bytes)
-        if (static_cast<unsigned char>(b) >= 0x80)
-            return false;
-    return true;
-}
-
-} // namespace
 
 QString fromBytes(QByteArrayView bytes)
 {

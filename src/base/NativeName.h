@@ -18,6 +18,8 @@ QString fromBytes(QByteArrayView bytes);
 // The bytes a text stands for; nothing when it holds a lone surrogate that stands for no byte.
 std::optional<QByteArray> toBytes(QStringView text);
 
+// Whether the text holds a surrogate: a character outside the basic plane, or a raw byte.
+bool hasSurrogates(QStringView text);
 // Whether toBytes takes the text: it holds no lone surrogate but those of raw bytes.
 bool isEncodable(QStringView text);
 // Whether the text carries bytes that are not text.

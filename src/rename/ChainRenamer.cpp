@@ -66,7 +66,8 @@ void ChainRenamer::runGroup(std::span<const qsizetype> members, bool cycle)
         const qsizetype index = rest[k];
         const RenameOperation& rename = m_renames[index];
         step();
-        const FileOutcome outcome = m_fileSystem.renameNoReplace(rename.source, rename.destination);
+        const FileOutcome outcome =
+            m_fileSystem.renameNoReplace(rename.source.joined(), rename.destination.joined());
         if (outcome.ok()) {
             m_moved.push_back(index);
             continue;
@@ -80,7 +81,7 @@ void ChainRenamer::runGroup(std::span<const qsizetype> members, bool cycle)
     }
     if (parked) {
         const FileOutcome outcome =
-            m_fileSystem.renameNoReplace(parked->temporary, m_renames[parked->index].destination);
+            m_fileSystem.renameNoReplace(parked->temporary, m_renames[parked->index].destination.joined());
         if (!outcome.ok()) {
             putBack(parked, outcome);
             return;
@@ -95,10 +96,10 @@ FileOutcome ChainRenamer::park(const RenameOperation& rename, QString& temporary
 {
     // A random name in the same folder; the no-replace rename turns down the unlikely one
     // that is taken, and another is drawn.
-    const QString folder = PathRules::folderOf(rename.source);
+    const QString folder = rename.source.folder();
     FileOutcome outcome;
     temporary = folder + TemporaryNames::tryFreshNames(TemporaryNames::parking, [&](const QString& name) {
-                    outcome = m_fileSystem.renameNoReplace(rename.source, folder + name);
+                    outcome = m_fileSystem.renameNoReplace(rename.source.joined(), folder + name);
                     return outcome.failure == Failure::DestinationExists;
                 });
     return outcome;
@@ -108,7 +109,7 @@ void ChainRenamer::putBack(const std::optional<Parked>& parked, const FileOutcom
 {
     for (auto it = m_moved.rbegin(); it != m_moved.rend(); ++it) {
         const RenameOperation& rename = m_renames[*it];
-        if (m_fileSystem.renameNoReplace(rename.destination, rename.source).ok())
+        if (m_fileSystem.renameNoReplace(rename.destination.joined(), rename.source.joined()).ok())
             fail(*it, FileOutcome::failed(Failure::LinkedFailure));
         else
             complete(*it); // its old name is taken now: the file keeps the new one it asked for
@@ -116,12 +117,13 @@ void ChainRenamer::putBack(const std::optional<Parked>& parked, const FileOutcom
     if (!parked)
         return;
     const RenameOperation& first = m_renames[parked->index];
-    if (m_fileSystem.renameNoReplace(parked->temporary, first.source).ok()) {
+    if (m_fileSystem.renameNoReplace(parked->temporary, first.source.joined()).ok()) {
         fail(parked->index, parkedFailure.ok() ? FileOutcome::failed(Failure::LinkedFailure) : parkedFailure);
         return;
     }
     // Its old name is taken: its new one will do, unless that is what just failed.
-    if (parkedFailure.ok() && m_fileSystem.renameNoReplace(parked->temporary, first.destination).ok()) {
+    if (parkedFailure.ok() &&
+        m_fileSystem.renameNoReplace(parked->temporary, first.destination.joined()).ok()) {
         complete(parked->index);
         return;
     }
@@ -151,8 +153,8 @@ void ChainRenamer::complete(qsizetype index)
 {
     const RenameOperation& rename = m_renames[index];
     // The file's identity, so that an undo moves back this file and no other.
-    m_result.completed.push_back(
-        {rename.row, rename.kind, rename.source, rename.destination, m_fileSystem.stamp(rename.destination)});
+    m_result.completed.push_back({rename.row, rename.kind, rename.source, rename.destination,
+                                  m_fileSystem.stamp(rename.destination.joined())});
 }
 
 void ChainRenamer::fail(qsizetype index, FileOutcome outcome)

@@ -28,7 +28,7 @@ FolderListing FolderListing::read(const QString& folder)
         const char* name = entry->d_name;
         if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0)
             continue;
-        listing.paths.insert(PathKey(folder % NativeName::fromBytes(QByteArrayView(name))));
+        listing.names.insert(PathKey(NativeName::fromBytes(QByteArrayView(name))));
     }
     closedir(dir);
     return listing;

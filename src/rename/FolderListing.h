@@ -20,12 +20,12 @@ struct FolderListing
     };
 
     State state = State::Missing;
-    // The full path of every entry but "." and "..", as the program holds names (see NativeName).
-    QSet<PathKey> paths;
+    // The name of every entry but "." and "..", as the program holds names (see NativeName).
+    QSet<PathKey> names;
 
     // folder: a full path with its trailing separator.
     static FolderListing read(const QString& folder);
     static QHash<QString, FolderListing> readAll(const QStringList& folders);
 
-    bool holds(const PathKey& path) const { return state == State::Listed && paths.contains(path); }
+    bool holds(const PathKey& name) const { return state == State::Listed && names.contains(name); }
 };

@@ -8,7 +8,7 @@ void refuseSharedDestinations(std::vector<RenameOperation>& operations)
 {
     const qsizetype count = qsizetype(operations.size());
     // One more than the index of the first operation with that destination.
-    QHash<QString, qsizetype> firstWith;
+    QHash<SplitPath, qsizetype> firstWith;
     firstWith.reserve(count);
     std::vector<qsizetype> shared;
     for (qsizetype i = 0; i < count; ++i) {

@@ -32,7 +32,7 @@ RenameChains RenameChains::plan(std::vector<RenameOperation>& renames)
     PlanConflicts::refuseSharedDestinations(renames);
     const qsizetype count = qsizetype(renames.size());
 
-    QHash<QString, SourceUse> sources;
+    QHash<SplitPath, SourceUse> sources;
     sources.reserve(count);
     bool anyShared = false;
     for (qsizetype i = 0; i < count; ++i) {

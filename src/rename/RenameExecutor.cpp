@@ -35,11 +35,11 @@ PhaseResult RenameExecutor::createFolders(const std::vector<RenameOperation>& st
             outcome = FileOutcome::failed(step.refusal, step.refusalDetail);
         } else if (auto known = run.folders.constFind(step.destination); known != run.folders.cend()) {
             outcome = *known;
-        } else if (!m_fileSystem.exists(step.destination)) {
-            outcome = m_fileSystem.createFolder(step.destination);
+        } else if (const QString folder = step.destination.joined(); !m_fileSystem.exists(folder)) {
+            outcome = m_fileSystem.createFolder(folder);
             if (outcome.ok())
                 result.completed.push_back(completion(step, std::nullopt));
-        } else if (!m_fileSystem.isFolder(step.destination)) {
+        } else if (!m_fileSystem.isFolder(folder)) {
             // A file of that name is no folder to copy into.
             outcome = FileOutcome::failed(FileOutcome::Failure::NotAFolder);
         }
@@ -78,7 +78,8 @@ PhaseResult RenameExecutor::carryOut(const std::vector<RenameOperation>& operati
         Q_ASSERT(operation.kind == RenameOperation::Kind::Copy);
         FileOutcome outcome = copy(operation, run);
         if (outcome.ok())
-            result.completed.push_back(completion(operation, m_fileSystem.stamp(operation.destination)));
+            result.completed.push_back(
+                completion(operation, m_fileSystem.stamp(operation.destination.joined())));
         else
             result.failures.push_back(failure(operation, std::move(outcome)));
     }
@@ -97,7 +98,8 @@ FileOutcome RenameExecutor::copy(const RenameOperation& operation, RunState& run
     // was missing before the run, and it must not read the copy instead.
     if (run.written.contains(operation.source))
         return FileOutcome::failed(FileOutcome::Failure::SourceMissing);
-    FileOutcome outcome = m_fileSystem.copyExclusive(operation.source, operation.destination);
+    FileOutcome outcome =
+        m_fileSystem.copyExclusive(operation.source.joined(), operation.destination.joined());
     if (outcome.ok())
         run.written.insert(operation.destination);
     return outcome;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rename/FileOutcome.h"
+#include "rename/SplitPath.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -24,9 +25,9 @@ struct RenameOperation
     qsizetype row = 0;
     Kind kind = Kind::Rename;
     // For CreateFolder: the row's file, so that a failure names what could not be placed.
-    QString source;
+    SplitPath source;
     // For CreateFolder: the folder.
-    QString destination;
+    SplitPath destination;
     State state = State::Ready;
     FileOutcome::Failure refusal = FileOutcome::Failure::None;
     QString refusalDetail = {}; // what the refusal's reason names, such as the error value

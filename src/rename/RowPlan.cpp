@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QStringBuilder>
+#include <QVarLengthArray>
 
 namespace {
 
@@ -40,7 +41,7 @@ struct TableRow
         return read;
     }
 
-    QString source() const { return folder % oldName % oldExtension; }
+    SplitPath source() const { return {folder, oldName, oldExtension}; }
 };
 
 void refuse(RenameOperation& operation, Failure why, const QString& detail = {})
@@ -51,13 +52,13 @@ void refuse(RenameOperation& operation, Failure why, const QString& detail = {})
 }
 
 // Paths that reach the disk as the same bytes are the same path, whatever text they are written in.
-RenameOperation planned(const TableRow& row, Kind kind, const QString& destination)
+RenameOperation planned(const TableRow& row, Kind kind, SplitPath destination)
 {
     RenameOperation operation;
     operation.row = row.row;
     operation.kind = kind;
-    operation.source = NativeName::canonical(row.source());
-    operation.destination = NativeName::canonical(destination);
+    operation.source = row.source();
+    operation.destination = std::move(destination);
     // A cell holding an error value gives no path to act on.
     if (!row.error.isEmpty())
         refuse(operation, Failure::FormulaError, row.error);
@@ -73,8 +74,8 @@ void refuseUnlessSound(RenameOperation& operation, const QString& folder, const 
         return;
     if (!PathRules::isFullPath(folder) || !PathRules::isFullPath(destinationFolder))
         refuse(operation, Failure::NotFullPath);
-    else if (!PathRules::isAcceptableFileName(fileName) || !NativeName::isEncodable(operation.source) ||
-             !NativeName::isEncodable(operation.destination))
+    else if (!PathRules::isAcceptableFileName(fileName) || !operation.source.isEncodable() ||
+             !operation.destination.isEncodable())
         refuse(operation, Failure::IllegalName);
 }
 
@@ -82,10 +83,12 @@ void refuseUnlessSound(RenameOperation& operation, const QString& folder, const 
 RenameOperation fileOperation(const TableRow& row, Kind kind, const QString& destinationFolder,
                               const QString& name, const QString& extension)
 {
-    const QString destination = destinationFolder % name % extension;
-    RenameOperation operation = planned(row, kind, destination);
+    RenameOperation operation = planned(row, kind, {destinationFolder, name, extension});
+    QVarLengthArray<QChar, 256> fileName;
+    fileName.append(name.constData(), name.size());
+    fileName.append(extension.constData(), extension.size());
     refuseUnlessSound(operation, row.folder, destinationFolder,
-                      QStringView(destination).sliced(destinationFolder.size()));
+                      QStringView(fileName.constData(), fileName.size()));
     return operation;
 }
 
@@ -95,7 +98,7 @@ RenameOperation distribution(const TableRow& row)
     // A folder written with its separator does not get a second one.
     const bool written = PathRules::endsWithSeparator(folder);
     const QString separator = written ? QString() : QString(QDir::separator());
-    RenameOperation operation = planned(row, Kind::Copy, folder % separator % row.oldName % row.newExtension);
+    RenameOperation operation = planned(row, Kind::Copy, {folder % separator, row.oldName, row.newExtension});
     // The folder of column C is the pre-pass's business.
     refuseUnlessSound(operation, row.folder, row.folder, QString(row.oldName % row.newExtension));
     operation.folder = NativeName::canonical(folder);
@@ -108,13 +111,13 @@ RenameOperation folderStep(const TableRow& row)
     RenameOperation step;
     step.row = row.row;
     step.kind = Kind::CreateFolder;
-    step.source = NativeName::canonical(row.source());
-    step.destination = NativeName::canonical(row.newName);
+    step.source = row.source();
+    step.destination = row.newName;
     if (!row.error.isEmpty())
         refuse(step, Failure::FormulaError, row.error);
     else if (!PathRules::isFullPath(row.newName))
         refuse(step, Failure::NotFullPath);
-    else if (!NativeName::isEncodable(step.destination))
+    else if (!step.destination.isEncodable())
         refuse(step, Failure::IllegalName);
     return step;
 }

@@ -8,6 +8,13 @@
 namespace {
 
 using Failure = FileOutcome::Failure;
+
+// The name of a path within its folder, as a listing holds it, read from the caller's buffer.
+PathKey nameIn(const SplitPath& path, qsizetype folderEnd, SplitPath::Buffer& buffer)
+{
+    const QStringView name = path.wholeIn(buffer).sliced(folderEnd);
+    return PathKey(QString::fromRawData(name.data(), name.size()));
+}
 using State = RenameOperation::State;
 using Mode = RunSettings::BatchMode;
 
@@ -46,7 +53,7 @@ RunForecast::RowSpan RunForecast::update(const Sheet& sheet, qsizetype top, qsiz
     const qsizetype before = qsizetype(m_rows.size());
     const qsizetype after = sheet.dataRowCount();
     const bool wasUnnamed = unnamed();
-    QList<PathKey> names;
+    QList<size_t> names;
     // Rows below the table's new end are no rows of the run any more.
     for (qsizetype i = after; i < before; ++i) {
         touchedNames(i, names);
@@ -88,9 +95,9 @@ RunForecast::RowSpan RunForecast::update(const Sheet& sheet, qsizetype top, qsiz
     }
     // Rows that share a name with a changed row may have gained or lost a conflict.
     std::vector<qsizetype> affected = planned;
-    for (const PathKey& name : std::as_const(names)) {
+    for (const size_t name : std::as_const(names)) {
         for (const NameIndex* index : {&m_destinations[Batch], &m_destinations[Derivation], &m_sources}) {
-            if (auto found = index->constFind(name.hash); found != index->cend())
+            if (auto found = index->constFind(name); found != index->cend())
                 affected.insert(affected.end(), found->begin(), found->end());
         }
     }
@@ -168,10 +175,10 @@ void RunForecast::plan(const Sheet& sheet, qsizetype index)
         PlannedStep& step = m_steps[pass][index];
         step.operation = std::move(*planned[pass]);
         if (const auto& operation = step.operation) {
-            step.sourceHash = PathKey::hashOf(operation->source);
-            step.destinationHash = PathKey::hashOf(operation->destination);
-            step.sourceFolderEnd = operation->source.lastIndexOf(u'/') + 1;
-            step.destinationFolderEnd = operation->destination.lastIndexOf(u'/') + 1;
+            step.sourceHash = operation->source.hash();
+            step.destinationHash = operation->destination.hash();
+            step.sourceFolderEnd = operation->source.folderEnd();
+            step.destinationFolderEnd = operation->destination.folderEnd();
         }
     }
 }
@@ -211,12 +218,12 @@ void RunForecast::leave(qsizetype index)
         release(m_sources, m_steps[Batch][index].sourceHash);
 }
 
-void RunForecast::touchedNames(qsizetype index, QList<PathKey>& names) const
+void RunForecast::touchedNames(qsizetype index, QList<size_t>& names) const
 {
     for (Pass pass : {Folders, Batch, Derivation}) {
         if (operation(index, pass)) {
-            names.append(sourceOf(index, pass));
-            names.append(destinationOf(index, pass));
+            names.append(m_steps[pass][index].sourceHash);
+            names.append(m_steps[pass][index].destinationHash);
         }
     }
 }
@@ -371,7 +378,7 @@ void RunForecast::weigh(qsizetype index)
         else if (pass == Batch && m_passes.batchRenamesInPlace) {
             const Holders claims =
                 sharing(*m_sources.constFind(m_steps[Batch][index].sourceHash), sourcePath(index, Batch),
-                        [this](qsizetype other) -> const QString& { return sourcePath(other, Batch); });
+                        [this](qsizetype other) -> const SplitPath& { return sourcePath(other, Batch); });
             if (claims.size() > 1 && std::ranges::any_of(claims, [this](qsizetype other) {
                     return this->operation(other, Batch)->state == State::Ready;
                 }))
@@ -383,7 +390,7 @@ void RunForecast::weigh(qsizetype index)
 void RunForecast::weighAll()
 {
     for (Pass pass : {Batch, Derivation}) {
-        const auto destinationIn = [this, pass](qsizetype row) -> const QString& {
+        const auto destinationIn = [this, pass](qsizetype row) -> const SplitPath& {
             return destinationPath(row, pass);
         };
         for (const Holders& holders : std::as_const(m_destinations[pass])) {
@@ -396,7 +403,7 @@ void RunForecast::weighAll()
             });
         }
     }
-    const auto sourceIn = [this](qsizetype row) -> const QString& { return sourcePath(row, Batch); };
+    const auto sourceIn = [this](qsizetype row) -> const SplitPath& { return sourcePath(row, Batch); };
     for (const Holders& holders : std::as_const(m_sources)) {
         if (holders.size() < 2)
             continue;
@@ -415,14 +422,14 @@ void RunForecast::weighAll()
 bool RunForecast::sharesDestination(qsizetype index, Pass pass) const
 {
     const Holders& holders = *m_destinations[pass].constFind(m_steps[pass][index].destinationHash);
-    const QString& destination = destinationPath(index, pass);
+    const SplitPath& destination = destinationPath(index, pass);
     return holders.size() > 1 && std::ranges::any_of(holders, [&](qsizetype other) {
                return other != index && destinationPath(other, pass) == destination;
            });
 }
 
 template <typename PathOf>
-RunForecast::Holders RunForecast::sharing(const Holders& holders, const QString& path, PathOf pathOf)
+RunForecast::Holders RunForecast::sharing(const Holders& holders, const SplitPath& path, PathOf pathOf)
 {
     Holders same;
     for (qsizetype row : holders)
@@ -434,12 +441,12 @@ RunForecast::Holders RunForecast::sharing(const Holders& holders, const QString&
 template <typename PathOf, typename Visit>
 void RunForecast::forEachSamePath(const Holders& holders, PathOf pathOf, Visit visit)
 {
-    const QString& first = pathOf(holders.front());
+    const SplitPath& first = pathOf(holders.front());
     if (std::ranges::all_of(holders, [&](qsizetype row) { return pathOf(row) == first; })) {
         visit(holders);
         return;
     }
-    QHash<QString, Holders> byPath;
+    QHash<SplitPath, Holders> byPath;
     for (qsizetype row : holders)
         byPath[pathOf(row)].append(row);
     for (const Holders& rows : std::as_const(byPath))
@@ -464,14 +471,16 @@ FileOutcome RunForecast::diskVerdict(qsizetype index, Pass pass, ListingLookup& 
         listings.find(*this, operation.destination, step.destinationFolderEnd);
     if (!sources || !destinations)
         return FileOutcome::success();
-    if (sources->state != FolderListing::State::Unreadable && !sources->holds(sourceOf(index, pass)))
+    SplitPath::Buffer buffer;
+    if (sources->state != FolderListing::State::Unreadable &&
+        !sources->holds(nameIn(operation.source, step.sourceFolderEnd, buffer)))
         return FileOutcome::failed(Failure::SourceMissing);
 
-    const PathKey destination = destinationOf(index, pass);
-    const bool taken = destinations->holds(destination);
+    const bool taken = destinations->holds(nameIn(operation.destination, step.destinationFolderEnd, buffer));
     if (pass == Batch && m_passes.batchRenamesInPlace)
-        return taken && !movesAway(destination) ? FileOutcome::failed(Failure::DestinationExists)
-                                                : FileOutcome::success();
+        return taken && !movesAway(operation.destination, step.destinationHash)
+                   ? FileOutcome::failed(Failure::DestinationExists)
+                   : FileOutcome::success();
     if (taken)
         return FileOutcome::failed(Failure::DestinationExists);
     // A distribution folder is made by the pre-pass; any other one must be there.
@@ -483,33 +492,32 @@ FileOutcome RunForecast::diskVerdict(qsizetype index, Pass pass, ListingLookup& 
     return FileOutcome::success();
 }
 
-bool RunForecast::movesAway(const PathKey& name) const
+bool RunForecast::movesAway(const SplitPath& name, size_t hash) const
 {
-    const auto found = m_sources.constFind(name.hash);
+    const auto found = m_sources.constFind(hash);
     if (found == m_sources.cend())
         return false;
     return std::ranges::any_of(*found, [this, &name](qsizetype holder) {
         const RenameOperation& rename = *operation(holder, Batch);
-        return rename.source == name.path && rename.state == State::Ready && tableVerdict(holder, Batch).ok();
+        return rename.source == name && rename.state == State::Ready && tableVerdict(holder, Batch).ok();
     });
 }
 
-const FolderListing* RunForecast::ListingLookup::find(const RunForecast& forecast, const QString& path,
+const FolderListing* RunForecast::ListingLookup::find(const RunForecast& forecast, const SplitPath& path,
                                                       qsizetype folderEnd)
 {
     if (folderEnd == 0)
         return nullptr;
-    const QStringView folder = QStringView(path).first(folderEnd);
+    const QString folder = path.folder();
     // Rows come by folder: the listing looked up last is mostly the one asked for next, and a
     // folder still to be read is remembered as such too.
     if (!lastFolder.isEmpty() && folder == lastFolder)
         return lastListing;
     lastFolder = folder;
-    const QString key = folder.toString();
-    if (auto found = forecast.m_listings.constFind(key); found != forecast.m_listings.cend())
+    if (auto found = forecast.m_listings.constFind(folder); found != forecast.m_listings.cend())
         return lastListing = &*found;
     lastListing = nullptr;
-    if (!forecast.m_asked.contains(key))
-        unasked.insert(key);
+    if (!forecast.m_asked.contains(folder))
+        unasked.insert(folder);
     return nullptr;
 }

@@ -86,26 +86,18 @@ private:
     void plan(const Sheet& sheet, qsizetype index);
     void enter(qsizetype index);
     void leave(qsizetype index);
-    void touchedNames(qsizetype index, QList<PathKey>& names) const;
+    void touchedNames(qsizetype index, QList<size_t>& names) const;
     // The row's operation in the pass; none when the pass does not run.
     const std::optional<RenameOperation>& operation(qsizetype index, Pass pass) const
     {
         static const std::optional<RenameOperation> none;
         return index < qsizetype(m_steps[pass].size()) ? m_steps[pass][index].operation : none;
     }
-    PathKey sourceOf(qsizetype index, Pass pass) const
-    {
-        return {m_steps[pass][index].operation->source, m_steps[pass][index].sourceHash};
-    }
-    PathKey destinationOf(qsizetype index, Pass pass) const
-    {
-        return {m_steps[pass][index].operation->destination, m_steps[pass][index].destinationHash};
-    }
-    const QString& sourcePath(qsizetype index, Pass pass) const
+    const SplitPath& sourcePath(qsizetype index, Pass pass) const
     {
         return m_steps[pass][index].operation->source;
     }
-    const QString& destinationPath(qsizetype index, Pass pass) const
+    const SplitPath& destinationPath(qsizetype index, Pass pass) const
     {
         return m_steps[pass][index].operation->destination;
     }
@@ -113,7 +105,7 @@ private:
     bool sharesDestination(qsizetype index, Pass pass) const;
     // The holders that hold the very path of the row among them, the row itself included.
     template <typename PathOf>
-    static Holders sharing(const Holders& holders, const QString& path, PathOf pathOf);
+    static Holders sharing(const Holders& holders, const SplitPath& path, PathOf pathOf);
     // Calls visit for each set of holders holding one same path.
     template <typename PathOf, typename Visit>
     static void forEachSamePath(const Holders& holders, PathOf pathOf, Visit visit);
@@ -128,9 +120,9 @@ private:
     // neither listed nor asked for yet. Each thread that judges rows keeps its own.
     struct ListingLookup
     {
-        const FolderListing* find(const RunForecast& forecast, const QString& path, qsizetype folderEnd);
+        const FolderListing* find(const RunForecast& forecast, const SplitPath& path, qsizetype folderEnd);
 
-        QStringView lastFolder; // within a path of the rows, which stay as they are while judged
+        QString lastFolder;
         const FolderListing* lastListing = nullptr; // null while that folder is still to be read
         QSet<QString> unasked;
     };
@@ -143,7 +135,7 @@ private:
     FileOutcome tableVerdict(qsizetype index, Pass pass) const;
     FileOutcome diskVerdict(qsizetype index, Pass pass, ListingLookup& listings) const;
     // Another rename of the batch takes the file of that name away before its name is needed.
-    bool movesAway(const PathKey& name) const;
+    bool movesAway(const SplitPath& name, size_t hash) const;
 
     RunSettings m_settings;
     RowPlan::Passes m_passes;

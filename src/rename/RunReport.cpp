@@ -61,9 +61,9 @@ QString failureLine(const FailedOperation& failure)
     const QString reason = MessageText::elideMiddle(failure.outcome.reason(), MessageText::LineLength / 3);
     const qsizetype room = std::max<qsizetype>(20, MessageText::LineLength - reason.size() - 5);
     if (failure.destination.isEmpty())
-        return MessageText::shownPath(failure.source, room) + QStringLiteral("：") + reason;
-    return MessageText::shownPath(failure.source, room / 2) + QStringLiteral(" -> ") +
-           MessageText::shownPath(failure.destination, room / 2) + QStringLiteral("：") + reason;
+        return MessageText::shownPath(failure.source.joined(), room) + QStringLiteral("：") + reason;
+    return MessageText::shownPath(failure.source.joined(), room / 2) + QStringLiteral(" -> ") +
+           MessageText::shownPath(failure.destination.joined(), room / 2) + QStringLiteral("：") + reason;
 }
 
 } // namespace RunReport

@@ -14,8 +14,8 @@ struct CompletedOperation
 {
     qsizetype row = 0;
     RenameOperation::Kind kind = RenameOperation::Kind::Rename;
-    QString source;
-    QString destination;
+    SplitPath source;
+    SplitPath destination;
     // The destination's stamp right after the step: an undo removes only a copy that still
     // has it, and moves back only the file that was renamed.
     std::optional<FileStamp> stamp;
@@ -26,8 +26,8 @@ struct FailedOperation
 {
     qsizetype row = 0;
     RenameOperation::Kind kind = RenameOperation::Kind::Rename;
-    QString source;
-    QString destination;
+    SplitPath source;
+    SplitPath destination;
     FileOutcome outcome;
 };
 

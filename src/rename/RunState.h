@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rename/FileOutcome.h"
+#include "rename/SplitPath.h"
 
 #include <QHash>
 #include <QSet>
@@ -11,9 +12,9 @@
 struct RunState
 {
     // How each distribution folder fared in the pre-pass; its rows' failures are told there.
-    QHash<QString, FileOutcome> folders;
+    QHash<SplitPath, FileOutcome> folders;
     // The user accepted folders written with a trailing separator: the warning is asked once.
     bool folderFormAccepted = false;
     // Every copy the run made: no later copy of the run reads one of them as its source.
-    QSet<QString> written;
+    QSet<SplitPath> written;
 };

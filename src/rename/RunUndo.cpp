@@ -82,7 +82,8 @@ void RunUndo::undoPhase(const PhaseResult& phase)
 
 bool RunUndo::isStillTheRenamedFile(const CompletedOperation& rename)
 {
-    const std::optional<FileStamp> now = rename.stamp ? m_fileSystem.stamp(rename.destination) : std::nullopt;
+    const std::optional<FileStamp> now =
+        rename.stamp ? m_fileSystem.stamp(rename.destination.joined()) : std::nullopt;
     // A name nobody holds any more is for the rename back to report.
     if (!now || now->isSameFile(*rename.stamp))
         return true;
@@ -92,20 +93,20 @@ bool RunUndo::isStillTheRenamedFile(const CompletedOperation& rename)
 
 void RunUndo::removeCopy(const CompletedOperation& copy)
 {
-    const std::optional<FileStamp> now = m_fileSystem.stamp(copy.destination);
+    const std::optional<FileStamp> now = m_fileSystem.stamp(copy.destination.joined());
     FileOutcome outcome;
     if (!now)
         outcome = FileOutcome::failed(Failure::Gone);
     else if (!copy.stamp || *now != *copy.stamp)
         outcome = FileOutcome::failed(Failure::Modified); // someone's work now, not the run's copy
     else
-        outcome = m_fileSystem.removeFile(copy.destination);
+        outcome = m_fileSystem.removeFile(copy.destination.joined());
     note(copy, outcome);
 }
 
 void RunUndo::removeFolder(const CompletedOperation& folder)
 {
-    note(folder, m_fileSystem.removeEmptyFolder(folder.destination));
+    note(folder, m_fileSystem.removeEmptyFolder(folder.destination.joined()));
 }
 
 void RunUndo::renameBack(std::vector<RenameOperation> renames)

@@ -46,7 +46,7 @@ QStringList describe(const std::vector<RenameOperation>& renames, const RenameCh
         QString line = group.cycle ? u"cycle"_s : u"chain"_s;
         for (qsizetype k = group.begin; k < group.end; ++k) {
             const RenameOperation& rename = renames[chains.order()[k]];
-            line += u' ' + shortName(rename.source) + u'>' + shortName(rename.destination);
+            line += u' ' + shortName(rename.source.joined()) + u'>' + shortName(rename.destination.joined());
         }
         lines << line;
     }
@@ -139,7 +139,7 @@ private Q_SLOTS:
         std::sort(order.begin(), order.end());
         QCOMPARE(order.size(), size_t(603));
         QVERIFY(std::adjacent_find(order.begin(), order.end()) == order.end());
-        QCOMPARE(shortName(renames[chains.order().front()].source), u"x300"_s);
+        QCOMPARE(shortName(renames[chains.order().front()].source.joined()), u"x300"_s);
     }
 };
 

@@ -35,7 +35,7 @@ QString describe(const std::vector<RenameOperation>& operations)
         const QString kind = op.kind == RenameOperation::Kind::Rename ? u"rename"_s
                              : op.kind == RenameOperation::Kind::Copy ? u"copy"_s
                                                                       : u"mkdir"_s;
-        QString line = QStringLiteral("%1 %2 -> %3").arg(kind, op.source, op.destination);
+        QString line = QStringLiteral("%1 %2 -> %3").arg(kind, op.source.joined(), op.destination.joined());
         if (op.state == RenameOperation::State::Unchanged)
             line += QStringLiteral(" unchanged");
         if (op.state == RenameOperation::State::Refused)

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <QVarLengthArray>
+
+// A path as the table gives it, a folder, a name and an extension, each piece shared with the
+// cell it comes from: a plan of a million rows then holds no path text of its own. The whole
+// path is joined only where a file-system call or a message needs it. Pieces are compared and
+// hashed as the path they make, however it is split.
+class SplitPath
+{
+public:
+    SplitPath() = default;
+    // A path held in one piece.
+    SplitPath(QString whole); // NOLINT(google-explicit-constructor): a path is a path
+    SplitPath(const char16_t* whole) : SplitPath(QString::fromUtf16(whole)) {}
+    // Texts that reach the disk as the same bytes make the same path (see NativeName::canonical).
+    SplitPath(QString folder, QString name, QString extension);
+
+    QString joined() const;
+    qsizetype size() const { return m_pieces[0].size() + m_pieces[1].size() + m_pieces[2].size(); }
+    bool isEmpty() const { return size() == 0; }
+    // The path's hash, as PathKey::hashOf(joined()) gives it.
+    size_t hash() const;
+    // The length of the folder part, its last separator included; 0 without a separator.
+    qsizetype folderEnd() const;
+    // The folder part; no text of its own when the path's first piece is its folder.
+    QString folder() const;
+
+    using Buffer = QVarLengthArray<QChar, 512>;
+    // The whole path, joined in the caller's buffer when it is in pieces: no text of its own.
+    QStringView wholeIn(Buffer& buffer) const;
+
+    // Whether the path is the whole given.
+    bool equals(QStringView whole) const;
+    // Whether toBytes takes every piece (see NativeName::isEncodable).
+    bool isEncodable() const;
+
+    friend bool operator==(const SplitPath& a, const SplitPath& b) { return a.sameAs(b); }
+    friend size_t qHash(const SplitPath& path, size_t seed = 0) { return path.hash() ^ seed; }
+
+private:
+    bool sameAs(const SplitPath& other) const;
+
+    QString m_pieces[3];
+};
