@@ -1,5 +1,4 @@
-#include "FileTree.h"
-#include "GuiTest.h"
+#include "WindowTestFixture.h"
 
 #include "table/Sheet.h"
 
@@ -14,12 +13,11 @@
 using namespace Qt::StringLiterals;
 
 // The window without a mouse, and as a screen reader reads it.
-class WindowAccessTest : public QObject
+class WindowAccessTest : public WindowTestFixture
 {
     Q_OBJECT
 
-    std::unique_ptr<GuiTest> m_gui;
-    std::unique_ptr<FileTree> m_tree;
+    void setUp() override { activateWindow(); }
 
     QWidget* focus() const { return QApplication::focusWidget(); }
     void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -39,19 +37,6 @@ class WindowAccessTest : public QObject
     void typeText(const QString& text) { QTest::keyClicks(focus(), text); }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_tree = std::make_unique<FileTree>();
-        m_gui = std::make_unique<GuiTest>();
-        m_gui->window().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&m_gui->window()));
-    }
-    void cleanup()
-    {
-        m_gui.reset();
-        m_tree.reset();
-    }
-
     // Collect, number, edit a cell, run, undo and export, by key events alone.
     void aWholeBatchByKeyboard()
     {

@@ -1,5 +1,4 @@
-#include "FileTree.h"
-#include "GuiTest.h"
+#include "WindowTestFixture.h"
 #include "collect/FileListModel.h"
 #include "gui/collect/FileListView.h"
 #include "table/Sheet.h"
@@ -13,16 +12,11 @@
 #include <QTest>
 #include <QUrl>
 
-#include <memory>
-
-class CollectionWindowTest : public QObject
+class CollectionWindowTest : public WindowTestFixture
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
-
     void dialogSingleFile();
     void dialogSeveralFilesKeepTheirOrder();
     void dialogFileInRootFolderGetsOneSeparator();
@@ -48,23 +42,7 @@ private:
     void chooseFiles(const QStringList& paths);
     void chooseFolder(const QString& folder);
     void dropPaths(const QStringList& paths);
-
-    std::unique_ptr<GuiTest> m_gui;
-    std::unique_ptr<FileTree> m_tree;
 };
-
-void CollectionWindowTest::init()
-{
-    m_gui = std::make_unique<GuiTest>();
-    m_tree = std::make_unique<FileTree>();
-    QVERIFY(m_tree->isValid());
-}
-
-void CollectionWindowTest::cleanup()
-{
-    m_gui.reset();
-    m_tree.reset();
-}
 
 void CollectionWindowTest::chooseFiles(const QStringList& paths)
 {

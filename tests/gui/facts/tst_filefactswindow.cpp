@@ -1,7 +1,6 @@
-#include "FileTree.h"
-#include "GuiTest.h"
 #include "MediaFiles.h"
 #include "RenameGuiSupport.h"
+#include "WindowTestFixture.h"
 
 #include "table/SheetModel.h"
 
@@ -18,15 +17,11 @@ const QString Taken = u"=TEXT(FILEINFO(\"taken\"),\"yyyymmdd-hhmmss\")"_s;
 } // namespace
 
 // Photos named by the dates they were taken, through the window.
-class FileFactsWindowTest : public QObject
+class FileFactsWindowTest : public WindowTestFixture
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<FileTree> m_tree;
-    std::unique_ptr<GuiTest> m_gui;
-
-    GuiTest& gui() { return *m_gui; }
     Sheet& sheet() { return m_gui->table().sheet(); }
     QPushButton* stopButton() { return gui().control<QPushButton>("cmdStopFacts"); }
 
@@ -46,19 +41,6 @@ private:
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_tree = std::make_unique<FileTree>();
-        QVERIFY(m_tree->isValid());
-        m_gui = std::make_unique<GuiTest>();
-    }
-
-    void cleanup()
-    {
-        m_gui.reset();
-        m_tree.reset();
-    }
-
     void photosAreRenamedByTheDatesTaken()
     {
         collectPhotos({{u"a.jpg"_s, "2019:05:01 08:30:15"},

@@ -1,6 +1,5 @@
-#include "FileTree.h"
-#include "GuiTest.h"
 #include "RenameGuiSupport.h"
+#include "WindowTestFixture.h"
 
 #include "base/NativeName.h"
 #include "collect/FileListModel.h"
@@ -19,16 +18,11 @@ using namespace Qt::StringLiterals;
 
 // Names that are not UTF-8, as archives from Chinese Windows machines unpack: each row acts on
 // the file it was collected from, byte for byte, never on one a lossy decoding confuses it with.
-class ExactNamesWindowTest : public QObject
+class ExactNamesWindowTest : public WindowTestFixture
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<GuiTest> m_gui;
-    std::unique_ptr<FileTree> m_tree;
-
-    GuiTest& gui() { return *m_gui; }
-    FileTree& tree() { return *m_tree; }
     QString path(const QByteArray& relative) const
     {
         return m_tree->path() + u'/' + NativeName::fromBytes(relative);
@@ -36,19 +30,6 @@ private:
     QStringList messages() const { return m_gui->platform.messageTexts(); }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_tree = std::make_unique<FileTree>();
-        QVERIFY(m_tree->isValid());
-        m_gui = std::make_unique<GuiTest>();
-    }
-
-    void cleanup()
-    {
-        m_gui.reset();
-        m_tree.reset();
-    }
-
     void scannedNamesReachTheirOwnFiles_data()
     {
         QTest::addColumn<bool>("copy");

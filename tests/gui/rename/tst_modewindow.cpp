@@ -1,6 +1,5 @@
-#include "FileTree.h"
-#include "GuiTest.h"
 #include "RenameGuiSupport.h"
+#include "WindowTestFixture.h"
 
 #include "collect/FileListModel.h"
 #include "table/SheetModel.h"
@@ -14,16 +13,11 @@
 using namespace Qt::StringLiterals;
 
 // The mode switches, the folder picker and the derivation set-up, through the window.
-class ModeGuiTest : public QObject
+class ModeGuiTest : public WindowTestFixture
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<GuiTest> m_gui;
-    std::unique_ptr<FileTree> m_tree;
-
-    GuiTest& gui() { return *m_gui; }
-
     // Data rows of files named a.txt, b.txt ... in the tree, collected through 选择文件.
     void collectFiles(int count)
     {
@@ -56,19 +50,6 @@ private:
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_tree = std::make_unique<FileTree>();
-        QVERIFY(m_tree->isValid());
-        m_gui = std::make_unique<GuiTest>();
-    }
-
-    void cleanup()
-    {
-        m_gui.reset();
-        m_tree.reset();
-    }
-
     void startsInBatchModeRenamingInPlace()
     {
         QVERIFY(gui().checkBox("Check1")->isChecked());

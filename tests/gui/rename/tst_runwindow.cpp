@@ -1,6 +1,5 @@
-#include "FileTree.h"
-#include "GuiTest.h"
 #include "RenameGuiSupport.h"
+#include "WindowTestFixture.h"
 
 #include "table/SheetModel.h"
 
@@ -22,17 +21,20 @@ const QString FolderFormWarning = u"请注意:文件分配时候，目录形式�
 } // namespace
 
 // 开始改名 through the window, on real files: each mode, then the disk is checked.
-class RunGuiTest : public QObject
+class RunGuiTest : public WindowTestFixture
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<GuiTest> m_gui;
-    std::unique_ptr<FileTree> m_tree;
     QString m_workingFolder;
 
-    GuiTest& gui() { return *m_gui; }
-    FileTree& tree() { return *m_tree; }
+    // A path that depends on the working folder would land in the tree and show up there.
+    void setUp() override
+    {
+        m_workingFolder = QDir::currentPath();
+        QDir::setCurrent(tree().path());
+    }
+    void tearDown() override { QDir::setCurrent(m_workingFolder); }
 
     void collect(const Entries& files) { collectFiles(gui(), tree(), files); }
 
@@ -43,23 +45,6 @@ private:
     QString mark(qsizetype row) const { return m_gui->table().sheet().rowMark(row); }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_tree = std::make_unique<FileTree>();
-        QVERIFY(m_tree->isValid());
-        // A path that depends on the working folder would land in the tree and show up there.
-        m_workingFolder = QDir::currentPath();
-        QDir::setCurrent(m_tree->path());
-        m_gui = std::make_unique<GuiTest>();
-    }
-
-    void cleanup()
-    {
-        m_gui.reset();
-        QDir::setCurrent(m_workingFolder);
-        m_tree.reset();
-    }
-
     void renamesInPlace()
     {
         collect({{u"a.txt"_s, "A"}, {u"b.txt"_s, "B"}, {u"c.jpg"_s, "C"}});

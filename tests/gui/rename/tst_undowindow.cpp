@@ -1,6 +1,5 @@
-#include "FileTree.h"
-#include "GuiTest.h"
 #include "RenameGuiSupport.h"
+#include "WindowTestFixture.h"
 
 #include "table/SheetModel.h"
 
@@ -29,16 +28,11 @@ Entries numberedFiles(int first, int last, int contentOffset = 0)
 } // namespace
 
 // Renames that wait for one another, and 撤销改名, through the window on real files.
-class UndoWindowTest : public QObject
+class UndoWindowTest : public WindowTestFixture
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<GuiTest> m_gui;
-    std::unique_ptr<FileTree> m_tree;
-
-    GuiTest& gui() { return *m_gui; }
-    FileTree& tree() { return *m_tree; }
     QPushButton* undoButton() { return gui().control<QPushButton>("cmdUndo"); }
 
     void collect(const Entries& files) { collectFiles(gui(), tree(), files); }
@@ -61,19 +55,6 @@ private:
     QString path(const QString& relative) { return tree().path(relative); }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_tree = std::make_unique<FileTree>();
-        QVERIFY(m_tree->isValid());
-        m_gui = std::make_unique<GuiTest>();
-    }
-
-    void cleanup()
-    {
-        m_gui.reset();
-        m_tree.reset();
-    }
-
     void newNamesHeldByOtherRowsAreTakenInTurn_data()
     {
         QTest::addColumn<Entries>("files");

@@ -1,6 +1,5 @@
-#include "FileTree.h"
-#include "GuiTest.h"
 #include "RenameGuiSupport.h"
+#include "WindowTestFixture.h"
 
 #include "gui/table/SheetView.h"
 #include "table/SheetModel.h"
@@ -22,15 +21,13 @@ using Entries = QMap<QString, QByteArray>;
 } // namespace
 
 // Formulas through the window: typed, filled, pasted, undone, and run.
-class FormulaWindowTest : public QObject
+class FormulaWindowTest : public WindowTestFixture
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<FileTree> m_tree;
-    std::unique_ptr<GuiTest> m_gui;
+    void setUp() override { activateWindow(); }
 
-    GuiTest& gui() { return *m_gui; }
     Sheet& sheet() { return m_gui->table().sheet(); }
     SheetView* grid() { return m_gui->control<SheetView>("sp1"); }
 
@@ -77,22 +74,6 @@ private:
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_tree = std::make_unique<FileTree>();
-        QVERIFY(m_tree->isValid());
-        m_gui = std::make_unique<GuiTest>();
-        // Keys go where the focus is, which needs the window active.
-        gui().window().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&gui().window()));
-    }
-
-    void cleanup()
-    {
-        m_gui.reset();
-        m_tree.reset();
-    }
-
     void filledFormulaNamesTheFilesAndTheRunTakesTheValues()
     {
         collect({{u"a.txt"_s, "A"}, {u"b.txt"_s, "B"}, {u"c.jpg"_s, "C"}});

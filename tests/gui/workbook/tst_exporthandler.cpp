@@ -1,5 +1,5 @@
 #include "CellDescription.h"
-#include "GuiTest.h"
+#include "WindowTestFixture.h"
 
 #include "base/NativeName.h"
 #include "collect/FileListModel.h"
@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -49,13 +48,11 @@ QStringList windowState(GuiTest& gui)
 
 } // namespace
 
-class TestExportHandler : public QObject
+class TestExportHandler : public WindowTestFixture
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
     void pressingTwiceMakesTwoWorkbooks();
     void emptyTableIsExportedAllTheSame();
     void withoutApplicationThePathIsShown();
@@ -63,30 +60,18 @@ private Q_SLOTS:
     void namesThatAreNotTextAreSaidToBeInexact();
 
 private:
+    void setUp() override
+    {
+        m_gui->platform.fixedExportFolder = m_tree->path();
+        m_gui->platform.fixedNow = QDateTime(QDate(2026, 12, 7), QTime(9, 5, 30));
+    }
     void buildTableWithHandEdit();
-    QString exportedPath(const QString& name) const { return m_dir->filePath(name); }
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<GuiTest> m_gui;
+    QString exportedPath(const QString& name) const { return m_tree->path(name); }
 };
-
-void TestExportHandler::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    m_gui = std::make_unique<GuiTest>();
-    m_gui->platform.fixedExportFolder = m_dir->path();
-    m_gui->platform.fixedNow = QDateTime(QDate(2026, 12, 7), QTime(9, 5, 30));
-}
-
-void TestExportHandler::cleanup()
-{
-    m_gui.reset();
-}
 
 void TestExportHandler::buildTableWithHandEdit()
 {
-    m_gui->files().setPaths({m_dir->filePath(u"相册/007.jpg"_qs), m_dir->filePath(u"相册/春节.jpg"_qs)});
+    m_gui->files().setPaths({m_tree->path(u"相册/007.jpg"_qs), m_tree->path(u"相册/春节.jpg"_qs)});
     m_gui->click("Command14");
     QCOMPARE(m_gui->usedRows(), 2 + 1);
 
@@ -157,7 +142,7 @@ void TestExportHandler::withoutApplicationThePathIsShown()
 void TestExportHandler::failingWriteIsReportedAndChangesNothing()
 {
     buildTableWithHandEdit();
-    const QString missing = m_dir->filePath(u"已删除的文件夹"_qs);
+    const QString missing = m_tree->path(u"已删除的文件夹"_qs);
     m_gui->platform.fixedExportFolder = missing;
     const QStringList before = windowState(*m_gui);
 
@@ -167,12 +152,12 @@ void TestExportHandler::failingWriteIsReportedAndChangesNothing()
     QCOMPARE(m_gui->platform.messages.first().icon, PlatformServices::Icon::Critical);
     QCOMPARE(m_gui->platform.openedFiles, QStringList{});
     QCOMPARE(windowState(*m_gui), before);
-    QVERIFY(QDir(m_dir->path()).isEmpty());
+    QVERIFY(QDir(m_tree->path()).isEmpty());
 }
 
 void TestExportHandler::namesThatAreNotTextAreSaidToBeInexact()
 {
-    m_gui->files().setPaths({m_dir->filePath(u"相册/"_qs) + NativeName::fromBytes("a\xE9.jpg")});
+    m_gui->files().setPaths({m_tree->path(u"相册/"_qs) + NativeName::fromBytes("a\xE9.jpg")});
     m_gui->click("Command14");
 
     m_gui->click("Command15");

@@ -1,5 +1,4 @@
-#include "FileTree.h"
-#include "GuiTest.h"
+#include "WindowTestFixture.h"
 
 #include "collect/FileListModel.h"
 #include "gui/table/SheetView.h"
@@ -30,17 +29,14 @@ QStringList tableOf(const Sheet& sheet)
 } // namespace
 
 // 导入 and 清空 through the window: the table goes out to a workbook, comes back and runs.
-class TestImportHandler : public QObject
+class TestImportHandler : public WindowTestFixture
 {
     Q_OBJECT
 
+public:
+    TestImportHandler() : WindowTestFixture(QDateTime(QDate(2026, 12, 7), QTime(9, 5, 30))) {}
+
 private Q_SLOTS:
-    void init();
-    void cleanup()
-    {
-        m_gui.reset();
-        m_tree.reset();
-    }
     void exportedTableComesBackCellByCellAndRuns();
     void refusedFileLeavesTheTableAsItWas_data();
     void refusedFileLeavesTheTableAsItWas();
@@ -48,21 +44,16 @@ private Q_SLOTS:
     void cellsOnTheLastRowOfEveryColumnComeAndGo();
 
 private:
+    void setUp() override;
     Sheet& sheet() { return m_gui->table().sheet(); }
     QLineEdit* status() const { return m_gui->field("Text3"); }
     QString write(const QString& name, const QByteArray& content);
     void importFile(const QString& path);
-
-    std::unique_ptr<FileTree> m_tree;
-    std::unique_ptr<GuiTest> m_gui;
 };
 
-void TestImportHandler::init()
+void TestImportHandler::setUp()
 {
-    m_tree = std::make_unique<FileTree>();
-    QVERIFY(m_tree->isValid());
     m_tree->makeFolder(u"exports"_s);
-    m_gui = std::make_unique<GuiTest>(QDateTime(QDate(2026, 12, 7), QTime(9, 5, 30)));
     m_gui->platform.fixedExportFolder = m_tree->path(u"exports"_s);
     // Four files with new names typed by hand: "007", a Chinese and an emoji name, a formula.
     QStringList paths;
