@@ -2,10 +2,10 @@
 
 #include "base/NativeName.h"
 
-void FileListModel::setPaths(QStringList paths)
+void FileListModel::setPaths(const QStringList& paths)
 {
     beginResetModel();
-    m_paths = std::move(paths);
+    m_files = CollectedFiles(paths);
     endResetModel();
 }
 
@@ -16,14 +16,14 @@ void FileListModel::clear()
 
 int FileListModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : int(m_paths.size());
+    return parent.isValid() ? 0 : int(m_files.size());
 }
 
 QVariant FileListModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_paths.size())
+    if (!index.isValid() || index.row() >= m_files.size())
         return {};
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
-        return NativeName::display(m_paths.at(index.row()));
+        return NativeName::display(m_files.path(index.row()));
     return {};
 }

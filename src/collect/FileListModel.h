@@ -1,5 +1,7 @@
 #pragma once
 
+#include "collect/CollectedFiles.h"
+
 #include <QAbstractListModel>
 #include <QStringList>
 
@@ -11,14 +13,15 @@ class FileListModel : public QAbstractListModel
 public:
     using QAbstractListModel::QAbstractListModel;
 
-    const QStringList& paths() const { return m_paths; }
-    qsizetype count() const { return m_paths.size(); }
-    void setPaths(QStringList paths);
+    const CollectedFiles& files() const { return m_files; }
+    QStringList paths() const { return m_files.paths(); }
+    qsizetype count() const { return m_files.size(); }
+    void setPaths(const QStringList& paths);
     void clear();
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
-    QStringList m_paths;
+    CollectedFiles m_files;
 };

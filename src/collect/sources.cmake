@@ -1,4 +1,5 @@
 list(APPEND RENVORA_CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/CollectedFiles.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CollectionMessages.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DropIntake.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ExtensionFilter.cpp

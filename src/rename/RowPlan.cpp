@@ -14,32 +14,42 @@ namespace {
 using Failure = FileOutcome::Failure;
 using Kind = RenameOperation::Kind;
 
+// The cells of a row the run reads, as references to the sheet's own texts where they are
+// stored as text: planning a row copies no text it does not keep.
 struct TableRow
 {
     qsizetype row;
-    QString oldName;      // B
-    QString newName;      // C; the folder in the distribution mode
-    QString oldExtension; // D
-    QString newExtension; // E
-    QString folder;       // F
-    QString newFolder;    // G
-    QString error;        // the first error value among B to G, as it shows
+    QString error; // the first error value among B to G, as it shows
 
-    static TableRow read(const Sheet& sheet, qsizetype row)
+private:
+    QString m_made[Sheet::G - Sheet::B + 1]; // the texts of cells that hold no text
+
+    const QString& cell(const Sheet& sheet, int column)
     {
-        TableRow read{row,
-                      sheet.text(row, Sheet::B),
-                      sheet.text(row, Sheet::C),
-                      sheet.text(row, Sheet::D),
-                      sheet.text(row, Sheet::E),
-                      sheet.text(row, Sheet::F),
-                      sheet.text(row, Sheet::G),
-                      {}};
-        for (int column = Sheet::B; column <= Sheet::G && read.error.isEmpty(); ++column)
-            if (sheet.isError(row, column))
-                read.error = sheet.text(row, column);
-        return read;
+        if (const QString* stored = sheet.storedText(row, column))
+            return *stored;
+        QString& made = m_made[column - Sheet::B];
+        made = sheet.text(row, column);
+        if (error.isEmpty() && sheet.isError(row, column))
+            error = made;
+        return made;
     }
+
+public:
+    const QString& oldName;      // B
+    const QString& newName;      // C; the folder in the distribution mode
+    const QString& oldExtension; // D
+    const QString& newExtension; // E
+    const QString& folder;       // F
+    const QString& newFolder;    // G
+
+    TableRow(const Sheet& sheet, qsizetype r)
+        : row(r), oldName(cell(sheet, Sheet::B)), newName(cell(sheet, Sheet::C)),
+          oldExtension(cell(sheet, Sheet::D)), newExtension(cell(sheet, Sheet::E)),
+          folder(cell(sheet, Sheet::F)), newFolder(cell(sheet, Sheet::G))
+    {
+    }
+    TableRow(const TableRow&) = delete;
 
     SplitPath source() const { return {folder, oldName, oldExtension}; }
 };
@@ -169,7 +179,7 @@ RowPlan::Passes RowPlan::Passes::of(const RunSettings& settings)
 
 RowPlan RowPlan::of(const Sheet& sheet, qsizetype r, const RunSettings& settings, const Passes& passes)
 {
-    const TableRow row = TableRow::read(sheet, r);
+    const TableRow row(sheet, r);
     RowPlan plan;
     if (passes.folders)
         plan.folder = folderStep(row);

@@ -86,8 +86,6 @@ bool SplitPath::equals(QStringView whole) const
 
 bool SplitPath::isEncodable() const
 {
-    for (const QString& piece : m_pieces)
-        if (!NativeName::isEncodable(piece))
-            return false;
-    return true;
+    // Pieces that hold a surrogate are joined into the first: the others hold none.
+    return NativeName::isEncodable(m_pieces[0]);
 }

@@ -1,10 +1,8 @@
 #include "rules/TableBuild.h"
 
 #include "base/Progress.h"
-#include "rules/PathParts.h"
+#include "collect/CollectedFiles.h"
 #include "table/Sheet.h"
-
-#include <vector>
 
 namespace {
 
@@ -37,19 +35,15 @@ void writeHeader(Sheet& sheet, const TableBuildOptions& options)
     emphasise(Sheet::H);
 }
 
-// The kept copy of text, made on first sight.
-const QString& sharedCopy(std::vector<QString>& copies, QStringView text)
-{
-    for (const QString& copy : copies)
-        if (copy == text)
-            return copy;
-    copies.push_back(text.toString());
-    return copies.back();
-}
-
 } // namespace
 
 qsizetype buildTable(Sheet& sheet, const QStringList& files, const TableBuildOptions& options,
+                     Progress& progress)
+{
+    return buildTable(sheet, CollectedFiles(files, options.separator), options, progress);
+}
+
+qsizetype buildTable(Sheet& sheet, const CollectedFiles& files, const TableBuildOptions& options,
                      Progress& progress)
 {
     Sheet::Batch batch(sheet);
@@ -60,27 +54,19 @@ qsizetype buildTable(Sheet& sheet, const QStringList& files, const TableBuildOpt
     progress.setMaximum(files.size());
     qsizetype written = 0;
     sheet.reserveRows(Sheet::A, Sheet::J, files.size() + 1);
-    // Files of one folder share one copy of its path, and most files a handful of extensions:
-    // the table keeps one copy of each.
-    QString directory;
-    std::vector<QString> extensions;
+    // The cells share the collection's texts: its folders, names and extensions are kept once.
     for (qsizetype k = 0; k < files.size(); ++k) {
         progress.setValue(k);
-        const PathParts parts = PathParts::split(files[k], options.separator);
-        if (!parts.takesPart)
+        const QString& extension = files.extension(k);
+        if (extension.isEmpty())
             continue;
-        if (parts.directory != directory)
-            directory = parts.directory.toString();
-        const QString& extension = sharedCopy(extensions, parts.dotext);
-
         ++written;
         const qsizetype row = Sheet::rowAtDataIndex(written);
-        const QString base = parts.base.toString();
-        sheet.setText(row, Sheet::B, base);
-        sheet.setText(row, Sheet::J, base);
+        sheet.setText(row, Sheet::B, files.base(k));
+        sheet.setText(row, Sheet::J, files.base(k));
         sheet.setText(row, Sheet::D, extension);
         sheet.setText(row, Sheet::E, extension);
-        sheet.setText(row, Sheet::F, directory);
+        sheet.setText(row, Sheet::F, files.folder(k));
         if (options.copyToTarget)
             sheet.setText(row, Sheet::G, options.targetFolder);
         sheet.setNumber(row, Sheet::A, double(written));

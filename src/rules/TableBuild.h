@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+class CollectedFiles;
 class Progress;
 class Sheet;
 
@@ -20,4 +21,7 @@ struct TableBuildOptions
 // the target folder (G). Clears nothing, so cells it does not write keep their contents.
 // Returns the number of data rows written.
 qsizetype buildTable(Sheet& sheet, const QStringList& files, const TableBuildOptions& options,
+                     Progress& progress);
+// The same for files collected already; they keep the separator they were split at.
+qsizetype buildTable(Sheet& sheet, const CollectedFiles& files, const TableBuildOptions& options,
                      Progress& progress);

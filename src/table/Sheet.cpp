@@ -46,14 +46,21 @@ Sheet::Value Sheet::value(qsizetype row, int column) const
     return cells->value(row - 1);
 }
 
-QString Sheet::text(qsizetype row, int column) const
+const QString* Sheet::storedText(qsizetype row, int column) const
 {
+    static const QString empty;
     const SheetColumn* cells = this->column(column);
     if (!cells || row < 1 || row > cells->size())
-        return {};
+        return &empty;
+    return cells->isText(row - 1) ? &cells->text(row - 1) : nullptr;
+}
+
+QString Sheet::text(qsizetype row, int column) const
+{
     // Most cells hold text: it is shared as it is, without going through a value.
-    if (cells->isText(row - 1))
-        return cells->text(row - 1);
+    if (const QString* stored = storedText(row, column))
+        return *stored;
+    const SheetColumn* cells = this->column(column);
     const Value value = cells->value(row - 1);
     if (const auto* text = std::get_if<QString>(&value))
         return *text;

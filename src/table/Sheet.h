@@ -69,6 +69,9 @@ public:
     // FALSE, an error as it shows (#VALUE!). A formula cell gives its current value.
     QString text(qsizetype row, int column) const;
     Value value(qsizetype row, int column) const;
+    // The text a cell holds as it is stored, without a copy: for a text or an empty cell, a
+    // formula's included; null for a number, TRUE or FALSE or an error, whose text is made.
+    const QString* storedText(qsizetype row, int column) const;
     // Nothing in it: no value and no formula.
     bool isEmpty(qsizetype row, int column) const;
     bool isNumber(qsizetype row, int column) const;

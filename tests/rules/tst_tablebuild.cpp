@@ -71,7 +71,7 @@ void TableBuildTest::headerTexts()
     options.distribute = distribute;
     options.targetFolder = QStringLiteral("D:\\out\\");
 
-    QCOMPARE(buildTable(sheet, {}, options, progress), 0);
+    QCOMPARE(buildTable(sheet, QStringList(), options, progress), 0);
 
     QCOMPARE(sheet.text(1, Sheet::A), QStringLiteral("序号"));
     QCOMPARE(sheet.text(1, Sheet::B), QStringLiteral("原文件名"));
@@ -109,7 +109,7 @@ void TableBuildTest::headerFormats()
     Sheet distributing;
     options.copyToTarget = false;
     options.distribute = true;
-    buildTable(distributing, {}, options, progress);
+    buildTable(distributing, QStringList(), options, progress);
     QVERIFY(distributing.isBold(1, Sheet::C));
     QCOMPARE(distributing.color(1, Sheet::C), std::optional<Sheet::Rgb>(Red));
     QCOMPARE(distributing.color(1, Sheet::G), std::nullopt);

@@ -126,10 +126,10 @@ void CollectionHandlers::collectNamed(const QStringList& named)
 // count on the status line.
 void CollectionHandlers::showFileList(QStringList paths)
 {
-    m_files.setPaths(std::move(paths));
+    m_controls.List1->fitHorizontalExtent(paths);
+    m_files.setPaths(paths);
     Q_EMIT fileListReplaced();
     Q_EMIT statusChanged(QStringLiteral("共选择文件:%1个").arg(m_files.count()));
-    m_controls.List1->fitHorizontalExtent(m_files.paths());
 }
 
 // Files left out must not go unnoticed: the user is told which folders the scan could not read.

@@ -20,5 +20,5 @@ void TableBuildHandler::run()
     options.copyToTarget = mode == RunSettings::BatchMode::CopyToTarget;
     options.distribute = mode == RunSettings::BatchMode::Distribute;
     options.targetFolder = m_modes.targetFolder();
-    buildTable(m_sheet, m_files.paths(), options, m_progress);
+    buildTable(m_sheet, m_files.files(), options, m_progress);
 }

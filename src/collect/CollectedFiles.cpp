@@ -1,0 +1,45 @@
+#include "collect/CollectedFiles.h"
+
+#include "rules/PathParts.h"
+
+#include <QSet>
+#include <QStringBuilder>
+
+CollectedFiles::CollectedFiles(const QStringList& paths, QChar separator)
+{
+    m_files.reserve(paths.size());
+    QSet<QString> extensions;
+    for (const QString& path : paths) {
+        const PathParts parts = PathParts::split(path, separator);
+        if (m_folders.empty() || m_folders.back() != parts.directory)
+            m_folders.push_back(parts.directory.toString());
+        File file;
+        file.folder = qsizetype(m_folders.size()) - 1;
+        if (parts.takesPart) {
+            file.base = parts.base.toString();
+            // Looked up without a copy; most files share a handful of extensions.
+            const QString dotext = QString::fromRawData(parts.dotext.data(), parts.dotext.size());
+            auto known = extensions.constFind(dotext);
+            if (known == extensions.cend())
+                known = extensions.insert(parts.dotext.toString());
+            file.extension = *known;
+        } else {
+            file.base = parts.name.toString();
+        }
+        m_files.push_back(std::move(file));
+    }
+}
+
+QString CollectedFiles::path(qsizetype i) const
+{
+    return folder(i) % base(i) % extension(i);
+}
+
+QStringList CollectedFiles::paths() const
+{
+    QStringList all;
+    all.reserve(size());
+    for (qsizetype i = 0; i < size(); ++i)
+        all << path(i);
+    return all;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDir>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+// The collected files in collection order, duplicates allowed, as the file list shows them and
+// the table is built from them. Each folder is kept once and each file by its base name and its
+// extension (the last dot and what follows, one copy per distinct extension); the table's cells
+// take these very texts, so a collection of a million files holds every name once.
+class CollectedFiles
+{
+public:
+    CollectedFiles() = default;
+    explicit CollectedFiles(const QStringList& paths, QChar separator = QDir::separator());
+
+    qsizetype size() const { return qsizetype(m_files.size()); }
+    bool isEmpty() const { return m_files.empty(); }
+    QString path(qsizetype i) const;
+    QStringList paths() const;
+    // The folder with its trailing separator.
+    const QString& folder(qsizetype i) const { return m_folders[m_files[i].folder]; }
+    // The name without its extension; the whole name when it has none.
+    const QString& base(qsizetype i) const { return m_files[i].base; }
+    // Empty for a name without one, or one that ends in its dot.
+    const QString& extension(qsizetype i) const { return m_files[i].extension; }
+
+private:
+    struct File
+    {
+        QString base;
+        QString extension;
+        qsizetype folder = 0;
+    };
+
+    std::vector<QString> m_folders;
+    std::vector<File> m_files;
+};

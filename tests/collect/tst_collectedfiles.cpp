@@ -1,0 +1,43 @@
+#include "collect/CollectedFiles.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+// The collection keeps folders once and names in pieces: every path must come back exactly as
+// it was collected, in its place, whatever its name holds.
+class TestCollectedFiles : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void pathsComeBackExactly_data()
+    {
+        QTest::addColumn<QStringList>("paths");
+        QTest::addColumn<QStringList>("extensions");
+        const QString rawBytes = u"/gbk/"_s + QChar(0xDCC4) + QChar(0xDCE3) + u".txt"_s; // not UTF-8
+        QTest::newRow("folders in turns, duplicates kept")
+            << QStringList{u"/a/1.jpg"_s, u"/b/2.JPG"_s, u"/a/1.jpg"_s, u"/a/sub/3.pdf"_s}
+            << QStringList{u".jpg"_s, u".JPG"_s, u".jpg"_s, u".pdf"_s};
+        QTest::newRow("names without an extension")
+            << QStringList{u"/a/README"_s, u"/a/end."_s, u"/a.d/noext"_s, u"/a/.hidden"_s}
+            << QStringList{QString(), QString(), QString(), u".hidden"_s};
+        QTest::newRow("a name that is not UTF-8") << QStringList{rawBytes} << QStringList{u".txt"_s};
+        QTest::newRow("outside the basic plane")
+            << QStringList{u"/照片/\U0001F600.heic"_s} << QStringList{u".heic"_s};
+    }
+    void pathsComeBackExactly()
+    {
+        QFETCH(QStringList, paths);
+        QFETCH(QStringList, extensions);
+        const CollectedFiles files(paths);
+        QCOMPARE(files.paths(), paths);
+        for (qsizetype i = 0; i < files.size(); ++i) {
+            QCOMPARE(files.extension(i), extensions[i]);
+            QVERIFY(files.folder(i).endsWith(u'/'));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCollectedFiles)
+#include "tst_collectedfiles.moc"
