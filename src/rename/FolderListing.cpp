@@ -3,12 +3,30 @@
 #include "base/NativeName.h"
 #include "base/ParallelSlices.h"
 
-#include <QStringBuilder>
+#include <QVarLengthArray>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
 #include <vector>
+
+namespace {
+
+// The hash of a name read from the disk, as PathKey::hashOf gives it for the name's text; a
+// plain name is hashed without being made into a text of its own.
+size_t hashOfName(QByteArrayView bytes)
+{
+    QVarLengthArray<char16_t, 256> text;
+    for (const char byte : bytes) {
+        if (static_cast<unsigned char>(byte) >= 0x80)
+            return PathKey::hashOf(NativeName::fromBytes(bytes));
+        text.append(char16_t(byte));
+    }
+    return PathKey::hashOf(QStringView(text.constData(), text.size()));
+}
+
+} // namespace
 
 FolderListing FolderListing::read(const QString& folder)
 {
@@ -28,9 +46,10 @@ FolderListing FolderListing::read(const QString& folder)
         const char* name = entry->d_name;
         if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0)
             continue;
-        listing.names.insert(PathKey(NativeName::fromBytes(QByteArrayView(name))));
+        listing.nameHashes.push_back(hashOfName(QByteArrayView(name)));
     }
     closedir(dir);
+    std::sort(listing.nameHashes.begin(), listing.nameHashes.end());
     return listing;
 }
 

@@ -9,11 +9,11 @@ namespace {
 
 using Failure = FileOutcome::Failure;
 
-// The name of a path within its folder, as a listing holds it, read from the caller's buffer.
-PathKey nameIn(const SplitPath& path, qsizetype folderEnd, SplitPath::Buffer& buffer)
+// The hash of a path's name within its folder, as a listing holds it.
+size_t nameHashOf(const SplitPath& path, qsizetype folderEnd)
 {
-    const QStringView name = path.wholeIn(buffer).sliced(folderEnd);
-    return PathKey(QString::fromRawData(name.data(), name.size()));
+    SplitPath::Buffer buffer;
+    return PathKey::hashOf(path.wholeIn(buffer).sliced(folderEnd));
 }
 using State = RenameOperation::State;
 using Mode = RunSettings::BatchMode;
@@ -173,13 +173,21 @@ void RunForecast::plan(const Sheet& sheet, qsizetype index)
         if (index >= qsizetype(m_steps[pass].size()))
             continue;
         PlannedStep& step = m_steps[pass][index];
-        step.operation = std::move(*planned[pass]);
-        if (const auto& operation = step.operation) {
-            step.sourceHash = operation->source.hash();
-            step.destinationHash = operation->destination.hash();
-            step.sourceFolderEnd = operation->source.folderEnd();
-            step.destinationFolderEnd = operation->destination.folderEnd();
+        std::optional<RenameOperation>& operation = *planned[pass];
+        if (!operation) {
+            step = PlannedStep();
+            continue;
         }
+        step.planned = true;
+        step.state = operation->state;
+        step.refusal = operation->refusal;
+        step.refusalDetail = std::move(operation->refusalDetail);
+        step.source = std::move(operation->source);
+        step.destination = std::move(operation->destination);
+        step.sourceHash = step.source.hash();
+        step.destinationHash = step.destination.hash();
+        step.sourceFolderEnd = qint32(step.source.folderEnd());
+        step.destinationFolderEnd = qint32(step.destination.folderEnd());
     }
 }
 
@@ -456,7 +464,7 @@ void RunForecast::forEachSamePath(const Holders& holders, PathOf pathOf, Visit v
 FileOutcome RunForecast::tableVerdict(qsizetype index, Pass pass) const
 {
     const RowState& row = m_rows[index];
-    const RenameOperation& operation = *this->operation(index, pass);
+    const PlannedStep& operation = *this->operation(index, pass);
     if (operation.state == State::Refused)
         return FileOutcome::failed(operation.refusal, operation.refusalDetail);
     return FileOutcome::failed(row.conflicts[pass]);
@@ -465,18 +473,17 @@ FileOutcome RunForecast::tableVerdict(qsizetype index, Pass pass) const
 FileOutcome RunForecast::diskVerdict(qsizetype index, Pass pass, ListingLookup& listings) const
 {
     const PlannedStep& step = m_steps[pass][index];
-    const RenameOperation& operation = *step.operation;
+    const PlannedStep& operation = step;
     const FolderListing* sources = listings.find(*this, operation.source, step.sourceFolderEnd);
     const FolderListing* destinations =
         listings.find(*this, operation.destination, step.destinationFolderEnd);
     if (!sources || !destinations)
         return FileOutcome::success();
-    SplitPath::Buffer buffer;
     if (sources->state != FolderListing::State::Unreadable &&
-        !sources->holds(nameIn(operation.source, step.sourceFolderEnd, buffer)))
+        !sources->holds(nameHashOf(operation.source, step.sourceFolderEnd)))
         return FileOutcome::failed(Failure::SourceMissing);
 
-    const bool taken = destinations->holds(nameIn(operation.destination, step.destinationFolderEnd, buffer));
+    const bool taken = destinations->holds(nameHashOf(operation.destination, step.destinationFolderEnd));
     if (pass == Batch && m_passes.batchRenamesInPlace)
         return taken && !movesAway(operation.destination, step.destinationHash)
                    ? FileOutcome::failed(Failure::DestinationExists)
@@ -498,7 +505,7 @@ bool RunForecast::movesAway(const SplitPath& name, size_t hash) const
     if (found == m_sources.cend())
         return false;
     return std::ranges::any_of(*found, [this, &name](qsizetype holder) {
-        const RenameOperation& rename = *operation(holder, Batch);
+        const PlannedStep& rename = *operation(holder, Batch);
         return rename.source == name && rename.state == State::Ready && tableVerdict(holder, Batch).ok();
     });
 }

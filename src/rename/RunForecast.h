@@ -62,15 +62,20 @@ private:
     // those that do not are told apart by their paths wherever it matters.
     using NameIndex = QHash<size_t, Holders>;
 
-    // A row's operation in one pass, and what the lookups need of its paths, worked out once
-    // when the row is planned.
+    // What the forecast keeps of a row's operation in one pass: the run's own refusal, the
+    // paths, and what the lookups need of them, worked out once when the row is planned.
     struct PlannedStep
     {
-        std::optional<RenameOperation> operation;
+        bool planned = false; // the pass has an operation for the row
+        RenameOperation::State state = RenameOperation::State::Ready;
+        FileOutcome::Failure refusal = FileOutcome::Failure::None;
+        qint32 sourceFolderEnd = 0; // the length of the folder part, its separator included
+        qint32 destinationFolderEnd = 0;
+        QString refusalDetail;
+        SplitPath source;
+        SplitPath destination;
         size_t sourceHash = 0;
         size_t destinationHash = 0;
-        qsizetype sourceFolderEnd = 0; // the length of the folder part, its separator included
-        qsizetype destinationFolderEnd = 0;
     };
     struct RowState
     {
@@ -87,19 +92,17 @@ private:
     void enter(qsizetype index);
     void leave(qsizetype index);
     void touchedNames(qsizetype index, QList<size_t>& names) const;
-    // The row's operation in the pass; none when the pass does not run.
-    const std::optional<RenameOperation>& operation(qsizetype index, Pass pass) const
+    // The row's step in the pass; null when the pass does not run or has nothing for the row.
+    const PlannedStep* operation(qsizetype index, Pass pass) const
     {
-        static const std::optional<RenameOperation> none;
-        return index < qsizetype(m_steps[pass].size()) ? m_steps[pass][index].operation : none;
+        if (index >= qsizetype(m_steps[pass].size()) || !m_steps[pass][index].planned)
+            return nullptr;
+        return &m_steps[pass][index];
     }
-    const SplitPath& sourcePath(qsizetype index, Pass pass) const
-    {
-        return m_steps[pass][index].operation->source;
-    }
+    const SplitPath& sourcePath(qsizetype index, Pass pass) const { return m_steps[pass][index].source; }
     const SplitPath& destinationPath(qsizetype index, Pass pass) const
     {
-        return m_steps[pass][index].operation->destination;
+        return m_steps[pass][index].destination;
     }
     // Another row whose operation of the pass would act writes the same destination.
     bool sharesDestination(qsizetype index, Pass pass) const;

@@ -115,7 +115,7 @@ private Q_SLOTS:
 void RunForecastTest::reasonShownAndFixed_data()
 {
     QTest::addColumn<RunSettings>("settings");
-    QTest::addColumn<QStringList>("rows"); // over the files a.x and b.x
+    QTest::addColumn<QStringList>("rows"); // over the files a.x, b.x, 图.x and \xC4\xE3.x
     QTest::addColumn<QStringList>("expected");
     QTest::addColumn<QStringList>("fix"); // row, column, input
 
@@ -143,6 +143,12 @@ void RunForecastTest::reasonShownAndFixed_data()
                               << QStringList{u"a|b|.x|.x|%T"_s, u"b|c|.x|.x|%T"_s, u"b|b|.x|.x|%T"_s}
                               << QStringList{u"目标已存在"_s, u"源文件重复"_s, u"源文件重复"_s}
                               << QStringList{u"4"_s, u"6"_s, u"%Tsub/"_s};
+    // Names that are not plain ASCII, or not UTF-8 at all (\xC4\xE3 in GBK), are found in their
+    // folder's listing as the run would find them.
+    const QString gbk = QString(QChar(0xDCC4)) + QChar(0xDCE3);
+    QTest::newRow("目标已存在, 名称非 UTF-8")
+        << inPlace << QStringList{u"图|"_s + gbk + u"|.x|.x|%T"_s} << QStringList{u"目标已存在"_s}
+        << QStringList{u"2"_s, u"3"_s, u"d"_s};
     QTest::newRow("目标目录不存在") << batch(Mode::CopyToTarget) << QStringList{u"a|c|.x|.x|%T|%Tout/"_s}
                                     << QStringList{u"目标目录不存在"_s}
                                     << QStringList{u"2"_s, u"7"_s, u"%T"_s};
@@ -155,7 +161,8 @@ void RunForecastTest::reasonShownAndFixed()
     QFETCH(QStringList, expected);
     QFETCH(QStringList, fix);
     FileTree tree;
-    tree.files({u"a.x"_s, u"b.x"_s});
+    tree.files({u"a.x"_s, u"b.x"_s, u"图.x"_s});
+    tree.writeBytes("\xC4\xE3.x", {});
     Sheet sheet;
     writeRows(sheet, rows, tree.folder());
     RunForecast forecast;
