@@ -137,6 +137,7 @@ void MainWindow::connectFeatures()
     // New names that still wait for files' facts are not final.
     run->setUnfinishedCheck([facts = m_facts.get()] { return facts->unfinishedReason(); });
     connect(m_import.get(), &ImportHandler::statusChanged, this, &MainWindow::showStatus);
+    connect(run, &RunHandler::runStarting, m_forecast.get(), &ForecastHandler::runStarting);
     connect(run, &RunHandler::diskChanged, m_forecast.get(), &ForecastHandler::readDiskAgain);
     connect(m_forecast.get(), &ForecastHandler::statusChanged, this, &MainWindow::showForecast);
     connect(collection, &CollectionHandlers::statusFocusWanted, this,

@@ -155,6 +155,17 @@ void RunForecast::forgetListings()
     m_wanted.clear();
 }
 
+void RunForecast::releasePlan()
+{
+    for (std::vector<PlannedStep>& steps : m_steps)
+        std::vector<PlannedStep>().swap(steps);
+    for (NameIndex& names : m_destinations)
+        names = {};
+    m_sources = {};
+    m_listings = {};
+    forgetListings();
+}
+
 const FileOutcome& RunForecast::verdict(qsizetype row) const
 {
     static const FileOutcome fine;

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QRadioButton>
+#include <QTimer>
 
 ForecastHandler::ForecastHandler(SheetModel& table, const ModeControls& modeControls, ModeHandlers& modes)
     : m_table(table), m_modes(modes)
@@ -43,14 +44,29 @@ ForecastHandler::~ForecastHandler()
 
 void ForecastHandler::readDiskAgain()
 {
-    read(m_forecast.listedFolders());
+    if (!m_released) {
+        read(m_forecast.listedFolders());
+        return;
+    }
+    // Once the run has let go of its plan, so the two are never held at once.
+    if (!std::exchange(m_planningAgain, true))
+        QTimer::singleShot(0, this, [this] {
+            m_released = m_planningAgain = false;
+            forecastAfresh();
+        });
+}
+
+void ForecastHandler::runStarting()
+{
+    m_released = true;
+    m_forecast.releasePlan();
 }
 
 void ForecastHandler::tableChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
                                    const QList<int>& roles)
 {
     // The forecast's own repaint changes no cell.
-    if (roles.contains(SheetRole::Forecast))
+    if (roles.contains(SheetRole::Forecast) || m_released)
         return;
     show(m_forecast.update(m_table.sheet(), topLeft.row() + 1, bottomRight.row() + 1));
 }
@@ -92,5 +108,7 @@ void ForecastHandler::read(const QStringList& folders)
 
 void ForecastHandler::listingsRead(const QHash<QString, FolderListing>& listings)
 {
+    if (m_released)
+        return;
     show(m_forecast.addListings(listings));
 }

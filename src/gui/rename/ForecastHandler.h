@@ -25,6 +25,9 @@ public:
 public Q_SLOTS:
     // The files may have changed on disk (a run, an undo): every folder is read again.
     void readDiskAgain();
+    // A run plans the whole table itself: until the disk has changed, the marks stay as they
+    // are and the forecast holds nothing else.
+    void runStarting();
 
 Q_SIGNALS:
     // "将失败:n个", or empty when no row would fail.
@@ -44,4 +47,6 @@ private:
     RunForecast m_forecast;
     QThreadPool m_reader; // one thread: listings arrive in the order they were asked for
     qsizetype m_shownFailing = 0;
+    bool m_released = false;      // the run is under way: nothing but the marks is kept
+    bool m_planningAgain = false; // a fresh forecast is on its way, after the run's plan is gone
 };

@@ -50,6 +50,7 @@ void RunHandler::run()
         return;
     }
     const RunSettings settings = m_modes.settings();
+    Q_EMIT runStarting();
     const RenamePlan plan = RenamePlan::fromTable(m_sheet, settings);
     {
         Sheet::Batch batch(m_sheet);

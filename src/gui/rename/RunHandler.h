@@ -48,6 +48,8 @@ Q_SIGNALS:
     void statusChanged(const QString& text);
     // A run or an undo is over: files may have other names now.
     void diskChanged();
+    // The run is about to plan the whole table; diskChanged follows when it is over.
+    void runStarting();
 
 private:
     // Returns false when the user ended the run.

@@ -6,6 +6,7 @@
 #include "table/SheetModel.h"
 #include "table/SheetRoles.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QTest>
 
@@ -60,6 +61,24 @@ private Q_SLOTS:
         m_gui.click("Command5");
         QCOMPARE(marks(), QStringList(1));
         QVERIFY(!status().contains(u"将失败"_s));
+    }
+
+    // The run plans the table itself; afterwards the marks tell of the disk as the run left it.
+    void marksAfterARunTellOfTheDiskAsItIs()
+    {
+        FileTree tree;
+        GuiTest gui;
+        tree.write(u"taken.txt"_s, "T");
+        collectFiles(gui, tree, {{u"a.txt"_s, "A"}, {u"b.txt"_s, "B"}});
+        typeNewNames(gui, {u"x"_s, u"taken"_s});
+        const auto marks = [&] {
+            return QStringList{gui.table().index(1, 0).data(Qt::ToolTipRole).toString(),
+                               gui.table().index(2, 0).data(Qt::ToolTipRole).toString()};
+        };
+        QTRY_COMPARE(marks(), (QStringList{u""_s, u"目标已存在"_s}));
+        gui.click("Command3");
+        QVERIFY(QFile::exists(tree.path(u"x.txt"_s)));
+        QTRY_COMPARE(marks(), (QStringList{u"源文件不存在"_s, u"目标已存在"_s}));
     }
 };
 
