@@ -1,24 +1,27 @@
 #include "rename/PlanConflicts.h"
 
-#include <QHash>
+#include "rename/RowsByHash.h"
 
 namespace PlanConflicts {
 
 void refuseSharedDestinations(std::vector<RenameOperation>& operations)
 {
     const qsizetype count = qsizetype(operations.size());
-    // One more than the index of the first operation with that destination.
-    QHash<SplitPath, qsizetype> firstWith;
+    // The first operation with each destination.
+    RowsByHash firstWith;
     firstWith.reserve(count);
     std::vector<qsizetype> shared;
     for (qsizetype i = 0; i < count; ++i) {
         if (operations[i].state != RenameOperation::State::Ready)
             continue;
-        qsizetype& first = firstWith[operations[i].destination];
-        if (first == 0) {
-            first = i + 1;
+        const SplitPath& destination = operations[i].destination;
+        const size_t hash = destination.hash();
+        const qsizetype first =
+            firstWith.find(hash, [&](qsizetype j) { return operations[j].destination == destination; });
+        if (first < 0) {
+            firstWith.add(hash, i);
         } else {
-            shared.push_back(first - 1);
+            shared.push_back(first);
             shared.push_back(i);
         }
     }

@@ -1,8 +1,7 @@
 #include "rename/RenameChains.h"
 
 #include "rename/PlanConflicts.h"
-
-#include <QHash>
+#include "rename/RowsByHash.h"
 
 #include <algorithm>
 
@@ -14,9 +13,8 @@ using State = RenameOperation::State;
 // How the rows of the batch use one file.
 struct SourceUse
 {
-    qsizetype index = -1; // the first rename of that file
-    bool shared = false;  // more than one row names it
-    bool moved = false;   // at least one of them would give it another name
+    bool shared = false; // more than one row names it
+    bool moved = false;  // at least one of them would give it another name
 };
 
 // A row that would act but for another row asking for the same new name still claims its file.
@@ -32,28 +30,38 @@ RenameChains RenameChains::plan(std::vector<RenameOperation>& renames)
     PlanConflicts::refuseSharedDestinations(renames);
     const qsizetype count = qsizetype(renames.size());
 
-    QHash<SplitPath, SourceUse> sources;
-    sources.reserve(count);
+    // The first rename of each file, by the hash of its path, and each rename's first.
+    RowsByHash files;
+    files.reserve(count);
+    std::vector<qsizetype> firstOfFile(count, -1);
+    std::vector<SourceUse> uses(count);
+    const auto firstWith = [&](const SplitPath& path, size_t hash) {
+        return files.find(hash, [&](qsizetype j) { return renames[j].source == path; });
+    };
     bool anyShared = false;
     for (qsizetype i = 0; i < count; ++i) {
         const RenameOperation& rename = renames[i];
         if (!claimsItsFile(rename))
             continue;
-        SourceUse& use = sources[rename.source];
-        if (use.index < 0) {
-            use.index = i;
+        const size_t hash = rename.source.hash();
+        qsizetype& first = firstOfFile[i];
+        first = firstWith(rename.source, hash);
+        if (first < 0) {
+            files.add(hash, i);
+            first = i;
         } else {
-            use.shared = true;
+            uses[first].shared = true;
             anyShared = true;
         }
-        use.moved = use.moved || rename.state != State::Unchanged;
+        uses[first].moved = uses[first].moved || rename.state != State::Unchanged;
     }
     // The same file collected twice with two new names: neither row picks its name.
     if (anyShared) {
-        for (RenameOperation& rename : renames) {
+        for (qsizetype i = 0; i < count; ++i) {
+            RenameOperation& rename = renames[i];
             if (rename.state == State::Refused)
                 continue;
-            const SourceUse& use = *sources.constFind(rename.source);
+            const SourceUse& use = uses[firstOfFile[i]];
             if (use.shared && use.moved) {
                 rename.state = State::Refused;
                 rename.refusal = Failure::DuplicateSource;
@@ -67,10 +75,11 @@ RenameChains RenameChains::plan(std::vector<RenameOperation>& renames)
     for (qsizetype i = 0; i < count; ++i) {
         if (renames[i].state != State::Ready)
             continue;
-        const auto holder = sources.constFind(renames[i].destination);
-        if (holder != sources.cend() && renames[holder->index].state == State::Ready) {
-            next[i] = holder->index;
-            awaited[holder->index] = true;
+        const SplitPath& destination = renames[i].destination;
+        const qsizetype holder = firstWith(destination, destination.hash());
+        if (holder >= 0 && renames[holder].state == State::Ready) {
+            next[i] = holder;
+            awaited[holder] = true;
         }
     }
 

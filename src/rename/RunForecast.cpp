@@ -97,8 +97,8 @@ RunForecast::RowSpan RunForecast::update(const Sheet& sheet, qsizetype top, qsiz
     std::vector<qsizetype> affected = planned;
     for (const size_t name : std::as_const(names)) {
         for (const NameIndex* index : {&m_destinations[Batch], &m_destinations[Derivation], &m_sources}) {
-            if (auto found = index->constFind(name); found != index->cend())
-                affected.insert(affected.end(), found->begin(), found->end());
+            for (qsizetype holder : index->rowsOf(name))
+                affected.push_back(holder);
         }
     }
     std::sort(affected.begin(), affected.end());
@@ -123,9 +123,8 @@ RunForecast::RowSpan RunForecast::update(const Sheet& sheet, qsizetype top, qsiz
         // that name needs it gone.
         const auto& rename = operation(i, Batch);
         if (m_passes.batchRenamesInPlace && rename) {
-            if (auto found = m_destinations[Batch].constFind(m_steps[Batch][i].sourceHash);
-                found != m_destinations[Batch].cend())
-                second.insert(second.end(), found->begin(), found->end());
+            for (qsizetype holder : m_destinations[Batch].rowsOf(m_steps[Batch][i].sourceHash))
+                second.push_back(holder);
         }
     }
     for (qsizetype i : second)
@@ -210,31 +209,23 @@ void RunForecast::enter(qsizetype index)
     for (Pass pass : {Batch, Derivation}) {
         const auto& operation = this->operation(index, pass);
         if (operation && operation->state == State::Ready)
-            m_destinations[pass][m_steps[pass][index].destinationHash].append(index);
+            m_destinations[pass].add(m_steps[pass][index].destinationHash, index);
     }
     const auto& rename = operation(index, Batch);
     if (m_passes.batchRenamesInPlace && rename && rename->state != State::Refused)
-        m_sources[m_steps[Batch][index].sourceHash].append(index);
+        m_sources.add(m_steps[Batch][index].sourceHash, index);
 }
 
 void RunForecast::leave(qsizetype index)
 {
-    const auto release = [index](NameIndex& names, size_t name) {
-        auto found = names.find(name);
-        if (found == names.end())
-            return;
-        found->removeOne(index);
-        if (found->isEmpty())
-            names.erase(found);
-    };
     for (Pass pass : {Batch, Derivation}) {
         const auto& operation = this->operation(index, pass);
         if (operation && operation->state == State::Ready)
-            release(m_destinations[pass], m_steps[pass][index].destinationHash);
+            m_destinations[pass].remove(m_steps[pass][index].destinationHash, index);
     }
     const auto& rename = operation(index, Batch);
     if (m_passes.batchRenamesInPlace && rename && rename->state != State::Refused)
-        release(m_sources, m_steps[Batch][index].sourceHash);
+        m_sources.remove(m_steps[Batch][index].sourceHash, index);
 }
 
 void RunForecast::touchedNames(qsizetype index, QList<size_t>& names) const
@@ -396,7 +387,7 @@ void RunForecast::weigh(qsizetype index)
             row.conflicts[pass] = Failure::DuplicateDestination;
         else if (pass == Batch && m_passes.batchRenamesInPlace) {
             const Holders claims =
-                sharing(*m_sources.constFind(m_steps[Batch][index].sourceHash), sourcePath(index, Batch),
+                sharing(m_sources.rowsOf(m_steps[Batch][index].sourceHash), sourcePath(index, Batch),
                         [this](qsizetype other) -> const SplitPath& { return sourcePath(other, Batch); });
             if (claims.size() > 1 && std::ranges::any_of(claims, [this](qsizetype other) {
                     return this->operation(other, Batch)->state == State::Ready;
@@ -412,20 +403,16 @@ void RunForecast::weighAll()
         const auto destinationIn = [this, pass](qsizetype row) -> const SplitPath& {
             return destinationPath(row, pass);
         };
-        for (const Holders& holders : std::as_const(m_destinations[pass])) {
-            if (holders.size() < 2)
-                continue;
+        m_destinations[pass].forEachShared([&](const Holders& holders) {
             forEachSamePath(holders, destinationIn, [&](const Holders& rows) {
                 if (rows.size() > 1)
                     for (qsizetype i : rows)
                         m_rows[i].conflicts[pass] = Failure::DuplicateDestination;
             });
-        }
+        });
     }
     const auto sourceIn = [this](qsizetype row) -> const SplitPath& { return sourcePath(row, Batch); };
-    for (const Holders& holders : std::as_const(m_sources)) {
-        if (holders.size() < 2)
-            continue;
+    m_sources.forEachShared([&](const Holders& holders) {
         forEachSamePath(holders, sourceIn, [&](const Holders& claims) {
             if (claims.size() < 2 || std::ranges::none_of(claims, [this](qsizetype other) {
                     return operation(other, Batch)->state == State::Ready;
@@ -435,12 +422,12 @@ void RunForecast::weighAll()
                 if (m_rows[i].conflicts[Batch] == Failure::None)
                     m_rows[i].conflicts[Batch] = Failure::DuplicateSource;
         });
-    }
+    });
 }
 
 bool RunForecast::sharesDestination(qsizetype index, Pass pass) const
 {
-    const Holders& holders = *m_destinations[pass].constFind(m_steps[pass][index].destinationHash);
+    const Holders holders = m_destinations[pass].rowsOf(m_steps[pass][index].destinationHash);
     const SplitPath& destination = destinationPath(index, pass);
     return holders.size() > 1 && std::ranges::any_of(holders, [&](qsizetype other) {
                return other != index && destinationPath(other, pass) == destination;
@@ -512,10 +499,7 @@ FileOutcome RunForecast::diskVerdict(qsizetype index, Pass pass, ListingLookup& 
 
 bool RunForecast::movesAway(const SplitPath& name, size_t hash) const
 {
-    const auto found = m_sources.constFind(hash);
-    if (found == m_sources.cend())
-        return false;
-    return std::ranges::any_of(*found, [this, &name](qsizetype holder) {
+    return std::ranges::any_of(m_sources.rowsOf(hash), [this, &name](qsizetype holder) {
         const PlannedStep& rename = *operation(holder, Batch);
         return rename.source == name && rename.state == State::Ready && tableVerdict(holder, Batch).ok();
     });

@@ -3,6 +3,7 @@
 #include "rename/FileOutcome.h"
 #include "rename/FolderListing.h"
 #include "rename/RowPlan.h"
+#include "rename/RowsByHash.h"
 #include "rename/RunSettings.h"
 
 #include <QHash>
@@ -60,10 +61,10 @@ private:
         Derivation,
         PassCount
     };
-    using Holders = QVarLengthArray<qsizetype, 1>;
-    // Rows by the hash of a path they hold. Rows under one hash almost always hold one path;
-    // those that do not are told apart by their paths wherever it matters.
-    using NameIndex = QHash<size_t, Holders>;
+    using Holders = RowsByHash::Rows;
+    // Rows under one hash almost always hold one path; those that do not are told apart by
+    // their paths wherever it matters.
+    using NameIndex = RowsByHash;
 
     // What the forecast keeps of a row's operation in one pass: the run's own refusal, the
     // paths, and what the lookups need of them, worked out once when the row is planned.
