@@ -60,11 +60,14 @@ void printGrowth(const QList<Figure>& figures)
         const Figure* small = runs[runs.size() - 2];
         const Figure* large = runs.last();
         const double sizeRatio = double(large->size) / double(small->size);
-        const double valueRatio =
-            small->measured.medianMs > 0 ? large->measured.medianMs / small->measured.medianMs : 0;
+        const auto value = [large](const Figure* f) {
+            return large->memoryFigure ? double(f->measured.peakKiB) : f->measured.medianMs;
+        };
+        const double valueRatio = value(small) > 0 ? value(large) / value(small) : 0;
         out << name.leftJustified(46) << QString::number(small->size).rightJustified(9) << " -> "
-            << QString::number(large->size).rightJustified(8) << "  time x"
-            << QString::number(valueRatio, 'f', 1) << " (sizes x" << QString::number(sizeRatio, 'f', 0) << ")"
+            << QString::number(large->size).rightJustified(8)
+            << (large->memoryFigure ? "  memory x" : "  time x") << QString::number(valueRatio, 'f', 1)
+            << " (sizes x" << QString::number(sizeRatio, 'f', 0) << ")"
             << (valueRatio <= sizeRatio * 1.2 ? "  ok" : "  NO");
         // Where the baseline grows as much, the growth is the system's, not the program's.
         if (small->baselineMs && large->baselineMs && *small->baselineMs > 0)

@@ -49,13 +49,63 @@ Figure wholePathMemoryFigure(const BenchContext& context)
     figure.limit = figure.size <= 100000 ? 90 : 600;
     figure.target = QStringLiteral("<%1MiB").arg(figure.limit);
     QProcess child;
-    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--path-memory"), context.tree.root});
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--path-memory"), context.tree.root});
     child.waitForFinished(-1);
     const QList<QByteArray> kib = child.readAllStandardOutput().trimmed().split(' ');
     if (child.exitCode() != 0 || kib.isEmpty() || kib.last().toLongLong() <= 0)
         qFatal("the whole path's memory was not measured");
     figure.measured.peakKiB = kib.last().toLongLong();
     return figure;
+}
+
+// 选择目录 on the tree (scan and table build, the forecast begun) against `find` listing it, and
+// then a click on 自动编号 numbering every row.
+void measureCollectAndNumber(const BenchContext& context, QList<Figure>& figures)
+{
+    // Each collection into a window of its own, as after the start: a second one would also
+    // keep the table before it for an undo.
+    std::unique_ptr<GuiTest> gui;
+    Figure collect;
+    collect.name = QStringLiteral("collect a folder into a new window (scan, table build)");
+    collect.size = context.tree.files.size();
+    collect.measured = measure(
+        context.runs,
+        [&] {
+            gui->platform.nextFolders << context.tree.root;
+            gui->click("Command4");
+            QCoreApplication::processEvents();
+        },
+        [&] {
+            gui.reset();
+            gui = std::make_unique<GuiTest>();
+        });
+    QCheckBox* numbering = gui->checkBox("Check3");
+    collect.baselineMs = measure(context.runs, [&] {
+                             QProcess process;
+                             process.start(QStringLiteral("find"), {context.tree.root});
+                             process.waitForFinished(-1);
+                             (void)process.readAllStandardOutput();
+                         }).medianMs;
+    collect.target = QStringLiteral("≤1.2x");
+    collect.limit = 1.2;
+
+    Figure number;
+    number.name = QStringLiteral("numbering click through the window");
+    number.size = context.tree.files.size();
+    number.measured = measure(
+        context.runs,
+        [&] {
+            numbering->setChecked(true);
+            QCoreApplication::processEvents();
+        },
+        [&] {
+            numbering->setChecked(false);
+            QCoreApplication::processEvents();
+        });
+    number.target = QStringLiteral("<150ms");
+    number.limit = 150;
+    figures << collect << number;
 }
 
 } // namespace
@@ -129,4 +179,5 @@ void measureWholePathFigure(const BenchContext& context, QList<Figure>& figures)
     path.target = QStringLiteral("≤1.5x");
     path.limit = 1.5;
     figures << path << wholePathMemoryFigure(context);
+    measureCollectAndNumber(context, figures);
 }

@@ -180,7 +180,7 @@ void Sheet::setContent(qsizetype row, int column, const CellContent& content)
     if (sameFormula && (content.formula || before.value == content.value))
         return;
     Batch batch(*this);
-    remember(row, column);
+    remember(row, column, before);
     SheetColumn& cells = writableColumn(column);
     if (!content.formula || !sameFormula)
         cells.setValue(row - 1, content.value);
@@ -199,10 +199,10 @@ void Sheet::noteContentChanged(qsizetype row, int column, bool formulaChanged)
     noteCellsChanged(cellAt(row, column));
 }
 
-void Sheet::remember(qsizetype row, int column)
+void Sheet::remember(qsizetype row, int column, const CellContent& before)
 {
     if (m_recording && m_remembered.mark(row, column))
-        m_edit.keep(row, column, content(row, column));
+        m_edit.keep(row, column, before);
 }
 
 void Sheet::swapContents(SheetEdit& edit)

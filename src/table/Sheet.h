@@ -200,8 +200,8 @@ private:
 
     const SheetColumn* column(int column) const;
     SheetColumn& writableColumn(int column);
-    // Keeps what the cell held for the step's undo, once per step.
-    void remember(qsizetype row, int column);
+    // Keeps what the cell held before, for the step's undo, once per step.
+    void remember(qsizetype row, int column, const CellContent& before);
     void noteContentChanged(qsizetype row, int column, bool formulaChanged);
     void noteCellsChanged(const CellRange& range);
     void noteColumnFormatChanged();

@@ -2,7 +2,6 @@
 
 #include "table/SheetColumn.h"
 
-#include <map>
 #include <vector>
 
 // What a cell holds beyond its look: its value and, in a formula cell, the formula.
@@ -39,8 +38,8 @@ public:
     {
         for (Cell& cell : m_cells)
             give(cell);
-        for (const auto& [column, runs] : m_empty)
-            for (const RowRun& run : runs)
+        for (int column = 0; column < int(m_empty.size()); ++column)
+            for (const RowRun& run : m_empty[column])
                 for (qsizetype row = run.first; row <= run.last; ++row) {
                     Cell empty{row, column, {}};
                     give(empty);
@@ -54,6 +53,6 @@ private:
         qsizetype last = 0;
     };
 
-    std::vector<Cell> m_cells;                  // cells that held something
-    std::map<int, std::vector<RowRun>> m_empty; // by column, rows in the order kept
+    std::vector<Cell> m_cells;                // cells that held something
+    std::vector<std::vector<RowRun>> m_empty; // by column, rows in the order kept
 };
