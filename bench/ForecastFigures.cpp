@@ -5,8 +5,6 @@
 #include "rules/TableBuild.h"
 #include "table/Sheet.h"
 
-#include <QProcess>
-
 namespace {
 
 // Every file gets a new name: with the prefix, or the old name again.
@@ -42,12 +40,7 @@ void measureForecastFigures(const BenchContext& context, QList<Figure>& figures)
     whole.measured = measure(
         context.runs, [&] { forecastFromScratch(forecast, sheet); }, [&] { forecast = RunForecast(); });
     // The plain listing of those folders.
-    whole.baselineMs = measure(context.runs, [&] {
-                           QProcess process;
-                           process.start(QStringLiteral("find"), {context.tree.root});
-                           process.waitForFinished(-1);
-                           (void)process.readAllStandardOutput();
-                       }).medianMs;
+    whole.baselineMs = measureFind(context.runs, context.tree.root).medianMs;
     whole.target = QStringLiteral("≤2x");
     whole.limit = 2;
     figures << whole;

@@ -1,6 +1,7 @@
 #include "Measure.h"
 
 #include <QFile>
+#include <QProcess>
 
 #include <algorithm>
 #include <chrono>
@@ -49,6 +50,16 @@ std::pair<Measurement, Measurement> measureInTurns(int runs, const std::function
         return t[t.size() / 2];
     };
     return {{median(times[0]), peak}, {median(times[1]), peak}};
+}
+
+Measurement measureFind(int runs, const QString& folder, const QStringList& arguments)
+{
+    return measure(runs, [&] {
+        QProcess process;
+        process.start(QStringLiteral("find"), QStringList{folder} + arguments);
+        process.waitForFinished(-1);
+        (void)process.readAllStandardOutput();
+    });
 }
 
 void resetPeakMemory()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <utility>
 
@@ -19,6 +20,10 @@ Measurement measure(int runs, const std::function<void()>& work, const std::func
 std::pair<Measurement, Measurement> measureInTurns(int runs, const std::function<void()>& work,
                                                    const std::function<void()>& baseline,
                                                    const std::function<void()>& prepare);
+
+// `find` over the folder with those arguments, its output read in full: the listing people
+// already trust, as the baseline of what lists or scans a tree.
+Measurement measureFind(int runs, const QString& folder, const QStringList& arguments = {});
 
 // Resets the kernel's high-water mark of resident memory, then reads it back.
 void resetPeakMemory();

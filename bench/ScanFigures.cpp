@@ -3,8 +3,6 @@
 #include "collect/FolderScan.h"
 #include "collect/WildcardPattern.h"
 
-#include <QProcess>
-
 void measureScanFigures(const BenchContext& context, QList<Figure>& figures)
 {
     const QString root = context.tree.root;
@@ -20,13 +18,9 @@ void measureScanFigures(const BenchContext& context, QList<Figure>& figures)
     if (found != context.tree.jpgCount)
         qFatal("the scan found %lld of %lld .jpg files", qlonglong(found), qlonglong(context.tree.jpgCount));
 
-    // What people already trust for this: find, as a process whose output is read in full.
-    const Measurement find = measure(context.runs, [&] {
-        QProcess process;
-        process.start(QStringLiteral("find"), {root, QStringLiteral("-iname"), QStringLiteral("*.jpg")});
-        process.waitForFinished(-1);
-        (void)process.readAllStandardOutput();
-    });
+    // What people already trust for this: find.
+    const Measurement find =
+        measureFind(context.runs, root, {QStringLiteral("-iname"), QStringLiteral("*.jpg")});
     scan.baselineMs = find.medianMs;
     scan.target = QStringLiteral("≤1.5x");
     scan.limit = 1.5;

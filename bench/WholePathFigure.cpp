@@ -81,12 +81,7 @@ void measureCollectAndNumber(const BenchContext& context, QList<Figure>& figures
             gui = std::make_unique<GuiTest>();
         });
     QCheckBox* numbering = gui->checkBox("Check3");
-    collect.baselineMs = measure(context.runs, [&] {
-                             QProcess process;
-                             process.start(QStringLiteral("find"), {context.tree.root});
-                             process.waitForFinished(-1);
-                             (void)process.readAllStandardOutput();
-                         }).medianMs;
+    collect.baselineMs = measureFind(context.runs, context.tree.root).medianMs;
     collect.target = QStringLiteral("≤1.2x");
     collect.limit = 1.2;
 
