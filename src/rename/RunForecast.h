@@ -44,8 +44,8 @@ public:
     RowSpan addListings(const QHash<QString, FolderListing>& listings);
     // Listings read before a new collection say nothing of its files: each is read afresh.
     void forgetListings();
-    // Lets go of every row's plan and the listings, keeping only the verdicts: for while the
-    // run plans the whole table itself. Until reset() plans afresh, nothing else may be asked.
+    // Lets go of every row's plan and the listings, keeping only the verdicts, while the run
+    // plans the whole table itself. Until reset() plans afresh, nothing else may be asked.
     void releasePlan();
 
     // Why the run would refuse the row; success when it would act on it or leave it as it is.

@@ -12,10 +12,9 @@ class SplitPath
 {
 public:
     SplitPath() = default;
-    // A path held in one piece.
-    SplitPath(QString whole); // NOLINT(google-explicit-constructor): a path is a path
-    SplitPath(const char16_t* whole) : SplitPath(QString::fromUtf16(whole)) {}
     // Texts that reach the disk as the same bytes make the same path (see NativeName::canonical).
+    // A path held in one piece; a path is a path, so a text converts.
+    SplitPath(QString whole);
     SplitPath(QString folder, QString name, QString extension);
 
     QString joined() const;
