@@ -86,6 +86,8 @@ bool SplitPath::equals(QStringView whole) const
 
 bool SplitPath::isEncodable() const
 {
-    // Pieces that hold a surrogate are joined into the first: the others hold none.
+    // Pieces that hold a surrogate are joined into the first: a path still in pieces holds none.
+    if (!m_pieces[1].isEmpty() || !m_pieces[2].isEmpty())
+        return true;
     return NativeName::isEncodable(m_pieces[0]);
 }

@@ -84,6 +84,22 @@ private Q_SLOTS:
         QCOMPARE(mark(3), QString());
     }
 
+    // The table keeps the folder as collected: a folder renamed since leaves every row without
+    // its file, and nothing is renamed anywhere.
+    void folderRenamedSinceTheCollectionLosesNothing()
+    {
+        tree().makeFolder(u"相册"_s);
+        collect({{u"相册/a.txt"_s, "A"}, {u"相册/b.txt"_s, "B"}});
+        QVERIFY(QDir(tree().path()).rename(u"相册"_s, u"相册2"_s));
+        newNames({u"x"_s, u"y"_s});
+        gui().click("Command3");
+
+        QCOMPARE(tree().snapshot(),
+                 (Entries{{u"相册2/"_s, ""}, {u"相册2/a.txt"_s, "A"}, {u"相册2/b.txt"_s, "B"}}));
+        QCOMPARE(mark(2), u"源文件不存在"_s);
+        QCOMPARE(mark(3), u"源文件不存在"_s);
+    }
+
     void emptyNewNameAnywhereRefusesTheRun_data()
     {
         QTest::addColumn<qsizetype>("emptyRow");
