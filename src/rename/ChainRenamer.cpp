@@ -3,7 +3,6 @@
 #include "base/NativeName.h"
 #include "base/TemporaryNames.h"
 #include "rename/FileSystem.h"
-#include "rename/PathRules.h"
 #include "rename/RenameChains.h"
 #include "rename/RunObserver.h"
 

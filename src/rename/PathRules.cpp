@@ -34,13 +34,4 @@ bool endsWithSeparator(QStringView path)
     return !path.isEmpty() && isSeparator(path.back());
 }
 
-QString folderOf(const QString& path)
-{
-    for (qsizetype i = path.size() - 1; i >= 0; --i) {
-        if (isSeparator(path[i]))
-            return path.left(i + 1);
-    }
-    return {};
-}
-
 } // namespace PathRules

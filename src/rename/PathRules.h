@@ -10,7 +10,5 @@ bool isFullPath(QStringView path);
 // A name for one file in one folder: no separator, nothing the platform refuses.
 bool isAcceptableFileName(QStringView name);
 bool endsWithSeparator(QStringView path);
-// The folder part of a path, with its trailing separator; empty when the path has none.
-QString folderOf(const QString& path);
 
 } // namespace PathRules

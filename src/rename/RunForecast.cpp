@@ -510,7 +510,7 @@ const FolderListing* RunForecast::ListingLookup::find(const RunForecast& forecas
 {
     if (folderEnd == 0)
         return nullptr;
-    const QString folder = path.folder();
+    const QString folder = path.folder(folderEnd);
     // Rows come by folder: the listing looked up last is mostly the one asked for next, and a
     // folder still to be read is remembered as such too.
     if (!lastFolder.isEmpty() && folder == lastFolder)

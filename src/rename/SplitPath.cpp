@@ -53,9 +53,8 @@ qsizetype SplitPath::folderEnd() const
     return 0;
 }
 
-QString SplitPath::folder() const
+QString SplitPath::folder(qsizetype end) const
 {
-    const qsizetype end = folderEnd();
     return end == m_pieces[0].size() ? m_pieces[0] : joined().left(end);
 }
 

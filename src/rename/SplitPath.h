@@ -24,8 +24,10 @@ public:
     size_t hash() const;
     // The length of the folder part, its last separator included; 0 without a separator.
     qsizetype folderEnd() const;
-    // The folder part; no text of its own when the path's first piece is its folder.
-    QString folder() const;
+    // The folder part; no text of its own when the path's first piece is its folder. end: the
+    // folderEnd() already worked out.
+    QString folder() const { return folder(folderEnd()); }
+    QString folder(qsizetype end) const;
 
     using Buffer = QVarLengthArray<QChar, 512>;
     // The whole path, joined in the caller's buffer when it is in pieces: no text of its own.
