@@ -12,6 +12,8 @@ const QString Face = u"\U0001F600"_s;                           // one character
 
 } // namespace
 
+Q_DECLARE_METATYPE(SplitPath)
+
 // A path is the text it makes, however the table splits it: the plan's lookups and the run's
 // comparisons must agree with the file system, which sees only the whole.
 class TestSplitPath : public QObject
@@ -57,8 +59,6 @@ private Q_SLOTS:
         QVERIFY(!SplitPath(u"/d/"_s, QString(QChar(0xD83D)), u".txt"_s).isEncodable());
     }
 };
-
-Q_DECLARE_METATYPE(SplitPath)
 
 QTEST_GUILESS_MAIN(TestSplitPath)
 #include "tst_splitpath.moc"
