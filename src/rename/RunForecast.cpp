@@ -9,12 +9,6 @@ namespace {
 
 using Failure = FileOutcome::Failure;
 
-// The hash of a path's name within its folder, as a listing holds it.
-size_t nameHashOf(const SplitPath& path, qsizetype folderEnd)
-{
-    SplitPath::Buffer buffer;
-    return PathKey::hashOf(path.wholeIn(buffer).sliced(folderEnd));
-}
 using State = RenameOperation::State;
 using Mode = RunSettings::BatchMode;
 
@@ -84,11 +78,12 @@ RunForecast::RowSpan RunForecast::update(const Sheet& sheet, qsizetype top, qsiz
         return changed;
     }
 
+    FolderNumbers::Last lastFolder;
     for (qsizetype i : planned) {
         touchedNames(i, names);
         leave(i);
         m_unnamed -= qsizetype(m_rows[i].lacksNewName);
-        plan(sheet, i);
+        plan(sheet, i, lastFolder);
         m_unnamed += qsizetype(m_rows[i].lacksNewName);
         enter(i);
         touchedNames(i, names);
@@ -161,6 +156,7 @@ void RunForecast::releasePlan()
     for (NameIndex& names : m_destinations)
         names = {};
     m_sources = {};
+    m_folders.clear();
     m_listings = {};
     forgetListings();
 }
@@ -172,7 +168,27 @@ const FileOutcome& RunForecast::verdict(qsizetype row) const
     return index >= 0 && index < qsizetype(m_rows.size()) ? m_rows[index].verdict : fine;
 }
 
-void RunForecast::plan(const Sheet& sheet, qsizetype index)
+qint32 RunForecast::FolderNumbers::numberOf(const QString& folder, Last& last)
+{
+    if (last.number >= 0 && folder == last.folder)
+        return last.number;
+    const QMutexLocker locker(&m_lock);
+    auto found = m_numbers.constFind(folder);
+    if (found == m_numbers.cend()) {
+        found = m_numbers.insert(folder, qint32(m_folders.size()));
+        m_folders.append(folder);
+    }
+    last = {folder, *found};
+    return *found;
+}
+
+void RunForecast::FolderNumbers::clear()
+{
+    m_numbers.clear();
+    m_folders.clear();
+}
+
+void RunForecast::plan(const Sheet& sheet, qsizetype index, FolderNumbers::Last& lastFolder)
 {
     RowState& state = m_rows[index];
     const qsizetype row = rowOf(index);
@@ -192,12 +208,17 @@ void RunForecast::plan(const Sheet& sheet, qsizetype index)
         step.state = operation->state;
         step.refusal = operation->refusal;
         step.refusalDetail = std::move(operation->refusalDetail);
-        step.source = std::move(operation->source);
-        step.destination = std::move(operation->destination);
-        step.sourceHash = step.source.hash();
-        step.destinationHash = step.destination.hash();
-        step.sourceFolderEnd = qint32(step.source.folderEnd());
-        step.destinationFolderEnd = qint32(step.destination.folderEnd());
+        // Each path is joined once, for its hashes and its folder.
+        SplitPath::Buffer buffer;
+        const auto keep = [&](const SplitPath& path, size_t& hash, size_t& nameHash, qint32& folder) {
+            const QStringView whole = path.wholeIn(buffer);
+            const qsizetype folderEnd = whole.lastIndexOf(u'/') + 1;
+            hash = PathKey::hashOf(whole);
+            nameHash = PathKey::hashOf(whole.sliced(folderEnd));
+            folder = folderEnd > 0 ? m_folders.numberOf(path.folder(folderEnd), lastFolder) : -1;
+        };
+        keep(operation->source, step.sourceHash, step.sourceNameHash, step.sourceFolder);
+        keep(operation->destination, step.destinationHash, step.destinationNameHash, step.destinationFolder);
     }
 }
 
@@ -254,15 +275,17 @@ RunForecast::RowSpan RunForecast::rebuild(const Sheet& sheet)
     for (NameIndex& names : m_destinations)
         names.clear();
     m_sources.clear();
+    m_folders.clear();
     m_destinations[Batch].reserve(count);
     m_destinations[Derivation].reserve(count);
     m_sources.reserve(count);
     // Planning a row reads its own cells and writes its own state: the rows are planned side
     // by side, and only the indexes that gather them are filled one row after the other.
     forEachSliceInParallel(count, 4096, [&](qsizetype first, qsizetype end) {
+        FolderNumbers::Last lastFolder;
         for (qsizetype i = first; i < end; ++i) {
             std::ranges::fill(m_rows[i].conflicts, Failure::None);
-            plan(sheet, i);
+            plan(sheet, i, lastFolder);
         }
     });
     m_unnamed = 0;
@@ -379,84 +402,40 @@ void RunForecast::weigh(qsizetype index)
 {
     RowState& row = m_rows[index];
     for (Pass pass : {Batch, Derivation}) {
-        const auto& operation = this->operation(index, pass);
+        const PlannedStep* step = operation(index, pass);
         row.conflicts[pass] = Failure::None;
-        if (!operation || operation->state == State::Refused)
+        if (!step || step->state == State::Refused)
             continue;
-        if (operation->state == State::Ready && sharesDestination(index, pass))
+        // A row that would act is among the holders of its destination itself.
+        if (step->state == State::Ready && m_destinations[pass].rowsOf(step->destinationHash).size() > 1)
             row.conflicts[pass] = Failure::DuplicateDestination;
-        else if (pass == Batch && m_passes.batchRenamesInPlace) {
-            const Holders claims =
-                sharing(m_sources.rowsOf(m_steps[Batch][index].sourceHash), sourcePath(index, Batch),
-                        [this](qsizetype other) -> const SplitPath& { return sourcePath(other, Batch); });
-            if (claims.size() > 1 && std::ranges::any_of(claims, [this](qsizetype other) {
-                    return this->operation(other, Batch)->state == State::Ready;
-                }))
-                row.conflicts[pass] = Failure::DuplicateSource;
-        }
+        else if (pass == Batch && m_passes.batchRenamesInPlace &&
+                 claimedTwice(m_sources.rowsOf(step->sourceHash)))
+            row.conflicts[pass] = Failure::DuplicateSource;
     }
 }
 
 void RunForecast::weighAll()
 {
-    for (Pass pass : {Batch, Derivation}) {
-        const auto destinationIn = [this, pass](qsizetype row) -> const SplitPath& {
-            return destinationPath(row, pass);
-        };
-        m_destinations[pass].forEachShared([&](const Holders& holders) {
-            forEachSamePath(holders, destinationIn, [&](const Holders& rows) {
-                if (rows.size() > 1)
-                    for (qsizetype i : rows)
-                        m_rows[i].conflicts[pass] = Failure::DuplicateDestination;
-            });
+    for (Pass pass : {Batch, Derivation})
+        m_destinations[pass].forEachShared([&](const Holders& rows) {
+            for (qsizetype i : rows)
+                m_rows[i].conflicts[pass] = Failure::DuplicateDestination;
         });
-    }
-    const auto sourceIn = [this](qsizetype row) -> const SplitPath& { return sourcePath(row, Batch); };
-    m_sources.forEachShared([&](const Holders& holders) {
-        forEachSamePath(holders, sourceIn, [&](const Holders& claims) {
-            if (claims.size() < 2 || std::ranges::none_of(claims, [this](qsizetype other) {
-                    return operation(other, Batch)->state == State::Ready;
-                }))
-                return;
-            for (qsizetype i : claims)
-                if (m_rows[i].conflicts[Batch] == Failure::None)
-                    m_rows[i].conflicts[Batch] = Failure::DuplicateSource;
-        });
+    m_sources.forEachShared([&](const Holders& claims) {
+        if (!claimedTwice(claims))
+            return;
+        for (qsizetype i : claims)
+            if (m_rows[i].conflicts[Batch] == Failure::None)
+                m_rows[i].conflicts[Batch] = Failure::DuplicateSource;
     });
 }
 
-bool RunForecast::sharesDestination(qsizetype index, Pass pass) const
+bool RunForecast::claimedTwice(const Holders& claims) const
 {
-    const Holders holders = m_destinations[pass].rowsOf(m_steps[pass][index].destinationHash);
-    const SplitPath& destination = destinationPath(index, pass);
-    return holders.size() > 1 && std::ranges::any_of(holders, [&](qsizetype other) {
-               return other != index && destinationPath(other, pass) == destination;
+    return claims.size() > 1 && std::ranges::any_of(claims, [this](qsizetype other) {
+               return operation(other, Batch)->state == State::Ready;
            });
-}
-
-template <typename PathOf>
-RunForecast::Holders RunForecast::sharing(const Holders& holders, const SplitPath& path, PathOf pathOf)
-{
-    Holders same;
-    for (qsizetype row : holders)
-        if (pathOf(row) == path)
-            same.append(row);
-    return same;
-}
-
-template <typename PathOf, typename Visit>
-void RunForecast::forEachSamePath(const Holders& holders, PathOf pathOf, Visit visit)
-{
-    const SplitPath& first = pathOf(holders.front());
-    if (std::ranges::all_of(holders, [&](qsizetype row) { return pathOf(row) == first; })) {
-        visit(holders);
-        return;
-    }
-    QHash<SplitPath, Holders> byPath;
-    for (qsizetype row : holders)
-        byPath[pathOf(row)].append(row);
-    for (const Holders& rows : std::as_const(byPath))
-        visit(rows);
 }
 
 FileOutcome RunForecast::tableVerdict(qsizetype index, Pass pass) const
@@ -471,19 +450,16 @@ FileOutcome RunForecast::tableVerdict(qsizetype index, Pass pass) const
 FileOutcome RunForecast::diskVerdict(qsizetype index, Pass pass, ListingLookup& listings) const
 {
     const PlannedStep& step = m_steps[pass][index];
-    const PlannedStep& operation = step;
-    const FolderListing* sources = listings.find(*this, operation.source, step.sourceFolderEnd);
-    const FolderListing* destinations =
-        listings.find(*this, operation.destination, step.destinationFolderEnd);
+    const FolderListing* sources = listings.find(*this, step.sourceFolder);
+    const FolderListing* destinations = listings.find(*this, step.destinationFolder);
     if (!sources || !destinations)
         return FileOutcome::success();
-    if (sources->state != FolderListing::State::Unreadable &&
-        !sources->holds(nameHashOf(operation.source, step.sourceFolderEnd)))
+    if (sources->state != FolderListing::State::Unreadable && !sources->holds(step.sourceNameHash))
         return FileOutcome::failed(Failure::SourceMissing);
 
-    const bool taken = destinations->holds(nameHashOf(operation.destination, step.destinationFolderEnd));
+    const bool taken = destinations->holds(step.destinationNameHash);
     if (pass == Batch && m_passes.batchRenamesInPlace)
-        return taken && !movesAway(operation.destination, step.destinationHash)
+        return taken && !movesAway(step.destinationHash)
                    ? FileOutcome::failed(Failure::DestinationExists)
                    : FileOutcome::success();
     if (taken)
@@ -497,29 +473,27 @@ FileOutcome RunForecast::diskVerdict(qsizetype index, Pass pass, ListingLookup& 
     return FileOutcome::success();
 }
 
-bool RunForecast::movesAway(const SplitPath& name, size_t hash) const
+bool RunForecast::movesAway(size_t pathHash) const
 {
-    return std::ranges::any_of(m_sources.rowsOf(hash), [this, &name](qsizetype holder) {
-        const PlannedStep& rename = *operation(holder, Batch);
-        return rename.source == name && rename.state == State::Ready && tableVerdict(holder, Batch).ok();
+    return std::ranges::any_of(m_sources.rowsOf(pathHash), [this](qsizetype holder) {
+        return operation(holder, Batch)->state == State::Ready && tableVerdict(holder, Batch).ok();
     });
 }
 
-const FolderListing* RunForecast::ListingLookup::find(const RunForecast& forecast, const SplitPath& path,
-                                                      qsizetype folderEnd)
+const FolderListing* RunForecast::ListingLookup::find(const RunForecast& forecast, qint32 folder)
 {
-    if (folderEnd == 0)
+    if (folder < 0)
         return nullptr;
-    const QString folder = path.folder(folderEnd);
     // Rows come by folder: the listing looked up last is mostly the one asked for next, and a
     // folder still to be read is remembered as such too.
-    if (!lastFolder.isEmpty() && folder == lastFolder)
+    if (folder == lastFolder)
         return lastListing;
     lastFolder = folder;
-    if (auto found = forecast.m_listings.constFind(folder); found != forecast.m_listings.cend())
+    const QString& path = forecast.m_folders.folder(folder);
+    if (auto found = forecast.m_listings.constFind(path); found != forecast.m_listings.cend())
         return lastListing = &*found;
     lastListing = nullptr;
-    if (!forecast.m_asked.contains(folder))
-        unasked.insert(folder);
+    if (!forecast.m_asked.contains(path))
+        unasked.insert(path);
     return nullptr;
 }

@@ -7,6 +7,7 @@
 #include "rename/RunSettings.h"
 
 #include <QHash>
+#include <QMutex>
 #include <QSet>
 #include <QStringList>
 #include <QVarLengthArray>
@@ -62,24 +63,57 @@ private:
         PassCount
     };
     using Holders = RowsByHash::Rows;
-    // Rows under one hash almost always hold one path; those that do not are told apart by
-    // their paths wherever it matters.
+    // The forecast tells paths apart by their 64-bit hashes, as the folder listings tell names:
+    // two of a million different paths share one in about one table of thirty million, and then
+    // a mark is wrong, never a file, for the run compares the paths themselves.
     using NameIndex = RowsByHash;
 
-    // What the forecast keeps of a row's operation in one pass: the run's own refusal, the
-    // paths, and what the lookups need of them, worked out once when the row is planned.
+    // The folders of the rows' paths, each under a small number. Rows are planned side by side:
+    // numbering a folder takes a lock, which each slice of rows seldom needs, for rows come by
+    // folder and it keeps the folder it numbered last.
+    class FolderNumbers
+    {
+    public:
+        struct Last
+        {
+            QString folder;
+            qint32 number = -1;
+        };
+        FolderNumbers() = default;
+        // Each keeps its own lock.
+        FolderNumbers(FolderNumbers&& other) noexcept { *this = std::move(other); }
+        FolderNumbers& operator=(FolderNumbers&& other) noexcept
+        {
+            m_numbers = std::move(other.m_numbers);
+            m_folders = std::move(other.m_folders);
+            return *this;
+        }
+
+        qint32 numberOf(const QString& folder, Last& last);
+        const QString& folder(qint32 number) const { return m_folders[number]; }
+        void clear();
+
+    private:
+        QMutex m_lock;
+        QHash<QString, qint32> m_numbers;
+        QStringList m_folders;
+    };
+
+    // What the forecast keeps of a row's operation in one pass: the run's own refusal, and what
+    // the checks across rows and against the listings need of its paths, worked out once when
+    // the row is planned.
     struct PlannedStep
     {
+        size_t sourceHash = 0; // of the whole path
+        size_t destinationHash = 0;
+        size_t sourceNameHash = 0; // of the name within its folder, as a listing holds it
+        size_t destinationNameHash = 0;
+        QString refusalDetail;
+        qint32 sourceFolder = -1; // in m_folders; -1 for a path without a folder
+        qint32 destinationFolder = -1;
         bool planned = false; // the pass has an operation for the row
         RenameOperation::State state = RenameOperation::State::Ready;
         FileOutcome::Failure refusal = FileOutcome::Failure::None;
-        qint32 sourceFolderEnd = 0; // the length of the folder part, its separator included
-        qint32 destinationFolderEnd = 0;
-        QString refusalDetail;
-        SplitPath source;
-        SplitPath destination;
-        size_t sourceHash = 0;
-        size_t destinationHash = 0;
     };
     struct RowState
     {
@@ -91,8 +125,8 @@ private:
 
     // No row has its new name yet: before the names are made there is nothing to foretell.
     bool unnamed() const { return m_unnamed == qsizetype(m_rows.size()); }
-    // Plans the row from its cells; touches nothing but the row's own state.
-    void plan(const Sheet& sheet, qsizetype index);
+    // Plans the row from its cells; touches nothing but the row's own state and the folders.
+    void plan(const Sheet& sheet, qsizetype index, FolderNumbers::Last& lastFolder);
     void enter(qsizetype index);
     void leave(qsizetype index);
     void touchedNames(qsizetype index, QList<size_t>& names) const;
@@ -103,19 +137,6 @@ private:
             return nullptr;
         return &m_steps[pass][index];
     }
-    const SplitPath& sourcePath(qsizetype index, Pass pass) const { return m_steps[pass][index].source; }
-    const SplitPath& destinationPath(qsizetype index, Pass pass) const
-    {
-        return m_steps[pass][index].destination;
-    }
-    // Another row whose operation of the pass would act writes the same destination.
-    bool sharesDestination(qsizetype index, Pass pass) const;
-    // The holders that hold the very path of the row among them, the row itself included.
-    template <typename PathOf>
-    static Holders sharing(const Holders& holders, const SplitPath& path, PathOf pathOf);
-    // Calls visit for each set of holders holding one same path.
-    template <typename PathOf, typename Visit>
-    static void forEachSamePath(const Holders& holders, PathOf pathOf, Visit visit);
     // Gives the rows of the passes that run their room, and takes it from the others.
     void sizeSteps(qsizetype count);
     RowSpan rebuild(const Sheet& sheet);
@@ -123,13 +144,15 @@ private:
     void weigh(qsizetype index);
     // The same for every row at once, from the names held by several rows.
     void weighAll();
+    // Several renames in place claim one file, and one of them would give it another name.
+    bool claimedTwice(const Holders& claims) const;
     // What judging rows needs of the folder listings: the one looked up last, and the folders
     // neither listed nor asked for yet. Each thread that judges rows keeps its own.
     struct ListingLookup
     {
-        const FolderListing* find(const RunForecast& forecast, const SplitPath& path, qsizetype folderEnd);
+        const FolderListing* find(const RunForecast& forecast, qint32 folder);
 
-        QString lastFolder;
+        qint32 lastFolder = -1;
         const FolderListing* lastListing = nullptr; // null while that folder is still to be read
         QSet<QString> unasked;
     };
@@ -141,8 +164,8 @@ private:
     FileOutcome judge(qsizetype index, ListingLookup& listings) const;
     FileOutcome tableVerdict(qsizetype index, Pass pass) const;
     FileOutcome diskVerdict(qsizetype index, Pass pass, ListingLookup& listings) const;
-    // Another rename of the batch takes the file of that name away before its name is needed.
-    bool movesAway(const SplitPath& name, size_t hash) const;
+    // Another rename of the batch takes the file of that path away before its name is needed.
+    bool movesAway(size_t pathHash) const;
 
     RunSettings m_settings;
     RowPlan::Passes m_passes;
@@ -153,6 +176,7 @@ private:
     // claim their file, by source.
     NameIndex m_destinations[PassCount];
     NameIndex m_sources;
+    FolderNumbers m_folders;
     QHash<QString, FolderListing> m_listings;
     QSet<QString> m_asked;
     QStringList m_wanted;
