@@ -1,9 +1,19 @@
 #include "rename/RowsByHash.h"
 
+#include <algorithm>
+
 void RowsByHash::clear()
 {
+    m_sorted.clear();
     m_first.clear();
     m_more.clear();
+}
+
+void RowsByHash::seal()
+{
+    std::ranges::sort(m_sorted, [](const Entry& a, const Entry& b) {
+        return a.hash < b.hash || (a.hash == b.hash && a.row < b.row);
+    });
 }
 
 void RowsByHash::add(size_t hash, qsizetype row)
@@ -13,30 +23,42 @@ void RowsByHash::add(size_t hash, qsizetype row)
         m_first.insert(hash, row);
     else
         m_more[hash].append(row);
+    compactIfCrowded();
 }
 
 void RowsByHash::remove(size_t hash, qsizetype row)
 {
-    auto first = m_first.find(hash);
-    if (first == m_first.end())
-        return;
-    auto more = m_more.find(hash);
-    if (*first == row) {
+    const auto first = m_first.find(hash);
+    const auto more = m_more.find(hash); // none without a first
+    if (first != m_first.end() && *first == row) {
         if (more == m_more.end()) {
             m_first.erase(first);
             return;
         }
         *first = more->takeFirst();
     } else if (more == m_more.end() || !more->removeOne(row)) {
+        removeGathered(hash, row);
         return;
     }
     if (more->isEmpty())
         m_more.erase(more);
 }
 
+void RowsByHash::removeGathered(size_t hash, qsizetype row)
+{
+    const auto [begin, end] = sortedRange(hash);
+    const auto found = std::find_if(begin, end, [row](const Entry& entry) { return entry.row == row; });
+    if (found != end)
+        m_sorted[size_t(found - m_sorted.cbegin())].row = Removed;
+}
+
 RowsByHash::Rows RowsByHash::rowsOf(size_t hash) const
 {
     Rows rows;
+    const auto [begin, end] = sortedRange(hash);
+    for (auto it = begin; it != end; ++it)
+        if (it->row != Removed)
+            rows.append(it->row);
     const auto first = m_first.constFind(hash);
     if (first == m_first.cend())
         return rows;
@@ -44,4 +66,36 @@ RowsByHash::Rows RowsByHash::rowsOf(size_t hash) const
     if (const auto more = m_more.constFind(hash); more != m_more.cend())
         rows.append(more->constData(), more->size());
     return rows;
+}
+
+std::pair<std::vector<RowsByHash::Entry>::const_iterator, std::vector<RowsByHash::Entry>::const_iterator>
+RowsByHash::sortedRange(size_t hash) const
+{
+    const auto begin = std::ranges::lower_bound(m_sorted, hash, {}, &Entry::hash);
+    auto end = begin;
+    while (end != m_sorted.cend() && end->hash == hash)
+        ++end;
+    return {begin, end};
+}
+
+bool RowsByHash::wasGathered(size_t hash) const
+{
+    const auto [begin, end] = sortedRange(hash);
+    return begin != end;
+}
+
+void RowsByHash::compactIfCrowded()
+{
+    if (m_sorted.empty() || 2 * size_t(m_first.size()) <= m_sorted.size())
+        return;
+    std::erase_if(m_sorted, [](const Entry& entry) { return entry.row == Removed; });
+    for (auto it = m_first.cbegin(); it != m_first.cend(); ++it) {
+        m_sorted.push_back({it.key(), it.value()});
+        if (const auto more = m_more.constFind(it.key()); more != m_more.cend())
+            for (qsizetype row : *more)
+                m_sorted.push_back({it.key(), row});
+    }
+    m_first.clear();
+    m_more.clear();
+    seal();
 }

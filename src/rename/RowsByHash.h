@@ -4,8 +4,12 @@
 #include <QList>
 #include <QVarLengthArray>
 
-// Rows by a 64-bit hash of a path they hold. Almost every hash is held by one row, which costs
-// one small entry; the rows beyond the first of a hash are kept apart.
+#include <vector>
+
+// Rows by a 64-bit hash of a path they hold. Almost every hash is held by one row.
+// Rows gathered all at once are kept in one array sorted by hash: a million of them are put in
+// place and looked through in order, where a hash table would miss the cache for each row.
+// Rows added one by one go to a table beside it, which a lookup reads as well.
 class RowsByHash
 {
 public:
@@ -13,9 +17,13 @@ public:
 
     void reserve(qsizetype count) { m_first.reserve(count); }
     void clear();
+    // Takes a row in bulk; nothing may be looked up until seal() has put the rows in place.
+    void gather(size_t hash, qsizetype row) { m_sorted.push_back({hash, row}); }
+    void seal();
     void add(size_t hash, qsizetype row);
     void remove(size_t hash, qsizetype row);
-    // The rows holding the hash, in the order they were added.
+    // The rows holding the hash: the gathered ones by row, then those added one by one in the
+    // order they came.
     Rows rowsOf(size_t hash) const;
 
     // The first row under the hash for which same(row) holds; -1 when none does.
@@ -30,11 +38,41 @@ public:
     // Calls visit(rows) for every hash that more than one row holds.
     template <typename Visit> void forEachShared(Visit&& visit) const
     {
-        for (auto it = m_more.cbegin(); it != m_more.cend(); ++it)
-            visit(rowsOf(it.key()));
+        const auto visitShared = [&](size_t hash) {
+            if (const Rows rows = rowsOf(hash); rows.size() > 1)
+                visit(rows);
+        };
+        for (size_t i = 0; i < m_sorted.size();) {
+            const size_t hash = m_sorted[i].hash;
+            const size_t begin = i;
+            while (i < m_sorted.size() && m_sorted[i].hash == hash)
+                ++i;
+            if (i - begin > 1 || m_first.contains(hash))
+                visitShared(hash);
+        }
+        // Hashes gathered too, even if removed since, were seen above.
+        for (auto it = m_first.cbegin(); it != m_first.cend(); ++it)
+            if (!wasGathered(it.key()))
+                visitShared(it.key());
     }
 
 private:
+    struct Entry
+    {
+        size_t hash;
+        qsizetype row; // Removed once the row is
+    };
+    static constexpr qsizetype Removed = -1;
+
+    // The gathered entries of the hash, removed ones included.
+    std::pair<std::vector<Entry>::const_iterator, std::vector<Entry>::const_iterator> sortedRange(size_t hash) const;
+    bool wasGathered(size_t hash) const;
+    void removeGathered(size_t hash, qsizetype row);
+    // Once the rows added one by one outnumber half the gathered ones, all are put in place
+    // again, so lookups stay cheap and removed entries do not pile up.
+    void compactIfCrowded();
+
+    std::vector<Entry> m_sorted; // by hash, then by row
     QHash<size_t, qsizetype> m_first;
     QHash<size_t, QList<qsizetype>> m_more; // never empty lists
 };

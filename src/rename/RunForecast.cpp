@@ -225,28 +225,26 @@ void RunForecast::plan(const Sheet& sheet, qsizetype index, FolderNumbers::Last&
 // The passes weigh their operations against each other as PlanConflicts and RenameChains do:
 // operations that would act compete for their destinations; renames in place that are not
 // refused for their own cells claim their file.
-void RunForecast::enter(qsizetype index)
+template <typename Visit> void RunForecast::forEachClaim(qsizetype index, Visit visit)
 {
     for (Pass pass : {Batch, Derivation}) {
-        const auto& operation = this->operation(index, pass);
-        if (operation && operation->state == State::Ready)
-            m_destinations[pass].add(m_steps[pass][index].destinationHash, index);
+        const PlannedStep* step = operation(index, pass);
+        if (step && step->state == State::Ready)
+            visit(m_destinations[pass], step->destinationHash);
     }
-    const auto& rename = operation(index, Batch);
+    const PlannedStep* rename = operation(index, Batch);
     if (m_passes.batchRenamesInPlace && rename && rename->state != State::Refused)
-        m_sources.add(m_steps[Batch][index].sourceHash, index);
+        visit(m_sources, rename->sourceHash);
+}
+
+void RunForecast::enter(qsizetype index)
+{
+    forEachClaim(index, [index](NameIndex& names, size_t hash) { names.add(hash, index); });
 }
 
 void RunForecast::leave(qsizetype index)
 {
-    for (Pass pass : {Batch, Derivation}) {
-        const auto& operation = this->operation(index, pass);
-        if (operation && operation->state == State::Ready)
-            m_destinations[pass].remove(m_steps[pass][index].destinationHash, index);
-    }
-    const auto& rename = operation(index, Batch);
-    if (m_passes.batchRenamesInPlace && rename && rename->state != State::Refused)
-        m_sources.remove(m_steps[Batch][index].sourceHash, index);
+    forEachClaim(index, [index](NameIndex& names, size_t hash) { names.remove(hash, index); });
 }
 
 void RunForecast::touchedNames(qsizetype index, QList<size_t>& names) const
@@ -276,9 +274,6 @@ RunForecast::RowSpan RunForecast::rebuild(const Sheet& sheet)
         names.clear();
     m_sources.clear();
     m_folders.clear();
-    m_destinations[Batch].reserve(count);
-    m_destinations[Derivation].reserve(count);
-    m_sources.reserve(count);
     // Planning a row reads its own cells and writes its own state: the rows are planned side
     // by side, and only the indexes that gather them are filled one row after the other.
     forEachSliceInParallel(count, 4096, [&](qsizetype first, qsizetype end) {
@@ -291,8 +286,11 @@ RunForecast::RowSpan RunForecast::rebuild(const Sheet& sheet)
     m_unnamed = 0;
     for (qsizetype i = 0; i < count; ++i) {
         m_unnamed += qsizetype(m_rows[i].lacksNewName);
-        enter(i);
+        forEachClaim(i, [i](NameIndex& names, size_t hash) { names.gather(hash, i); });
     }
+    for (NameIndex& names : m_destinations)
+        names.seal();
+    m_sources.seal();
     weighAll();
     const RowSpan judged = rejudgeAll();
     if (!judged.isEmpty()) {

@@ -127,6 +127,8 @@ private:
     bool unnamed() const { return m_unnamed == qsizetype(m_rows.size()); }
     // Plans the row from its cells; touches nothing but the row's own state and the folders.
     void plan(const Sheet& sheet, qsizetype index, FolderNumbers::Last& lastFolder);
+    // Calls visit(index, hash) for each index of rows the row's operations belong in.
+    template <typename Visit> void forEachClaim(qsizetype index, Visit visit);
     void enter(qsizetype index);
     void leave(qsizetype index);
     void touchedNames(qsizetype index, QList<size_t>& names) const;

@@ -1,0 +1,79 @@
+#include "rename/RowsByHash.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <algorithm>
+#include <map>
+#include <set>
+
+// A lookup finds the rows held under a hash, whichever way they came in: gathered at once,
+// added one by one, removed from either, taken back under the same hash, and put in place
+// again when the added ones crowd in. Checked against a plain map after random edits.
+class TestRowsByHash : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void findsTheRowsHeld_data()
+    {
+        QTest::addColumn<int>("gathered");
+        QTest::addColumn<int>("edits");
+        QTest::addColumn<int>("hashes");
+        QTest::newRow("added one by one only") << 0 << 400 << 50;
+        QTest::newRow("gathered, then a few edits") << 1000 << 30 << 300;
+        QTest::newRow("gathered, then enough edits to put all in place again") << 200 << 900 << 40;
+        QTest::newRow("many rows under each hash") << 300 << 300 << 5;
+    }
+    void findsTheRowsHeld()
+    {
+        QFETCH(int, gathered);
+        QFETCH(int, edits);
+        QFETCH(int, hashes);
+        QRandomGenerator random(quint32(gathered * 7919 + edits));
+        RowsByHash index;
+        std::map<qsizetype, size_t> hashOfRow;
+        std::vector<qsizetype> freeRows;
+        for (qsizetype row = 0; row < gathered; ++row) {
+            hashOfRow[row] = random.bounded(hashes);
+            index.gather(hashOfRow[row], row);
+        }
+        index.seal();
+        qsizetype nextRow = gathered;
+        for (int k = 0; k < edits; ++k) {
+            if (!hashOfRow.empty() && random.bounded(2)) {
+                const auto held = std::next(hashOfRow.begin(), random.bounded(int(hashOfRow.size())));
+                index.remove(held->second, held->first);
+                freeRows.push_back(held->first);
+                hashOfRow.erase(held);
+            } else {
+                // A row taken out comes back as a forecast's edited row does, often under its hash.
+                const bool again = !freeRows.empty() && random.bounded(2);
+                const qsizetype row = again ? freeRows.back() : nextRow++;
+                if (again)
+                    freeRows.pop_back();
+                hashOfRow[row] = random.bounded(hashes);
+                index.add(hashOfRow[row], row);
+            }
+        }
+
+        std::map<size_t, std::set<qsizetype>> expected;
+        for (const auto& [row, hash] : hashOfRow)
+            expected[hash].insert(row);
+        for (int hash = 0; hash <= hashes; ++hash) {
+            const RowsByHash::Rows rows = index.rowsOf(size_t(hash));
+            QCOMPARE(std::set<qsizetype>(rows.cbegin(), rows.cend()), expected[size_t(hash)]);
+            QCOMPARE(rows.size(), qsizetype(expected[size_t(hash)].size()));
+        }
+        std::set<size_t> shared;
+        index.forEachShared([&](const RowsByHash::Rows& rows) {
+            QVERIFY(rows.size() > 1);
+            QVERIFY(shared.insert(hashOfRow[rows.front()]).second);
+        });
+        QCOMPARE(qsizetype(shared.size()),
+                 qsizetype(std::ranges::count_if(expected, [](const auto& e) { return e.second.size() > 1; })));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRowsByHash)
+#include "tst_rowsbyhash.moc"
