@@ -1,6 +1,8 @@
 #include "rename/RowsByHash.h"
 
 #include <algorithm>
+#include <bit>
+#include <numeric>
 
 void RowsByHash::clear()
 {
@@ -11,9 +13,29 @@ void RowsByHash::clear()
 
 void RowsByHash::seal()
 {
-    std::ranges::sort(m_sorted, [](const Entry& a, const Entry& b) {
+    const auto byHashThenRow = [](const Entry& a, const Entry& b) {
         return a.hash < b.hash || (a.hash == b.hash && a.row < b.row);
-    });
+    };
+    const size_t count = m_sorted.size();
+    if (count < 4096) {
+        std::ranges::sort(m_sorted, byHashThenRow);
+        return;
+    }
+    // Hashes spread evenly over their range: one pass puts each entry among the few that share
+    // its top bits, and only those few are sorted, in the cache.
+    const int bits = std::min(20, int(std::bit_width(count / 8)));
+    const auto bucketOf = [bits](size_t hash) { return size_t(hash >> (64 - bits)); };
+    std::vector<quint32> starts((size_t(1) << bits) + 1, 0);
+    for (const Entry& entry : m_sorted)
+        ++starts[bucketOf(entry.hash) + 1];
+    std::partial_sum(starts.begin(), starts.end(), starts.begin());
+    std::vector<quint32> next(starts.begin(), starts.end() - 1);
+    std::vector<Entry> placed(count);
+    for (const Entry& entry : m_sorted)
+        placed[next[bucketOf(entry.hash)]++] = entry;
+    for (size_t bucket = 0; bucket + 1 < starts.size(); ++bucket)
+        std::sort(placed.begin() + starts[bucket], placed.begin() + starts[bucket + 1], byHashThenRow);
+    m_sorted = std::move(placed);
 }
 
 void RowsByHash::add(size_t hash, qsizetype row)

@@ -7,6 +7,16 @@
 #include <map>
 #include <set>
 
+namespace {
+
+// Small numbers spread over the whole range, as a path's hash is.
+size_t spread(quint32 value)
+{
+    return size_t(value) * 0x9E3779B97F4A7C15u;
+}
+
+} // namespace
+
 // A lookup finds the rows held under a hash, whichever way they came in: gathered at once,
 // added one by one, removed from either, taken back under the same hash, and put in place
 // again when the added ones crowd in. Checked against a plain map after random edits.
@@ -24,6 +34,7 @@ private Q_SLOTS:
         QTest::newRow("gathered, then a few edits") << 1000 << 30 << 300;
         QTest::newRow("gathered, then enough edits to put all in place again") << 200 << 900 << 40;
         QTest::newRow("many rows under each hash") << 300 << 300 << 5;
+        QTest::newRow("a table's worth gathered") << 20000 << 200 << 15000;
     }
     void findsTheRowsHeld()
     {
@@ -35,7 +46,7 @@ private Q_SLOTS:
         std::map<qsizetype, size_t> hashOfRow;
         std::vector<qsizetype> freeRows;
         for (qsizetype row = 0; row < gathered; ++row) {
-            hashOfRow[row] = random.bounded(hashes);
+            hashOfRow[row] = spread(random.bounded(hashes));
             index.gather(hashOfRow[row], row);
         }
         index.seal();
@@ -52,7 +63,7 @@ private Q_SLOTS:
                 const qsizetype row = again ? freeRows.back() : nextRow++;
                 if (again)
                     freeRows.pop_back();
-                hashOfRow[row] = random.bounded(hashes);
+                hashOfRow[row] = spread(random.bounded(hashes));
                 index.add(hashOfRow[row], row);
             }
         }
@@ -60,10 +71,11 @@ private Q_SLOTS:
         std::map<size_t, std::set<qsizetype>> expected;
         for (const auto& [row, hash] : hashOfRow)
             expected[hash].insert(row);
-        for (int hash = 0; hash <= hashes; ++hash) {
-            const RowsByHash::Rows rows = index.rowsOf(size_t(hash));
-            QCOMPARE(std::set<qsizetype>(rows.cbegin(), rows.cend()), expected[size_t(hash)]);
-            QCOMPARE(rows.size(), qsizetype(expected[size_t(hash)].size()));
+        for (int value = 0; value <= hashes; ++value) {
+            const size_t hash = spread(quint32(value));
+            const RowsByHash::Rows rows = index.rowsOf(hash);
+            QCOMPARE(std::set<qsizetype>(rows.cbegin(), rows.cend()), expected[hash]);
+            QCOMPARE(rows.size(), qsizetype(expected[hash].size()));
         }
         std::set<size_t> shared;
         index.forEachShared([&](const RowsByHash::Rows& rows) {
