@@ -226,7 +226,9 @@ private:
     // Depth first without recursion, so a long chain of formulas cannot exhaust the stack.
     void calculateFrom(CellAddress start)
     {
-        std::vector<CellAddress> stack{start};
+        // One stack for every start: most cells need it for themselves alone.
+        std::vector<CellAddress>& stack = m_stack;
+        stack.assign(1, start);
         while (!stack.empty()) {
             const CellAddress cell = stack.back();
             const State state = m_state.find(cell).value_or(State::Waiting);
@@ -318,6 +320,7 @@ private:
     CellStates<State> m_state;
     std::vector<CellAddress> m_order;
     std::vector<CellAddress> m_path; // the formulas being visited, outermost first
+    std::vector<CellAddress> m_stack;
     CellRange m_recalculated;
     std::optional<CellAddress> m_circular;
 };

@@ -32,6 +32,8 @@ public:
     void keep(qsizetype row, int column, CellContent content);
     bool isEmpty() const { return m_cells.empty() && m_empty.empty(); }
     qsizetype cellCount() const;
+    // The cells kept that held something, which cost the step its memory.
+    qsizetype heldCellCount() const { return qsizetype(m_cells.size()); }
 
     // Calls give(cell) for every cell kept, empty ones included; give may take the content.
     template <typename Give> void forEachCell(Give&& give)

@@ -7,33 +7,16 @@
 
 namespace {
 
-// A step already made on the sheet: pushing it must not make it again.
-class SheetEditCommand final : public QUndoCommand
+// One step the user sees: the edits of one batch, or of several that belong together, such as
+// a new collection's emptying and building of the table. It is already made on the sheet when
+// it is pushed, which must not make it again.
+class SheetStepCommand final : public QUndoCommand
 {
 public:
-    SheetEditCommand(Sheet& sheet, SheetEdit&& edit) : m_sheet(sheet), m_edit(std::move(edit)) {}
-
-    void undo() override { m_sheet.swapContents(m_edit); }
-    void redo() override
+    SheetStepCommand(Sheet& sheet, std::vector<SheetEdit>&& edits) : m_sheet(sheet), m_edits(std::move(edits))
     {
-        if (!std::exchange(m_done, false))
-            m_sheet.swapContents(m_edit);
-    }
-
-private:
-    Sheet& m_sheet;
-    SheetEdit m_edit; // what the cells held before the step, or after it once undone
-    bool m_done = true;
-};
-
-// Steps already made on the sheet that the user sees as one, such as a new collection's
-// emptying and building of the table.
-class GroupedEditsCommand final : public QUndoCommand
-{
-public:
-    GroupedEditsCommand(Sheet& sheet, std::vector<SheetEdit>&& edits)
-        : m_sheet(sheet), m_edits(std::move(edits))
-    {
+        for (const SheetEdit& edit : m_edits)
+            m_heldCells += edit.heldCellCount();
     }
 
     void undo() override
@@ -49,16 +32,20 @@ public:
             m_sheet.swapContents(edit);
     }
 
+    qsizetype heldCells() const { return m_heldCells; }
+    std::vector<SheetEdit> takeEdits() { return std::exchange(m_edits, {}); }
+
 private:
     Sheet& m_sheet;
-    std::vector<SheetEdit> m_edits;
+    std::vector<SheetEdit> m_edits; // what the cells held before the step, or after it once undone
+    qsizetype m_heldCells = 0;
     bool m_done = true;
 };
 
 } // namespace
 
-SheetHistory::SheetHistory(SheetModel& model, QObject* parent)
-    : QObject(parent), m_model(model), m_undo(new QAction(QStringLiteral("撤销"), this)),
+SheetHistory::SheetHistory(SheetModel& model, QObject* parent, qsizetype cellBudget)
+    : QObject(parent), m_model(model), m_cellBudget(cellBudget), m_undo(new QAction(QStringLiteral("撤销"), this)),
       m_redo(new QAction(QStringLiteral("重做"), this))
 {
     m_stack.setUndoLimit(StepLimit);
@@ -82,10 +69,46 @@ SheetHistory::SheetHistory(SheetModel& model, QObject* parent)
 
 void SheetHistory::push(SheetEdit&& edit)
 {
-    if (m_grouping)
+    if (m_grouping) {
         m_group.push_back(std::move(edit));
-    else
-        m_stack.push(new SheetEditCommand(m_model.sheet(), std::move(edit)));
+        return;
+    }
+    std::vector<SheetEdit> step;
+    step.push_back(std::move(edit));
+    pushStep(std::move(step));
+}
+
+void SheetHistory::pushStep(std::vector<SheetEdit>&& edits)
+{
+    m_stack.push(new SheetStepCommand(m_model.sheet(), std::move(edits)));
+    keepWithinBudget();
+}
+
+void SheetHistory::keepWithinBudget()
+{
+    // A step is pushed only once it is made: every step on the stack is done, none waits for a redo.
+    const auto stepAt = [this](int index) {
+        return static_cast<SheetStepCommand*>(const_cast<QUndoCommand*>(m_stack.command(index)));
+    };
+    const int count = m_stack.count();
+    int first = count; // the oldest step kept
+    qsizetype held = 0;
+    while (first > 0) {
+        const qsizetype cells = stepAt(first - 1)->heldCells();
+        if (first < count && held + cells > m_cellBudget)
+            break;
+        held += cells;
+        --first;
+    }
+    if (first == 0)
+        return;
+    // The stack lets go of its oldest steps only by starting again with the newer ones.
+    std::vector<std::vector<SheetEdit>> kept;
+    for (int i = first; i < count; ++i)
+        kept.push_back(stepAt(i)->takeEdits());
+    m_stack.clear();
+    for (std::vector<SheetEdit>& edits : kept)
+        m_stack.push(new SheetStepCommand(m_model.sheet(), std::move(edits)));
 }
 
 void SheetHistory::beginStep()
@@ -97,5 +120,5 @@ void SheetHistory::endStep()
 {
     if (!std::exchange(m_grouping, false) || m_group.empty())
         return;
-    m_stack.push(new GroupedEditsCommand(m_model.sheet(), std::exchange(m_group, {})));
+    pushStep(std::exchange(m_group, {}));
 }

@@ -1,0 +1,58 @@
+#include "gui/table/SheetHistory.h"
+#include "table/SheetModel.h"
+
+#include <QTest>
+
+// Steps beyond the history's budget of kept cells go, oldest first: those that stay undo and
+// redo exactly, and the undo stops where the history now begins.
+class TestSheetHistory : public QObject
+{
+    Q_OBJECT
+
+private:
+    // Column C of rows 2 to 4 rewritten at once: a step that keeps three cells.
+    static void writeColumn(Sheet& sheet, const QString& text)
+    {
+        Sheet::Batch batch(sheet);
+        for (qsizetype row = 2; row <= 4; ++row)
+            sheet.setText(row, Sheet::C, text + QString::number(row));
+    }
+    static QStringList column(const Sheet& sheet)
+    {
+        return {sheet.text(2, Sheet::C), sheet.text(3, Sheet::C), sheet.text(4, Sheet::C)};
+    }
+
+private Q_SLOTS:
+    void oldestStepsGoOverBudget()
+    {
+        SheetModel model;
+        SheetHistory history(model, nullptr, 7); // two steps of three cells fit, not three
+        Sheet& sheet = model.sheet();
+        for (const QString& text : QStringList{"a", "b", "c", "d"})
+            writeColumn(sheet, text);
+
+        history.undo();
+        QCOMPARE(column(sheet), (QStringList{"c2", "c3", "c4"}));
+        history.undo();
+        QCOMPARE(column(sheet), (QStringList{"b2", "b3", "b4"}));
+        QVERIFY(!history.canUndo());
+        history.redo();
+        history.redo();
+        QCOMPARE(column(sheet), (QStringList{"d2", "d3", "d4"}));
+    }
+
+    void theNewestStepStaysWhateverItKeeps()
+    {
+        SheetModel model;
+        SheetHistory history(model, nullptr, 1);
+        Sheet& sheet = model.sheet();
+        writeColumn(sheet, "a");
+        writeColumn(sheet, "b");
+        history.undo();
+        QCOMPARE(column(sheet), (QStringList{"a2", "a3", "a4"}));
+        QVERIFY(!history.canUndo());
+    }
+};
+
+QTEST_MAIN(TestSheetHistory)
+#include "tst_sheethistory.moc"
