@@ -1,5 +1,6 @@
 #include "table/SheetCalculation.h"
 
+#include "base/ParallelSlices.h"
 #include "formula/CellVisitor.h"
 #include "formula/FileInfoProvider.h"
 #include "formula/Formula.h"
@@ -210,8 +211,17 @@ public:
 
     SheetCalculation::Outcome calculate()
     {
-        for (CellAddress cell : m_order)
-            calculateFrom(cell);
+        for (size_t i = 0; i < m_order.size();) {
+            const size_t end = readyRunFrom(i);
+            if (end - i >= SideBySideRun)
+                calculateSideBySide(i, end);
+            else
+                for (size_t k = i; k < end; ++k)
+                    calculateFrom(m_order[k]);
+            if (end < m_order.size())
+                calculateFrom(m_order[end]);
+            i = end + 1;
+        }
         return {m_recalculated, m_circular};
     }
 
@@ -222,6 +232,65 @@ private:
         Visiting,
         Done
     };
+
+    // Cells this many in a row that read no formula still to be calculated are calculated side
+    // by side: a column filled with one formula mostly reads other columns.
+    static constexpr size_t SideBySideRun = 2048;
+
+    // The end of the run of cells from m_order[first] on that are done already or read nothing
+    // the pass has still to calculate. None of them reads another that is not done, so they
+    // may be calculated in any order, at once.
+    size_t readyRunFrom(size_t first)
+    {
+        size_t end = first;
+        while (end < m_order.size() && isReady(m_order[end]))
+            ++end;
+        return end;
+    }
+
+    bool isReady(CellAddress cell)
+    {
+        if (m_state.find(cell) == State::Done)
+            return true;
+        const Sheet::FormulaPointer formula = m_sheet.formula(cell.row, cell.column);
+        // A row's file is read one row at a time.
+        if (formula->readsOwnFile())
+            return false;
+        bool waits = false;
+        for (const FormulaReference& reference : formula->references())
+            if (const std::optional<CellRange> range = reference.at(cell))
+                forEachWaitingIn(*range, [&](CellAddress, State) { waits = true; });
+        return !waits;
+    }
+
+    // Evaluating reads the sheet only, on as many threads as are free; the values are stored
+    // on this one, a slice of the run at a time, so the values waiting take little memory.
+    void calculateSideBySide(size_t first, size_t end)
+    {
+        constexpr size_t Slice = 65536;
+        std::vector<CellAddress> cells;
+        std::vector<FormulaValue> values;
+        for (size_t from = first; from < end; from += Slice) {
+            cells.clear();
+            for (size_t k = from; k < std::min(end, from + Slice); ++k)
+                if (m_state.find(m_order[k]) != State::Done)
+                    cells.push_back(m_order[k]);
+            values.assign(cells.size(), FormulaValue());
+            forEachSliceInParallel(qsizetype(cells.size()), 1024, [&](qsizetype begin, qsizetype stop) {
+                for (qsizetype k = begin; k < stop; ++k) {
+                    // The cells of a filled column share their formula: reading it by reference
+                    // spares the threads from counting its owners in turn.
+                    const CellAddress cell = cells[k];
+                    const Formula& formula = *m_sheet.m_columns[cell.column - 1].formula(cell.row - 1);
+                    values[k] = formula.evaluate(m_context, cell);
+                }
+            });
+            for (size_t k = 0; k < cells.size(); ++k) {
+                store(cells[k], values[k]);
+                m_state.set(cells[k], State::Done);
+            }
+        }
+    }
 
     // Depth first without recursion, so a long chain of formulas cannot exhaust the stack.
     void calculateFrom(CellAddress start)

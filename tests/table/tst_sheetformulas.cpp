@@ -144,6 +144,33 @@ private Q_SLOTS:
         QCOMPARE(sheet.text(100000, Sheet::B), u"100000"_s);
     }
 
+    // Thousands of formulas in a row that read nothing still to be calculated are calculated side
+    // by side; one among them that reads the cell above, and a column reading them, wait for it.
+    void aLongColumnIsCalculatedAsIfOneByOne()
+    {
+        constexpr qsizetype Rows = 6000;
+        const auto readsAbove = [](qsizetype row) { return row % 1000 == 0; };
+        Sheet sheet;
+        {
+            Sheet::Batch batch(sheet);
+            for (qsizetype row = 2; row <= Rows; ++row) {
+                sheet.setText(row, Sheet::B, u"b"_s);
+                sheet.put(row, Sheet::C, readsAbove(row) ? u"=C%1&\"+\""_s.arg(row - 1) : u"=B%1&\"x\""_s.arg(row));
+                sheet.put(row, Sheet::D, u"=C%1&\"d\""_s.arg(row));
+            }
+        }
+        {
+            Sheet::Batch batch(sheet);
+            for (qsizetype row = 2; row <= Rows; ++row)
+                sheet.setText(row, Sheet::B, u"n%1"_s.arg(row));
+        }
+        for (const qsizetype row : {qsizetype(2), qsizetype(999), qsizetype(1000), qsizetype(1001), Rows}) {
+            const QString name = readsAbove(row) ? u"n%1x+"_s.arg(row - 1) : u"n%1x"_s.arg(row);
+            QCOMPARE(sheet.text(row, Sheet::C), name);
+            QCOMPARE(sheet.text(row, Sheet::D), name + u"d"_s);
+        }
+    }
+
     void eachBatchIsOneStepThatSwapsBack()
     {
         Sheet sheet;
