@@ -18,7 +18,16 @@ bool isWide(char32_t c)
 int displayCells(QStringView text)
 {
     int cells = 0;
-    for (qsizetype i = 0; i < text.size(); i = Utf16::nextBoundary(text, i))
+    for (qsizetype i = 0; i < text.size();) {
+        // Below the first wide character there are no surrogates either: most paths are
+        // spelled there, and a collection measures every one of them.
+        if (text[i].unicode() < 0x1100) {
+            ++cells;
+            ++i;
+            continue;
+        }
         cells += isWide(Utf16::codePointAt(text, i)) ? 2 : 1;
+        i = Utf16::nextBoundary(text, i);
+    }
     return cells;
 }
