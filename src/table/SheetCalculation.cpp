@@ -162,31 +162,19 @@ public:
     // a change reaches them.
     void reach(const std::vector<CellAddress>& changed, const std::vector<CellAddress>& calculated)
     {
+        // Formula cells reached, whose readers are still to be reached. A changed cell that
+        // holds no formula is followed at once instead: a rule rewriting a column of a million
+        // rows would otherwise make a queue of its own.
         std::vector<CellAddress> queue;
-        queue.reserve(changed.size() + calculated.size());
-        auto enqueue = [&](CellAddress cell) {
-            if (!m_sheet.formula(cell.row, cell.column) || m_state.find(cell))
-                return;
+        const auto enqueue = [&](CellAddress cell) {
+            if (!holdsFormula(cell) || m_state.find(cell))
+                return false;
             m_state.set(cell, State::Waiting);
             m_order.push_back(cell);
             queue.push_back(cell);
+            return true;
         };
-        for (CellAddress cell : changed) {
-            enqueue(cell);
-            queue.push_back(cell);
-        }
-        // Left without a state, as cells the pass does not calculate: what reads them is
-        // reached from them, and a change reaching them calculates them after all.
-        for (CellAddress cell : calculated)
-            if (!m_state.find(cell))
-                queue.push_back(cell);
-        for (quint32 index : m_calculation.m_volatileBlocks) {
-            const Block& block = m_calculation.m_blocks[index];
-            for (qsizetype row = block.first; row <= block.last; ++row)
-                enqueue({row, block.column});
-        }
-        for (size_t i = 0; i < queue.size(); ++i) {
-            const CellAddress cell = queue[i];
+        const auto follow = [&](CellAddress cell) {
             if (namesFile(cell.column))
                 for (quint32 index : m_calculation.m_fileBlocks) {
                     const Block& block = m_calculation.m_blocks[index];
@@ -194,7 +182,7 @@ public:
                         enqueue({cell.row, block.column});
                 }
             if (cell.column > int(m_calculation.m_readers.size()))
-                continue;
+                return;
             for (const Reader& reader : m_calculation.m_readers[cell.column - 1]) {
                 const Block& block = m_calculation.m_blocks[reader.block];
                 const FormulaReference& reference = block.formula->references()[reader.reference];
@@ -206,7 +194,28 @@ public:
                     for (int column = hosts->left; column <= hosts->right; ++column)
                         enqueue({row, column});
             }
+        };
+        for (CellAddress cell : changed)
+            if (!enqueue(cell))
+                follow(cell);
+        // Left without a state, as cells the pass does not calculate: what reads them is
+        // reached from them, and a change reaching them calculates them after all.
+        for (CellAddress cell : calculated)
+            if (!m_state.find(cell))
+                follow(cell);
+        for (quint32 index : m_calculation.m_volatileBlocks) {
+            const Block& block = m_calculation.m_blocks[index];
+            for (qsizetype row = block.first; row <= block.last; ++row)
+                enqueue({row, block.column});
         }
+        for (size_t i = 0; i < queue.size(); ++i)
+            follow(queue[i]);
+    }
+
+    bool holdsFormula(CellAddress cell) const
+    {
+        const SheetColumn* cells = m_sheet.column(cell.column);
+        return cells && cell.row >= 1 && cell.row <= cells->size() && cells->formula(cell.row - 1);
     }
 
     SheetCalculation::Outcome calculate()
