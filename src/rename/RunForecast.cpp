@@ -43,6 +43,8 @@ RunForecast::RowSpan RunForecast::reset(const Sheet& sheet, const RunSettings& s
 
 RunForecast::RowSpan RunForecast::update(const Sheet& sheet, qsizetype top, qsizetype bottom)
 {
+    if (m_planLater)
+        return rebuild(sheet);
     RowSpan changed;
     const qsizetype before = qsizetype(m_rows.size());
     const qsizetype after = sheet.dataRowCount();
@@ -269,11 +271,28 @@ RunForecast::RowSpan RunForecast::rebuild(const Sheet& sheet)
     // The rows keep their storage and their verdicts, which the new ones are weighed against:
     // a table of many rows is planned again without allocating it afresh.
     m_rows.resize(count);
-    sizeSteps(count);
     for (NameIndex& names : m_destinations)
         names.clear();
     m_sources.clear();
     m_folders.clear();
+    // A table without a single new name, as a collection lays it out, has nothing to foretell:
+    // its rows are planned once the first name comes.
+    m_planLater = std::ranges::all_of(sheet.dataRows(),
+                                      [&](qsizetype row) { return RowPlan::lacksNewName(sheet, row); });
+    if (m_planLater) {
+        for (std::vector<PlannedStep>& steps : m_steps)
+            std::vector<PlannedStep>().swap(steps);
+        for (qsizetype i = 0; i < count; ++i) {
+            if (!m_rows[i].verdict.ok())
+                changed.add(rowOf(i));
+            m_rows[i] = RowState();
+            m_rows[i].lacksNewName = true;
+        }
+        m_unnamed = count;
+        m_failing = 0;
+        return changed;
+    }
+    sizeSteps(count);
     // Planning a row reads its own cells and writes its own state: the rows are planned side
     // by side, and only the indexes that gather them are filled one row after the other.
     forEachSliceInParallel(count, 4096, [&](qsizetype first, qsizetype end) {

@@ -184,4 +184,5 @@ private:
     QStringList m_wanted;
     qsizetype m_failing = 0;
     qsizetype m_unnamed = 0; // rows without a new name
+    bool m_planLater = false; // no row had a new name: nothing is planned until one has
 };

@@ -182,12 +182,15 @@ void RunForecastTest::reasonShownAndFixed()
 void RunForecastTest::followsEditsAsThePlanDecides_data()
 {
     QTest::addColumn<RunSettings>("settings");
-    QTest::newRow("同位置改名") << batch(Mode::RenameInPlace);
-    QTest::newRow("异位置改名") << batch(Mode::CopyToTarget);
-    QTest::newRow("文件分配器") << batch(Mode::Distribute);
-    QTest::newRow("衍生") << RunSettings{.derive = true};
+    QTest::addColumn<bool>("unnamedAtFirst"); // as a collection lays the table out
+    QTest::newRow("同位置改名") << batch(Mode::RenameInPlace) << false;
+    QTest::newRow("异位置改名") << batch(Mode::CopyToTarget) << false;
+    QTest::newRow("文件分配器") << batch(Mode::Distribute) << false;
+    QTest::newRow("衍生") << RunSettings{.derive = true} << false;
     QTest::newRow("分配与衍生") << RunSettings{
-        .batch = true, .batchMode = Mode::Distribute, .derive = true, .deriveInPlace = false};
+        .batch = true, .batchMode = Mode::Distribute, .derive = true, .deriveInPlace = false} << false;
+    QTest::newRow("同位置改名, no names yet") << batch(Mode::RenameInPlace) << true;
+    QTest::newRow("衍生, no names yet") << RunSettings{.derive = true} << true;
 }
 
 // Random edits over a few names, so that rows keep meeting and parting: after each one, the
@@ -195,10 +198,14 @@ void RunForecastTest::followsEditsAsThePlanDecides_data()
 void RunForecastTest::followsEditsAsThePlanDecides()
 {
     QFETCH(RunSettings, settings);
+    QFETCH(bool, unnamedAtFirst);
     QRandomGenerator random(17);
     const auto pick = [&](int column) { return pickCell(random, column); };
     Sheet sheet;
     fillRandomly(sheet, random, 12);
+    if (unnamedAtFirst)
+        for (qsizetype row : sheet.dataRows())
+            sheet.clearCell(row, Sheet::C);
     RunForecast forecast;
     forecast.reset(sheet, settings);
     QCOMPARE(reasons(forecast, sheet), planReasons(sheet, settings));
