@@ -93,7 +93,9 @@ bool Sheet::isError(qsizetype row, int column) const
 
 bool Sheet::isFormula(qsizetype row, int column) const
 {
-    return formula(row, column) != nullptr;
+    // Asked for every cell a change reaches: the formula is looked at, not shared once more.
+    const SheetColumn* cells = this->column(column);
+    return cells && row >= 1 && row <= cells->size() && cells->formula(row - 1);
 }
 
 Sheet::FormulaPointer Sheet::formula(qsizetype row, int column) const

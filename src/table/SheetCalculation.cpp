@@ -167,7 +167,7 @@ public:
         // rows would otherwise make a queue of its own.
         std::vector<CellAddress> queue;
         const auto enqueue = [&](CellAddress cell) {
-            if (!holdsFormula(cell) || m_state.find(cell))
+            if (!m_sheet.isFormula(cell.row, cell.column) || m_state.find(cell))
                 return false;
             m_state.set(cell, State::Waiting);
             m_order.push_back(cell);
@@ -210,12 +210,6 @@ public:
         }
         for (size_t i = 0; i < queue.size(); ++i)
             follow(queue[i]);
-    }
-
-    bool holdsFormula(CellAddress cell) const
-    {
-        const SheetColumn* cells = m_sheet.column(cell.column);
-        return cells && cell.row >= 1 && cell.row <= cells->size() && cells->formula(cell.row - 1);
     }
 
     SheetCalculation::Outcome calculate()
