@@ -12,9 +12,8 @@ using Failure = FileOutcome::Failure;
 
 } // namespace
 
-ChainRenamer::ChainRenamer(FileSystem& fileSystem, RunObserver& observer,
-                           const std::vector<RenameOperation>& renames)
-    : m_fileSystem(fileSystem), m_observer(observer), m_renames(renames)
+ChainRenamer::ChainRenamer(FileSystem& fileSystem, RunObserver& observer, RenameSteps renames)
+    : m_fileSystem(fileSystem), m_observer(observer), m_renames(std::move(renames))
 {
 }
 
@@ -129,8 +128,10 @@ void ChainRenamer::putBack(const std::optional<Parked>& parked, const FileOutcom
     // Every way back is taken: the row says where the file is, and an undo brings it home.
     fail(parked->index,
          FileOutcome::failed(Failure::LeftUnderTemporary, NativeName::display(parked->temporary)));
-    m_result.stranded.push_back(
-        {first.row, first.kind, first.source, parked->temporary, m_fileSystem.stamp(parked->temporary)});
+    RenameOperation stranded = first;
+    stranded.destination = parked->temporary;
+    m_result.stranded.push_back({std::make_shared<const RenameOperation>(std::move(stranded)),
+                                 m_fileSystem.stamp(parked->temporary)});
 }
 
 void ChainRenamer::giveUp(std::span<const qsizetype> members)
@@ -150,10 +151,9 @@ void ChainRenamer::step()
 
 void ChainRenamer::complete(qsizetype index)
 {
-    const RenameOperation& rename = m_renames[index];
     // The file's identity, so that an undo moves back this file and no other.
-    m_result.completed.push_back({rename.row, rename.kind, rename.source, rename.destination,
-                                  m_fileSystem.stamp(rename.destination.joined())});
+    m_result.completed.push_back(
+        {m_renames.share(index), m_fileSystem.stamp(m_renames[index].destination.joined())});
 }
 
 void ChainRenamer::fail(qsizetype index, FileOutcome outcome)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rename/RenameSteps.h"
 #include "rename/RunResult.h"
 
 #include <QString>
@@ -20,7 +21,7 @@ class RunObserver;
 class ChainRenamer
 {
 public:
-    ChainRenamer(FileSystem& fileSystem, RunObserver& observer, const std::vector<RenameOperation>& renames);
+    ChainRenamer(FileSystem& fileSystem, RunObserver& observer, RenameSteps renames);
 
     // chains: the order of the renames. Failures come back in the order of the rows; completed
     // renames in the order they ran.
@@ -46,7 +47,7 @@ private:
 
     FileSystem& m_fileSystem;
     RunObserver& m_observer;
-    const std::vector<RenameOperation>& m_renames;
+    const RenameSteps m_renames;
     PhaseResult m_result;
     qint64 m_reached = 0;
     std::vector<qsizetype> m_moved; // the current group's renames that moved their file

@@ -5,7 +5,7 @@
 // What became of one file-system operation: success, or why it failed in terms the user is told.
 struct FileOutcome
 {
-    enum class Failure
+    enum class Failure : quint8
     {
         None,
         DestinationExists,

@@ -14,11 +14,6 @@ FailedOperation failure(const RenameOperation& operation, FileOutcome outcome)
     return {operation.row, operation.kind, operation.source, operation.destination, std::move(outcome)};
 }
 
-CompletedOperation completion(const RenameOperation& operation, std::optional<FileStamp> stamp)
-{
-    return {operation.row, operation.kind, operation.source, operation.destination, std::move(stamp)};
-}
-
 } // namespace
 
 RenameExecutor::RenameExecutor(FileSystem& fileSystem, RunObserver& observer)
@@ -26,10 +21,11 @@ RenameExecutor::RenameExecutor(FileSystem& fileSystem, RunObserver& observer)
 {
 }
 
-PhaseResult RenameExecutor::createFolders(const std::vector<RenameOperation>& steps, RunState& run)
+PhaseResult RenameExecutor::createFolders(const RenameSteps& steps, RunState& run)
 {
     PhaseResult result;
-    for (const RenameOperation& step : steps) {
+    for (qsizetype i = 0; i < steps.size(); ++i) {
+        const RenameOperation& step = steps[i];
         FileOutcome outcome;
         if (step.state == RenameOperation::State::Refused) {
             outcome = FileOutcome::failed(step.refusal, step.refusalDetail);
@@ -38,7 +34,7 @@ PhaseResult RenameExecutor::createFolders(const std::vector<RenameOperation>& st
         } else if (const QString folder = step.destination.joined(); !m_fileSystem.exists(folder)) {
             outcome = m_fileSystem.createFolder(folder);
             if (outcome.ok())
-                result.completed.push_back(completion(step, std::nullopt));
+                result.completed.push_back({steps.share(i), std::nullopt});
         } else if (!m_fileSystem.isFolder(folder)) {
             // A file of that name is no folder to copy into.
             outcome = FileOutcome::failed(FileOutcome::Failure::NotAFolder);
@@ -50,10 +46,11 @@ PhaseResult RenameExecutor::createFolders(const std::vector<RenameOperation>& st
     return result;
 }
 
-PhaseResult RenameExecutor::carryOut(const std::vector<RenameOperation>& operations, RunState& run)
+PhaseResult RenameExecutor::carryOut(const RenameSteps& operations, RunState& run)
 {
     PhaseResult result;
-    for (const RenameOperation& operation : operations) {
+    for (qsizetype i = 0; i < operations.size(); ++i) {
+        const RenameOperation& operation = operations[i];
         m_observer.rowReached(Sheet::dataIndexOf(operation.row));
         if (operation.state == RenameOperation::State::Refused) {
             result.failures.push_back(
@@ -79,15 +76,14 @@ PhaseResult RenameExecutor::carryOut(const std::vector<RenameOperation>& operati
         FileOutcome outcome = copy(operation, run);
         if (outcome.ok())
             result.completed.push_back(
-                completion(operation, m_fileSystem.stamp(operation.destination.joined())));
+                {operations.share(i), m_fileSystem.stamp(operation.destination.joined())});
         else
             result.failures.push_back(failure(operation, std::move(outcome)));
     }
     return result;
 }
 
-PhaseResult RenameExecutor::renameInPlace(const std::vector<RenameOperation>& renames,
-                                          const RenameChains& chains)
+PhaseResult RenameExecutor::renameInPlace(const RenameSteps& renames, const RenameChains& chains)
 {
     return ChainRenamer(m_fileSystem, m_observer, renames).run(chains);
 }

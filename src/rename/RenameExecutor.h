@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rename/FileOutcome.h"
+#include "rename/RenameSteps.h"
 #include "rename/RunResult.h"
 
 #include <vector>
@@ -20,12 +21,12 @@ public:
     RenameExecutor(FileSystem& fileSystem, RunObserver& observer);
 
     // The distribution's pre-pass: every row's folder, created when it is not there yet.
-    PhaseResult createFolders(const std::vector<RenameOperation>& steps, RunState& run);
+    PhaseResult createFolders(const RenameSteps& steps, RunState& run);
     // Copies, in the plan's order. A copy reads only what was on disk before the run: its
     // source is never a file the run itself wrote.
-    PhaseResult carryOut(const std::vector<RenameOperation>& operations, RunState& run);
+    PhaseResult carryOut(const RenameSteps& operations, RunState& run);
     // Renames in place, chain by chain.
-    PhaseResult renameInPlace(const std::vector<RenameOperation>& renames, const RenameChains& chains);
+    PhaseResult renameInPlace(const RenameSteps& renames, const RenameChains& chains);
     // The batch pass of a plan: its renames in place or its copies, whichever it holds.
     PhaseResult carryOutBatch(const RenamePlan& plan, RunState& run);
 

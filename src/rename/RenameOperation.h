@@ -9,30 +9,31 @@
 // One planned step of a run, for one row of the table.
 struct RenameOperation
 {
-    enum class Kind
+    enum class Kind : quint8
     {
         CreateFolder,
         Rename,
         Copy
     };
-    enum class State
+    enum class State : quint8
     {
         Ready,
         Unchanged, // the destination is the source itself: nothing to do
         Refused,   // the table asks for something the run will not do; see refusal
     };
 
+    // A plan holds one of these for every row and pass: the small fields come first, packed.
     qsizetype row = 0;
     Kind kind = Kind::Rename;
+    State state = State::Ready;
+    FileOutcome::Failure refusal = FileOutcome::Failure::None;
+    // A distribution folder written with a trailing separator: the user is warned first.
+    bool warnFolderForm = false;
     // For CreateFolder: the row's file, so that a failure names what could not be placed.
     SplitPath source;
     // For CreateFolder: the folder.
     SplitPath destination;
-    State state = State::Ready;
-    FileOutcome::Failure refusal = FileOutcome::Failure::None;
     QString refusalDetail = {}; // what the refusal's reason names, such as the error value
     // A distribution copy: the folder it goes into, which the pre-pass has to provide.
     QString folder;
-    // A distribution folder written with a trailing separator: the user is warned first.
-    bool warnFolderForm = false;
 };

@@ -12,30 +12,36 @@ RenamePlan RenamePlan::fromTable(const Sheet& sheet, const RunSettings& settings
     plan.batchRuns = passes.batch;
     plan.derivationRuns = passes.derivation;
 
+    std::vector<RenameOperation> folders;
+    std::vector<RenameOperation> batch;
+    std::vector<RenameOperation> derivation;
     if (passes.folders)
-        plan.folders.reserve(plan.dataRows);
+        folders.reserve(plan.dataRows);
     if (plan.batchRuns)
-        plan.batch.reserve(plan.dataRows);
+        batch.reserve(plan.dataRows);
     if (plan.derivationRuns)
-        plan.derivation.reserve(plan.dataRows);
+        derivation.reserve(plan.dataRows);
 
     for (const qsizetype r : sheet.dataRows()) {
         RowPlan row = RowPlan::of(sheet, r, settings, passes);
         if (row.folder)
-            plan.folders.push_back(std::move(*row.folder));
+            folders.push_back(std::move(*row.folder));
         if (row.batch)
-            plan.batch.push_back(std::move(*row.batch));
+            batch.push_back(std::move(*row.batch));
         if (row.derivation)
-            plan.derivation.push_back(std::move(*row.derivation));
+            derivation.push_back(std::move(*row.derivation));
     }
     // Whichever row comes first, no two rows of a pass write one name.
     plan.batchRenamesInPlace = passes.batchRenamesInPlace;
     if (plan.batchRenamesInPlace)
-        plan.batchChains = RenameChains::plan(plan.batch);
+        plan.batchChains = RenameChains::plan(batch);
     else if (plan.batchRuns)
-        PlanConflicts::refuseSharedDestinations(plan.batch);
+        PlanConflicts::refuseSharedDestinations(batch);
     if (plan.derivationRuns)
-        PlanConflicts::refuseSharedDestinations(plan.derivation);
+        PlanConflicts::refuseSharedDestinations(derivation);
+    plan.folders = std::move(folders);
+    plan.batch = std::move(batch);
+    plan.derivation = std::move(derivation);
     return plan;
 }
 

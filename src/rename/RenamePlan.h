@@ -1,10 +1,8 @@
 #pragma once
 
 #include "rename/RenameChains.h"
-#include "rename/RenameOperation.h"
+#include "rename/RenameSteps.h"
 #include "rename/RunSettings.h"
-
-#include <vector>
 
 class Sheet;
 
@@ -14,14 +12,14 @@ struct RenamePlan
 {
     qsizetype dataRows = 0;
     // The distribution's pre-pass: the folder of every row, created when missing.
-    std::vector<RenameOperation> folders;
+    RenameSteps folders;
     bool batchRuns = false;
-    std::vector<RenameOperation> batch;
+    RenameSteps batch;
     // Renaming in place: the batch renames, in the order of batchChains.
     bool batchRenamesInPlace = false;
     RenameChains batchChains;
     bool derivationRuns = false;
-    std::vector<RenameOperation> derivation;
+    RenameSteps derivation;
 
     static RenamePlan fromTable(const Sheet& sheet, const RunSettings& settings);
     // The first data row whose new name (column C) is empty; 0 when every row has one.

@@ -6,19 +6,24 @@
 
 #include <QString>
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <vector>
 
 // An operation that changed the disk, in the order it happened: enough to undo it.
 struct CompletedOperation
 {
-    qsizetype row = 0;
-    RenameOperation::Kind kind = RenameOperation::Kind::Rename;
-    SplitPath source;
-    SplitPath destination;
+    // What was done: the planned step itself, shared with the plan (see RenameSteps), or a
+    // step of its own where the record says more than the plan did.
+    std::shared_ptr<const RenameOperation> step;
     // The destination's stamp right after the step: an undo removes only a copy that still
     // has it, and moves back only the file that was renamed.
     std::optional<FileStamp> stamp;
+
+    qsizetype row() const { return step->row; }
+    RenameOperation::Kind kind() const { return step->kind; }
+    const SplitPath& source() const { return step->source; }
+    const SplitPath& destination() const { return step->destination; }
 };
 
 // For an undo step that removes a file or a folder, the destination is empty.

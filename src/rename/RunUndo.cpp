@@ -27,11 +27,21 @@ private:
 RenameOperation renameBackOf(const CompletedOperation& rename)
 {
     RenameOperation back;
-    back.row = rename.row;
+    back.row = rename.row();
     back.kind = RenameOperation::Kind::Rename;
-    back.source = rename.destination;
-    back.destination = rename.source;
+    back.source = rename.destination();
+    back.destination = rename.source();
     return back;
+}
+
+// An undo step that removes what a step made: the file or folder is its source.
+RenameOperation removalOf(const CompletedOperation& done)
+{
+    RenameOperation removal;
+    removal.row = done.row();
+    removal.kind = done.kind();
+    removal.source = done.destination();
+    return removal;
 }
 
 } // namespace
@@ -59,7 +69,7 @@ void RunUndo::undoPhase(const PhaseResult& phase)
 {
     std::vector<RenameOperation> renames;
     for (auto it = phase.completed.rbegin(); it != phase.completed.rend(); ++it) {
-        switch (it->kind) {
+        switch (it->kind()) {
         case RenameOperation::Kind::Copy:
             removeCopy(*it);
             break;
@@ -83,7 +93,7 @@ void RunUndo::undoPhase(const PhaseResult& phase)
 bool RunUndo::isStillTheRenamedFile(const CompletedOperation& rename)
 {
     const std::optional<FileStamp> now =
-        rename.stamp ? m_fileSystem.stamp(rename.destination.joined()) : std::nullopt;
+        rename.stamp ? m_fileSystem.stamp(rename.destination().joined()) : std::nullopt;
     // A name nobody holds any more is for the rename back to report.
     if (!now || now->isSameFile(*rename.stamp))
         return true;
@@ -93,20 +103,20 @@ bool RunUndo::isStillTheRenamedFile(const CompletedOperation& rename)
 
 void RunUndo::removeCopy(const CompletedOperation& copy)
 {
-    const std::optional<FileStamp> now = m_fileSystem.stamp(copy.destination.joined());
+    const std::optional<FileStamp> now = m_fileSystem.stamp(copy.destination().joined());
     FileOutcome outcome;
     if (!now)
         outcome = FileOutcome::failed(Failure::Gone);
     else if (!copy.stamp || *now != *copy.stamp)
         outcome = FileOutcome::failed(Failure::Modified); // someone's work now, not the run's copy
     else
-        outcome = m_fileSystem.removeFile(copy.destination.joined());
+        outcome = m_fileSystem.removeFile(copy.destination().joined());
     note(copy, outcome);
 }
 
 void RunUndo::removeFolder(const CompletedOperation& folder)
 {
-    note(folder, m_fileSystem.removeEmptyFolder(folder.destination.joined()));
+    note(folder, m_fileSystem.removeEmptyFolder(folder.destination().joined()));
 }
 
 void RunUndo::renameBack(std::vector<RenameOperation> renames)
@@ -114,9 +124,10 @@ void RunUndo::renameBack(std::vector<RenameOperation> renames)
     // The way back is a batch of renames like any other: the old names may form chains and
     // cycles among themselves.
     const RenameChains chains = RenameChains::plan(renames);
+    const qint64 count = qint64(renames.size());
     UndoObserver observer(m_progress, m_reached);
-    PhaseResult back = ChainRenamer(m_fileSystem, observer, renames).run(chains);
-    m_reached += qint64(renames.size());
+    PhaseResult back = ChainRenamer(m_fileSystem, observer, std::move(renames)).run(chains);
+    m_reached += count;
     m_progress.setValue(m_reached);
     m_result.completed.insert(m_result.completed.end(), back.completed.begin(), back.completed.end());
     m_result.failures.insert(m_result.failures.end(), back.failures.begin(), back.failures.end());
@@ -125,8 +136,10 @@ void RunUndo::renameBack(std::vector<RenameOperation> renames)
 void RunUndo::note(const CompletedOperation& done, const FileOutcome& outcome)
 {
     m_progress.setValue(++m_reached);
+    RenameOperation removal = removalOf(done);
     if (outcome.ok())
-        m_result.completed.push_back({done.row, done.kind, done.destination, QString(), std::nullopt});
+        m_result.completed.push_back(
+            {std::make_shared<const RenameOperation>(std::move(removal)), std::nullopt});
     else
-        m_result.failures.push_back({done.row, done.kind, done.destination, QString(), outcome});
+        m_result.failures.push_back({removal.row, removal.kind, removal.source, SplitPath(), outcome});
 }

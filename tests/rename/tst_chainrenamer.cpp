@@ -186,7 +186,7 @@ private Q_SLOTS:
         QCOMPARE(onDisk(), expected);
         QCOMPARE(reasons(result), failures);
         QCOMPARE(result.done(), 1);
-        QCOMPARE(result.completed.front().row, 6);
+        QCOMPARE(result.completed.front().row(), 6);
     }
 
     void fileThatCannotGoBackKeepsItsNewNameAndCountsAsDone()

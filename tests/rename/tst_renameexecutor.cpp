@@ -73,7 +73,7 @@ QStringList journal(const std::vector<CompletedOperation>& completed)
 {
     QStringList lines;
     for (const CompletedOperation& c : completed)
-        lines << QStringLiteral("%1 %2").arg(c.row).arg(c.destination.joined());
+        lines << QStringLiteral("%1 %2").arg(c.row()).arg(c.destination().joined());
     return lines;
 }
 
@@ -299,7 +299,7 @@ private Q_SLOTS:
         QCOMPARE(observer.questions, 1);
         QStringList made;
         for (const CompletedOperation& c : result.completed)
-            made << c.destination.joined();
+            made << c.destination().joined();
         QCOMPARE(made, copies);
         QCOMPARE(result.cancelled, !answer);
         QCOMPARE(result.stoppedAtRow, stoppedAtRow);

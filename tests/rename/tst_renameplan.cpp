@@ -28,7 +28,7 @@ void writeRow(Sheet& sheet, qsizetype row, const Row& cells)
     sheet.put(row, Sheet::G, cells.newFolder);
 }
 
-QString describe(const std::vector<RenameOperation>& operations)
+QString describe(const RenameSteps& operations)
 {
     QStringList lines;
     for (const RenameOperation& op : operations) {
