@@ -55,10 +55,11 @@ RunForecast::RowSpan RunForecast::update(const Sheet& sheet, qsizetype top, qsiz
         touchedNames(i, names);
         leave(i);
         m_unnamed -= qsizetype(m_rows[i].lacksNewName);
-        if (!m_rows[i].verdict.ok()) {
+        if (m_rows[i].verdict != Failure::None) {
             --m_failing;
             changed.add(rowOf(i));
         }
+        forgetDetails(i);
     }
     m_rows.resize(after);
     sizeSteps(after);
@@ -151,10 +152,17 @@ void RunForecast::forgetListings()
     m_wanted.clear();
 }
 
+void RunForecast::releaseSteps()
+{
+    for (int pass = 0; pass < PassCount; ++pass) {
+        std::vector<PlannedStep>().swap(m_steps[pass]);
+        m_refusalDetails[pass].clear();
+    }
+}
+
 void RunForecast::releasePlan()
 {
-    for (std::vector<PlannedStep>& steps : m_steps)
-        std::vector<PlannedStep>().swap(steps);
+    releaseSteps();
     for (NameIndex& names : m_destinations)
         names = {};
     m_sources = {};
@@ -163,11 +171,40 @@ void RunForecast::releasePlan()
     forgetListings();
 }
 
-const FileOutcome& RunForecast::verdict(qsizetype row) const
+FileOutcome RunForecast::verdict(qsizetype row) const
 {
-    static const FileOutcome fine;
     const qsizetype index = row - Sheet::FirstDataRow;
-    return index >= 0 && index < qsizetype(m_rows.size()) ? m_rows[index].verdict : fine;
+    return index >= 0 && index < qsizetype(m_rows.size()) ? storedVerdict(index) : FileOutcome::success();
+}
+
+FileOutcome RunForecast::storedVerdict(qsizetype index) const
+{
+    const RowState& row = m_rows[index];
+    return FileOutcome::failed(row.verdict, row.verdictHasDetail ? m_verdictDetails.value(index) : QString());
+}
+
+bool RunForecast::keepVerdict(qsizetype index, FileOutcome verdict)
+{
+    RowState& row = m_rows[index];
+    if (sameVerdict(verdict, storedVerdict(index)))
+        return false;
+    row.verdict = verdict.failure;
+    const bool hasDetail = !verdict.systemMessage.isEmpty();
+    if (hasDetail || row.verdictHasDetail)
+        m_verdictDetails.set(index, std::move(verdict.systemMessage));
+    row.verdictHasDetail = hasDetail;
+    return true;
+}
+
+void RunForecast::forgetDetails(qsizetype index)
+{
+    if (std::exchange(m_rows[index].verdictHasDetail, false))
+        m_verdictDetails.set(index, {});
+    for (int pass = 0; pass < PassCount; ++pass) {
+        if (index < qsizetype(m_steps[pass].size()) &&
+            std::exchange(m_steps[pass][index].refusalHasDetail, false))
+            m_refusalDetails[pass].set(index, {});
+    }
 }
 
 qint32 RunForecast::FolderNumbers::numberOf(const QString& folder, Last& last)
@@ -202,14 +239,19 @@ void RunForecast::plan(const Sheet& sheet, qsizetype index, FolderNumbers::Last&
             continue;
         PlannedStep& step = m_steps[pass][index];
         std::optional<RenameOperation>& operation = *planned[pass];
+        const bool hadDetail = step.refusalHasDetail;
         if (!operation) {
             step = PlannedStep();
+            if (hadDetail)
+                m_refusalDetails[pass].set(index, {});
             continue;
         }
         step.planned = true;
         step.state = operation->state;
         step.refusal = operation->refusal;
-        step.refusalDetail = std::move(operation->refusalDetail);
+        step.refusalHasDetail = !operation->refusalDetail.isEmpty();
+        if (step.refusalHasDetail || hadDetail)
+            m_refusalDetails[pass].set(index, std::move(operation->refusalDetail));
         // Each path is joined once, for its hashes and its folder.
         SplitPath::Buffer buffer;
         const auto keep = [&](const SplitPath& path, size_t& hash, size_t& nameHash, qint32& folder) {
@@ -265,8 +307,9 @@ RunForecast::RowSpan RunForecast::rebuild(const Sheet& sheet)
     RowSpan changed;
     // Rows below the table's new end lose their marks with them.
     for (qsizetype i = count; i < qsizetype(m_rows.size()); ++i) {
-        if (!m_rows[i].verdict.ok())
+        if (m_rows[i].verdict != Failure::None)
             changed.add(rowOf(i));
+        forgetDetails(i);
     }
     // The rows keep their storage and their verdicts, which the new ones are weighed against:
     // a table of many rows is planned again without allocating it afresh.
@@ -280,10 +323,10 @@ RunForecast::RowSpan RunForecast::rebuild(const Sheet& sheet)
     m_planLater = std::ranges::all_of(sheet.dataRows(),
                                       [&](qsizetype row) { return RowPlan::lacksNewName(sheet, row); });
     if (m_planLater) {
-        for (std::vector<PlannedStep>& steps : m_steps)
-            std::vector<PlannedStep>().swap(steps);
+        releaseSteps();
+        m_verdictDetails.clear();
         for (qsizetype i = 0; i < count; ++i) {
-            if (!m_rows[i].verdict.ok())
+            if (m_rows[i].verdict != Failure::None)
                 changed.add(rowOf(i));
             m_rows[i] = RowState();
             m_rows[i].lacksNewName = true;
@@ -323,10 +366,12 @@ void RunForecast::sizeSteps(qsizetype count)
 {
     const bool runs[PassCount] = {m_passes.folders, m_passes.batch, m_passes.derivation};
     for (int pass = 0; pass < PassCount; ++pass) {
-        if (runs[pass])
+        if (runs[pass]) {
             m_steps[pass].resize(count);
-        else
+        } else {
             std::vector<PlannedStep>().swap(m_steps[pass]);
+            m_refusalDetails[pass].clear();
+        }
     }
 }
 
@@ -347,11 +392,9 @@ RunForecast::RowSpan RunForecast::rejudgeAll()
         SliceFindings& found = findings[first / SliceSize];
         ListingLookup listings;
         for (qsizetype i = first; i < end; ++i) {
-            FileOutcome verdict = judge(i, listings);
-            if (!sameVerdict(verdict, m_rows[i].verdict))
+            if (keepVerdict(i, judge(i, listings)))
                 found.changed.add(rowOf(i));
-            m_rows[i].verdict = std::move(verdict);
-            found.failing += qsizetype(!m_rows[i].verdict.ok());
+            found.failing += qsizetype(m_rows[i].verdict != Failure::None);
         }
         found.unasked = std::move(listings.unasked);
     });
@@ -380,12 +423,10 @@ void RunForecast::ask(const QSet<QString>& folders)
 
 void RunForecast::rejudge(qsizetype index, RowSpan& changed, ListingLookup& listings)
 {
-    FileOutcome verdict = judge(index, listings);
-    FileOutcome& stored = m_rows[index].verdict;
-    if (sameVerdict(verdict, stored))
+    const bool failedBefore = m_rows[index].verdict != Failure::None;
+    if (!keepVerdict(index, judge(index, listings)))
         return;
-    m_failing += qsizetype(!verdict.ok()) - qsizetype(!stored.ok());
-    stored = std::move(verdict);
+    m_failing += qsizetype(m_rows[index].verdict != Failure::None) - qsizetype(failedBefore);
     changed.add(rowOf(index));
 }
 
@@ -460,7 +501,8 @@ FileOutcome RunForecast::tableVerdict(qsizetype index, Pass pass) const
     const RowState& row = m_rows[index];
     const PlannedStep& operation = *this->operation(index, pass);
     if (operation.state == State::Refused)
-        return FileOutcome::failed(operation.refusal, operation.refusalDetail);
+        return FileOutcome::failed(
+            operation.refusal, operation.refusalHasDetail ? m_refusalDetails[pass].value(index) : QString());
     return FileOutcome::failed(row.conflicts[pass]);
 }
 
@@ -476,9 +518,8 @@ FileOutcome RunForecast::diskVerdict(qsizetype index, Pass pass, ListingLookup& 
 
     const bool taken = destinations->holds(step.destinationNameHash);
     if (pass == Batch && m_passes.batchRenamesInPlace)
-        return taken && !movesAway(step.destinationHash)
-                   ? FileOutcome::failed(Failure::DestinationExists)
-                   : FileOutcome::success();
+        return taken && !movesAway(step.destinationHash) ? FileOutcome::failed(Failure::DestinationExists)
+                                                         : FileOutcome::success();
     if (taken)
         return FileOutcome::failed(Failure::DestinationExists);
     // A distribution folder is made by the pre-pass; any other one must be there.

@@ -5,6 +5,7 @@
 #include "rename/RowPlan.h"
 #include "rename/RowsByHash.h"
 #include "rename/RunSettings.h"
+#include "rename/SparseTexts.h"
 
 #include <QHash>
 #include <QMutex>
@@ -50,7 +51,7 @@ public:
     void releasePlan();
 
     // Why the run would refuse the row; success when it would act on it or leave it as it is.
-    const FileOutcome& verdict(qsizetype row) const;
+    FileOutcome verdict(qsizetype row) const;
     const RunSettings& settings() const { return m_settings; }
     qsizetype failingRows() const { return m_failing; }
 
@@ -108,10 +109,10 @@ private:
         size_t destinationHash = 0;
         size_t sourceNameHash = 0; // of the name within its folder, as a listing holds it
         size_t destinationNameHash = 0;
-        QString refusalDetail;
         qint32 sourceFolder = -1; // in m_folders; -1 for a path without a folder
         qint32 destinationFolder = -1;
-        bool planned = false; // the pass has an operation for the row
+        bool planned = false;          // the pass has an operation for the row
+        bool refusalHasDetail = false; // in m_refusalDetails
         RenameOperation::State state = RenameOperation::State::Ready;
         FileOutcome::Failure refusal = FileOutcome::Failure::None;
     };
@@ -120,7 +121,8 @@ private:
         bool lacksNewName = false;
         // What the other rows of each pass make of the operation: a shared destination or file.
         FileOutcome::Failure conflicts[PassCount] = {};
-        FileOutcome verdict;
+        FileOutcome::Failure verdict = FileOutcome::Failure::None;
+        bool verdictHasDetail = false; // in m_verdictDetails
     };
 
     // No row has its new name yet: before the names are made there is nothing to foretell.
@@ -141,6 +143,7 @@ private:
     }
     // Gives the rows of the passes that run their room, and takes it from the others.
     void sizeSteps(qsizetype count);
+    void releaseSteps();
     RowSpan rebuild(const Sheet& sheet);
     // Works out the row's conflicts from the rows that share its names.
     void weigh(qsizetype index);
@@ -159,6 +162,11 @@ private:
         QSet<QString> unasked;
     };
     void rejudge(qsizetype index, RowSpan& changed, ListingLookup& listings);
+    FileOutcome storedVerdict(qsizetype index) const;
+    // Keeps the row's new verdict; whether it differs from the one it had.
+    bool keepVerdict(qsizetype index, FileOutcome verdict);
+    // Lets go of the texts of a row that is no row of the table any more.
+    void forgetDetails(qsizetype index);
     // Judges every row again, side by side.
     RowSpan rejudgeAll();
     // The folders the lookups found neither listed nor asked for are to be asked for.
@@ -174,6 +182,8 @@ private:
     std::vector<RowState> m_rows; // by data row, from the first
     // By pass, then by data row; empty for a pass the settings do not run, which costs nothing.
     std::vector<PlannedStep> m_steps[PassCount];
+    SparseTexts m_refusalDetails[PassCount]; // by data row, as the steps
+    SparseTexts m_verdictDetails;
     // The rows whose operation of a pass would act, by destination; the batch renames that
     // claim their file, by source.
     NameIndex m_destinations[PassCount];
@@ -183,6 +193,6 @@ private:
     QSet<QString> m_asked;
     QStringList m_wanted;
     qsizetype m_failing = 0;
-    qsizetype m_unnamed = 0; // rows without a new name
+    qsizetype m_unnamed = 0;  // rows without a new name
     bool m_planLater = false; // no row had a new name: nothing is planned until one has
 };

@@ -76,12 +76,12 @@ QStringList planReasons(const Sheet& sheet, const RunSettings& settings)
 QString pickCell(QRandomGenerator& random, int column)
 {
     static const QStringList choices[] = {
-        {u"a"_s, u"b"_s, u"c"_s, u""_s},                     // B
-        {u"a"_s, u"b"_s, u"c"_s, u""_s, u"=1/0"_s, u"/o"_s}, // C
-        {u".x"_s, u""_s},                                    // D
-        {u".x"_s, u".y"_s},                                  // E
-        {u"/d/"_s, u"/e/"_s, u"d/"_s},                       // F
-        {u"/d/"_s, u"/g/"_s, u""_s},                         // G
+        {u"a"_s, u"b"_s, u"c"_s, u""_s},                                 // B
+        {u"a"_s, u"b"_s, u"c"_s, u""_s, u"=1/0"_s, u"=NA()"_s, u"/o"_s}, // C
+        {u".x"_s, u""_s},                                                // D
+        {u".x"_s, u".y"_s},                                              // E
+        {u"/d/"_s, u"/e/"_s, u"d/"_s},                                   // F
+        {u"/d/"_s, u"/g/"_s, u""_s},                                     // G
     };
     const QStringList& cells = choices[column - Sheet::B];
     return cells[random.bounded(cells.size())];
@@ -187,8 +187,11 @@ void RunForecastTest::followsEditsAsThePlanDecides_data()
     QTest::newRow("异位置改名") << batch(Mode::CopyToTarget) << false;
     QTest::newRow("文件分配器") << batch(Mode::Distribute) << false;
     QTest::newRow("衍生") << RunSettings{.derive = true} << false;
-    QTest::newRow("分配与衍生") << RunSettings{
-        .batch = true, .batchMode = Mode::Distribute, .derive = true, .deriveInPlace = false} << false;
+    QTest::newRow("分配与衍生") << RunSettings{.batch = true,
+                                               .batchMode = Mode::Distribute,
+                                               .derive = true,
+                                               .deriveInPlace = false}
+                                << false;
     QTest::newRow("同位置改名, no names yet") << batch(Mode::RenameInPlace) << true;
     QTest::newRow("衍生, no names yet") << RunSettings{.derive = true} << true;
 }
