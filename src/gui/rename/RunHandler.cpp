@@ -51,15 +51,21 @@ void RunHandler::run()
     }
     const RunSettings settings = m_modes.settings();
     Q_EMIT runStarting();
-    const RenamePlan plan = RenamePlan::fromTable(m_sheet, settings);
+    // A run that changes nothing (every row failing over files already renamed, say) leaves the
+    // record of the run before it, which still undoes what is on the disk.
+    RunResult previous = std::exchange(m_lastRun, {});
+    carryOut(RenamePlan::fromTable(m_sheet, settings), settings);
+    // The plan is gone by now, but for the steps the record shares: what the window works out
+    // afresh after a run is not held beside it.
+    keepRecord(std::move(previous));
+}
+
+void RunHandler::carryOut(const RenamePlan& plan, const RunSettings& settings)
+{
     {
         Sheet::Batch batch(m_sheet);
         m_sheet.clearRowMarks();
     }
-
-    // A run that changes nothing (every row failing over files already renamed, say) leaves the
-    // record of the run before it, which still undoes what is on the disk.
-    RunResult previous = std::exchange(m_lastRun, {});
     m_progress.setMaximum(plan.dataRows);
     RunFeedback feedback(m_controls.Text2, m_progress, m_platform, plan.dataRows);
     RenameExecutor executor(*m_fileSystem, feedback);
@@ -67,11 +73,8 @@ void RunHandler::run()
     m_lastRun.prePass = executor.createFolders(plan.folders, state);
 
     if (plan.batchRuns) {
-        if (!runBatch(plan, settings, executor, state, feedback)) {
-            keepRecord(std::move(previous));
-            Q_EMIT diskChanged();
+        if (!runBatch(plan, settings, executor, state, feedback))
             return;
-        }
     } else if (!m_lastRun.prePass.failures.empty()) {
         // No summary follows the pre-pass alone, but its failures are still told.
         markFailures(m_lastRun.prePass.failures);
@@ -79,7 +82,6 @@ void RunHandler::run()
     }
     if (plan.derivationRuns)
         runDerivation(plan, settings, executor, state);
-    keepRecord(std::move(previous));
 }
 
 void RunHandler::keepRecord(RunResult previous)

@@ -53,6 +53,8 @@ Q_SIGNALS:
 
 private:
     // Returns false when the user ended the run.
+    // The plan's passes, one after the other; a cancelled batch pass ends the run.
+    void carryOut(const RenamePlan& plan, const RunSettings& settings);
     bool runBatch(const RenamePlan& plan, const RunSettings& settings, RenameExecutor& executor,
                   RunState& state, RunFeedback& feedback);
     void runDerivation(const RenamePlan& plan, const RunSettings& settings, RenameExecutor& executor,
