@@ -53,7 +53,13 @@ qsizetype buildTable(Sheet& sheet, const CollectedFiles& files, const TableBuild
 
     progress.setMaximum(files.size());
     qsizetype written = 0;
-    sheet.reserveRows(Sheet::A, Sheet::J, files.size() + 1);
+    // Room for the columns the build and the rules fill (the new name in C, numbers in K): a
+    // column a table never uses costs nothing.
+    const qsizetype rows = files.size() + 1;
+    sheet.reserveRows(Sheet::A, Sheet::F, rows);
+    if (options.copyToTarget)
+        sheet.reserveRows(Sheet::G, Sheet::G, rows);
+    sheet.reserveRows(Sheet::J, Sheet::K, rows);
     // The cells share the collection's texts: its folders, names and extensions are kept once.
     for (qsizetype k = 0; k < files.size(); ++k) {
         progress.setValue(k);
