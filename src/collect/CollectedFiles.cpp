@@ -2,26 +2,28 @@
 
 #include "rules/PathParts.h"
 
-#include <QSet>
+#include <QHash>
 #include <QStringBuilder>
 
 CollectedFiles::CollectedFiles(const QStringList& paths, QChar separator)
 {
     m_files.reserve(paths.size());
-    QSet<QString> extensions;
+    QHash<QString, qint32> extensions;
     for (const QString& path : paths) {
         const PathParts parts = PathParts::split(path, separator);
         if (m_folders.empty() || m_folders.back() != parts.directory)
             m_folders.push_back(parts.directory.toString());
         File file;
-        file.folder = qsizetype(m_folders.size()) - 1;
+        file.folder = qint32(m_folders.size()) - 1;
         if (parts.takesPart) {
             file.base = parts.base.toString();
             // Looked up without a copy; most files share a handful of extensions.
             const QString dotext = QString::fromRawData(parts.dotext.data(), parts.dotext.size());
             auto known = extensions.constFind(dotext);
-            if (known == extensions.cend())
-                known = extensions.insert(parts.dotext.toString());
+            if (known == extensions.cend()) {
+                m_extensions.push_back(parts.dotext.toString());
+                known = extensions.insert(m_extensions.back(), qint32(m_extensions.size()) - 1);
+            }
             file.extension = *known;
         } else {
             file.base = parts.name.toString();

@@ -24,16 +24,17 @@ public:
     // The name without its extension; the whole name when it has none.
     const QString& base(qsizetype i) const { return m_files[i].base; }
     // Empty for a name without one, or one that ends in its dot.
-    const QString& extension(qsizetype i) const { return m_files[i].extension; }
+    const QString& extension(qsizetype i) const { return m_extensions[m_files[i].extension]; }
 
 private:
     struct File
     {
         QString base;
-        QString extension;
-        qsizetype folder = 0;
+        qint32 folder = 0;    // in m_folders
+        qint32 extension = 0; // in m_extensions
     };
 
     std::vector<QString> m_folders;
+    std::vector<QString> m_extensions{QString()}; // the first for names without one
     std::vector<File> m_files;
 };
