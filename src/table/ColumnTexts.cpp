@@ -1,6 +1,5 @@
 #include "table/ColumnTexts.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace {
@@ -15,32 +14,17 @@ qsizetype distinctLimit(qsizetype cells)
 
 ColumnTexts::ColumnTexts() : m_distinct(1) {}
 
-void ColumnTexts::set(qsizetype i, QString text)
+void ColumnTexts::setByHash(qsizetype i, const QString& text)
 {
-    if (m_plain) {
-        m_texts[i] = std::move(text);
+    if (auto it = m_indexOf.constFind(text); it != m_indexOf.cend()) {
+        m_indices[i] = m_lastIndex = it.value();
         return;
     }
-    m_indices[i] = indexOf(text);
+    m_indices[i] = m_lastIndex = quint32(m_distinct.size());
+    m_indexOf.insert(text, m_lastIndex);
+    m_distinct.push_back(text);
     if (qsizetype(m_distinct.size()) > distinctLimit(size()))
         becomePlain();
-}
-
-quint32 ColumnTexts::indexOf(const QString& text)
-{
-    if (text.isEmpty())
-        return 0;
-    // The same characters in memory are the same text, found without hashing it.
-    const QString& last = m_distinct[m_lastIndex];
-    if (text.constData() == last.constData() && text.size() == last.size())
-        return m_lastIndex;
-    auto it = m_indexOf.constFind(text);
-    if (it == m_indexOf.cend()) {
-        it = m_indexOf.insert(text, quint32(m_distinct.size()));
-        m_distinct.push_back(text);
-    }
-    m_lastIndex = it.value();
-    return m_lastIndex;
 }
 
 void ColumnTexts::becomePlain()
@@ -64,19 +48,4 @@ void ColumnTexts::reserve(qsizetype size)
         m_texts.reserve(size);
     else if (!m_plain && qsizetype(m_indices.capacity()) < size)
         m_indices.reserve(size);
-}
-
-void ColumnTexts::growTo(qsizetype size)
-{
-    auto grow = [size](auto& cells) {
-        if (size <= qsizetype(cells.size()))
-            return;
-        if (qsizetype(cells.capacity()) < size)
-            cells.reserve(std::max<qsizetype>(size, 2 * qsizetype(cells.capacity())));
-        cells.resize(size);
-    };
-    if (m_plain)
-        grow(m_texts);
-    else
-        grow(m_indices);
 }

@@ -2,6 +2,8 @@
 
 #include <QHash>
 #include <QString>
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 // The texts of a column's cells held side by side, 0-based; a cell that holds none has the empty
@@ -22,14 +24,44 @@ public:
     // Whether each cell holds a QString of its own rather than an index.
     bool holdsPlainTexts() const { return m_plain; }
 
-    void set(qsizetype i, QString text);
+    void set(qsizetype i, QString text)
+    {
+        if (m_plain)
+            m_texts[i] = std::move(text);
+        else if (text.isEmpty())
+            m_indices[i] = 0;
+        else if (isLastText(text))
+            m_indices[i] = m_lastIndex;
+        else
+            setByHash(i, text);
+    }
     void reserve(qsizetype size);
     // Grows to size empty cells, doubling the room taken so a column filled row by row stays
     // linear; the first growth takes what is asked.
-    void growTo(qsizetype size);
+    void growTo(qsizetype size)
+    {
+        if (m_plain)
+            grow(m_texts, size);
+        else
+            grow(m_indices, size);
+    }
 
 private:
-    quint32 indexOf(const QString& text);
+    template <typename Cells> static void grow(Cells& cells, qsizetype size)
+    {
+        if (size <= qsizetype(cells.size()))
+            return;
+        if (qsizetype(cells.capacity()) < size)
+            cells.reserve(std::max<qsizetype>(size, 2 * qsizetype(cells.capacity())));
+        cells.resize(size);
+    }
+    // The same characters in memory are the same text, found without hashing it.
+    bool isLastText(const QString& text) const
+    {
+        const QString& last = m_distinct[m_lastIndex];
+        return text.constData() == last.constData() && text.size() == last.size();
+    }
+    void setByHash(qsizetype i, const QString& text);
     void becomePlain();
 
     bool m_plain = false;
