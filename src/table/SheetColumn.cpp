@@ -41,7 +41,7 @@ SheetColumn::Kind SheetColumn::kind(qsizetype i) const
 bool SheetColumn::holds(qsizetype i) const
 {
     if (i < denseSize())
-        return !m_texts[i].isEmpty() || kind(i) != Kind::Text;
+        return !m_texts.isEmpty(i) || kind(i) != Kind::Text;
     const FarCell* cell = far(i);
     return cell && (!cell->text.isEmpty() || cell->kind != Kind::Text);
 }
@@ -90,8 +90,7 @@ const SheetColumn::FormulaPointer& SheetColumn::formula(qsizetype i) const
 
 void SheetColumn::reserve(qsizetype size)
 {
-    if (qsizetype(m_texts.capacity()) < size)
-        m_texts.reserve(size);
+    m_texts.reserve(size);
 }
 
 bool SheetColumn::placeDense(qsizetype i)
@@ -111,10 +110,7 @@ void SheetColumn::growTo(qsizetype size)
 {
     if (size <= denseSize())
         return;
-    // Doubling keeps a column filled row by row linear; the first growth takes what was asked.
-    if (qsizetype(m_texts.capacity()) < size)
-        m_texts.reserve(std::max<qsizetype>(size, 2 * qsizetype(m_texts.capacity())));
-    m_texts.resize(size);
+    m_texts.growTo(size);
     if (!m_kinds.empty()) {
         m_numbers.resize(size);
         m_kinds.resize(size);
@@ -126,7 +122,7 @@ void SheetColumn::growTo(qsizetype size)
     for (auto it = m_far.begin(); it != end; it = m_far.erase(it)) {
         const qsizetype i = it->first;
         FarCell& cell = it->second;
-        m_texts[i] = std::move(cell.text);
+        m_texts.set(i, std::move(cell.text));
         setKind(i, cell.kind, cell.number);
         if (cell.formula) {
             if (m_formulas.empty())
@@ -165,7 +161,7 @@ void SheetColumn::setValue(qsizetype i, const Value& value)
 
     const bool before = holdsAnything(i);
     if (i < denseSize() || (!isEmptyValue(value) && placeDense(i))) {
-        m_texts[i] = std::move(text);
+        m_texts.set(i, std::move(text));
         setKind(i, kind, number);
     } else if (auto it = m_far.find(i); it != m_far.end() || !isEmptyValue(value)) {
         if (it == m_far.end())
@@ -203,7 +199,7 @@ void SheetColumn::clear(qsizetype i)
 {
     const bool before = holdsAnything(i);
     if (i < denseSize()) {
-        m_texts[i] = QString();
+        m_texts.set(i, QString());
         setKind(i, Kind::Text, 0);
         if (i < qsizetype(m_formulas.size()))
             m_formulas[i].reset();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "formula/FormulaError.h"
+#include "table/ColumnTexts.h"
 
 #include <QString>
 #include <map>
@@ -10,8 +11,8 @@
 
 class Formula;
 
-// The cells of one column, 0-based. Most columns hold only text, so a cell costs one QString;
-// the numbers, kinds and formulas of a column that has any live beside the texts. A formula
+// The cells of one column, 0-based. Most columns hold only text, so a cell costs its text's place
+// in ColumnTexts; the numbers, kinds and formulas of a column that has any live beside the texts. A formula
 // cell keeps its current value in the same places a plain cell keeps its own.
 // The cells from the top are held side by side while at least half of them hold something; a
 // cell far below the rest (row 1,048,576 of an otherwise short column) is held on its own, so a
@@ -29,6 +30,7 @@ public:
     bool isError(qsizetype i) const { return kind(i) == Kind::Error; }
     // A text or an empty cell.
     bool isText(qsizetype i) const { return kind(i) == Kind::Text; }
+    // Valid until the column is next written to.
     const QString& text(qsizetype i) const;
     double number(qsizetype i) const;
     Value value(qsizetype i) const;
@@ -88,7 +90,7 @@ private:
     void growTo(qsizetype size);
     void noteHeld(bool before, bool after) { m_held += qsizetype(after) - qsizetype(before); }
 
-    std::vector<QString> m_texts;
+    ColumnTexts m_texts;
     std::vector<double> m_numbers;          // sized with m_texts once the column holds anything but text
     std::vector<quint8> m_kinds;            // likewise
     std::vector<FormulaPointer> m_formulas; // sized with m_texts once the column holds a formula
