@@ -24,7 +24,7 @@ PhaseResult ChainRenamer::run(const RenameChains& chains)
         const RenameOperation& rename = m_renames[i];
         if (rename.state == RenameOperation::State::Refused) {
             step();
-            fail(i, FileOutcome::failed(rename.refusal, rename.refusalDetail));
+            fail(i, rename.refusalOutcome());
         } else if (rename.state == RenameOperation::State::Unchanged) {
             step();
             ++m_result.unchanged;

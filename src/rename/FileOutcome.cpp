@@ -5,6 +5,11 @@ FileOutcome FileOutcome::failed(Failure failure, QString systemMessage)
     return {failure, std::move(systemMessage)};
 }
 
+FileOutcome FileOutcome::failed(Failure failure, FormulaError error)
+{
+    return {failure, failure == Failure::FormulaError ? errorText(error) : QString()};
+}
+
 QString FileOutcome::reason() const
 {
     switch (failure) {

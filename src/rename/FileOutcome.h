@@ -1,5 +1,7 @@
 #pragma once
 
+#include "formula/FormulaError.h"
+
 #include <QString>
 
 // What became of one file-system operation: success, or why it failed in terms the user is told.
@@ -37,6 +39,9 @@ struct FileOutcome
 
     static FileOutcome success() { return {}; }
     static FileOutcome failed(Failure failure, QString systemMessage = {});
+    // A refusal for an error value in a row's cells names the error; any other failure holds
+    // no message.
+    static FileOutcome failed(Failure failure, FormulaError error);
 
     bool ok() const { return failure == Failure::None; }
     // The short reason shown in the summary and as the failed row's tooltip.

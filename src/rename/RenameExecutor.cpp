@@ -28,7 +28,7 @@ PhaseResult RenameExecutor::createFolders(const RenameSteps& steps, RunState& ru
         const RenameOperation& step = steps[i];
         FileOutcome outcome;
         if (step.state == RenameOperation::State::Refused) {
-            outcome = FileOutcome::failed(step.refusal, step.refusalDetail);
+            outcome = step.refusalOutcome();
         } else if (auto known = run.folders.constFind(step.destination); known != run.folders.cend()) {
             outcome = *known;
         } else if (const QString folder = step.destination.joined(); !m_fileSystem.exists(folder)) {
@@ -53,8 +53,7 @@ PhaseResult RenameExecutor::carryOut(const RenameSteps& operations, RunState& ru
         const RenameOperation& operation = operations[i];
         m_observer.rowReached(Sheet::dataIndexOf(operation.row));
         if (operation.state == RenameOperation::State::Refused) {
-            result.failures.push_back(
-                failure(operation, FileOutcome::failed(operation.refusal, operation.refusalDetail)));
+            result.failures.push_back(failure(operation, operation.refusalOutcome()));
             continue;
         }
         if (operation.state == RenameOperation::State::Unchanged) {

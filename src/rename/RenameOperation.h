@@ -27,13 +27,17 @@ struct RenameOperation
     Kind kind = Kind::Rename;
     State state = State::Ready;
     FileOutcome::Failure refusal = FileOutcome::Failure::None;
+    // A refusal for an error value in the row's cells: which one, as the reason names it.
+    FormulaError refusedError = FormulaError::Value;
     // A distribution folder written with a trailing separator: the user is warned first.
     bool warnFolderForm = false;
     // For CreateFolder: the row's file, so that a failure names what could not be placed.
     SplitPath source;
     // For CreateFolder: the folder.
     SplitPath destination;
-    QString refusalDetail = {}; // what the refusal's reason names, such as the error value
     // A distribution copy: the folder it goes into, which the pre-pass has to provide.
     QString folder;
+
+    // Why the run refuses the step, as the row's failure tells it.
+    FileOutcome refusalOutcome() const { return FileOutcome::failed(refusal, refusedError); }
 };

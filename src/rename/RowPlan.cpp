@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QStringBuilder>
 #include <QVarLengthArray>
+#include <optional>
 
 namespace {
 
@@ -19,7 +20,7 @@ using Kind = RenameOperation::Kind;
 struct TableRow
 {
     qsizetype row;
-    QString error; // the first error value among B to G, as it shows
+    std::optional<FormulaError> error; // the first error value among B to G
 
 private:
     QString m_made[Sheet::G - Sheet::B + 1]; // the texts of cells that hold no text
@@ -30,8 +31,8 @@ private:
             return *stored;
         QString& made = m_made[column - Sheet::B];
         made = sheet.text(row, column);
-        if (error.isEmpty() && sheet.isError(row, column))
-            error = made;
+        if (!error && sheet.isError(row, column))
+            error = std::get<FormulaError>(sheet.value(row, column));
         return made;
     }
 
@@ -54,11 +55,16 @@ public:
     SplitPath source() const { return {folder, oldName, oldExtension}; }
 };
 
-void refuse(RenameOperation& operation, Failure why, const QString& detail = {})
+void refuse(RenameOperation& operation, Failure why)
 {
     operation.state = RenameOperation::State::Refused;
     operation.refusal = why;
-    operation.refusalDetail = detail;
+}
+
+void refuseForError(RenameOperation& operation, FormulaError error)
+{
+    refuse(operation, Failure::FormulaError);
+    operation.refusedError = error;
 }
 
 // Paths that reach the disk as the same bytes are the same path, whatever text they are written in.
@@ -70,8 +76,8 @@ RenameOperation planned(const TableRow& row, Kind kind, SplitPath destination)
     operation.source = row.source();
     operation.destination = std::move(destination);
     // A cell holding an error value gives no path to act on.
-    if (!row.error.isEmpty())
-        refuse(operation, Failure::FormulaError, row.error);
+    if (row.error)
+        refuseForError(operation, *row.error);
     return operation;
 }
 
@@ -123,8 +129,8 @@ RenameOperation folderStep(const TableRow& row)
     step.kind = Kind::CreateFolder;
     step.source = row.source();
     step.destination = row.newName;
-    if (!row.error.isEmpty())
-        refuse(step, Failure::FormulaError, row.error);
+    if (row.error)
+        refuseForError(step, *row.error);
     else if (!PathRules::isFullPath(row.newName))
         refuse(step, Failure::NotFullPath);
     else if (!step.destination.isEncodable())

@@ -17,11 +17,6 @@ qsizetype rowOf(qsizetype index)
     return index + Sheet::FirstDataRow;
 }
 
-bool sameVerdict(const FileOutcome& a, const FileOutcome& b)
-{
-    return a.failure == b.failure && a.systemMessage == b.systemMessage;
-}
-
 } // namespace
 
 void RunForecast::RowSpan::add(qsizetype row)
@@ -55,11 +50,10 @@ RunForecast::RowSpan RunForecast::update(const Sheet& sheet, qsizetype top, qsiz
         touchedNames(i, names);
         leave(i);
         m_unnamed -= qsizetype(m_rows[i].lacksNewName);
-        if (m_rows[i].verdict != Failure::None) {
+        if (!m_rows[i].verdict.ok()) {
             --m_failing;
             changed.add(rowOf(i));
         }
-        forgetDetails(i);
     }
     m_rows.resize(after);
     sizeSteps(after);
@@ -152,17 +146,10 @@ void RunForecast::forgetListings()
     m_wanted.clear();
 }
 
-void RunForecast::releaseSteps()
-{
-    for (int pass = 0; pass < PassCount; ++pass) {
-        std::vector<PlannedStep>().swap(m_steps[pass]);
-        m_refusalDetails[pass].clear();
-    }
-}
-
 void RunForecast::releasePlan()
 {
-    releaseSteps();
+    for (std::vector<PlannedStep>& steps : m_steps)
+        std::vector<PlannedStep>().swap(steps);
     for (NameIndex& names : m_destinations)
         names = {};
     m_sources = {};
@@ -174,37 +161,10 @@ void RunForecast::releasePlan()
 FileOutcome RunForecast::verdict(qsizetype row) const
 {
     const qsizetype index = row - Sheet::FirstDataRow;
-    return index >= 0 && index < qsizetype(m_rows.size()) ? storedVerdict(index) : FileOutcome::success();
-}
-
-FileOutcome RunForecast::storedVerdict(qsizetype index) const
-{
-    const RowState& row = m_rows[index];
-    return FileOutcome::failed(row.verdict, row.verdictHasDetail ? m_verdictDetails.value(index) : QString());
-}
-
-bool RunForecast::keepVerdict(qsizetype index, FileOutcome verdict)
-{
-    RowState& row = m_rows[index];
-    if (sameVerdict(verdict, storedVerdict(index)))
-        return false;
-    row.verdict = verdict.failure;
-    const bool hasDetail = !verdict.systemMessage.isEmpty();
-    if (hasDetail || row.verdictHasDetail)
-        m_verdictDetails.set(index, std::move(verdict.systemMessage));
-    row.verdictHasDetail = hasDetail;
-    return true;
-}
-
-void RunForecast::forgetDetails(qsizetype index)
-{
-    if (std::exchange(m_rows[index].verdictHasDetail, false))
-        m_verdictDetails.set(index, {});
-    for (int pass = 0; pass < PassCount; ++pass) {
-        if (index < qsizetype(m_steps[pass].size()) &&
-            std::exchange(m_steps[pass][index].refusalHasDetail, false))
-            m_refusalDetails[pass].set(index, {});
-    }
+    if (index < 0 || index >= qsizetype(m_rows.size()))
+        return FileOutcome::success();
+    const Verdict& verdict = m_rows[index].verdict;
+    return FileOutcome::failed(verdict.failure, verdict.error);
 }
 
 qint32 RunForecast::FolderNumbers::numberOf(const QString& folder, Last& last)
@@ -239,19 +199,14 @@ void RunForecast::plan(const Sheet& sheet, qsizetype index, FolderNumbers::Last&
             continue;
         PlannedStep& step = m_steps[pass][index];
         std::optional<RenameOperation>& operation = *planned[pass];
-        const bool hadDetail = step.refusalHasDetail;
         if (!operation) {
             step = PlannedStep();
-            if (hadDetail)
-                m_refusalDetails[pass].set(index, {});
             continue;
         }
         step.planned = true;
         step.state = operation->state;
         step.refusal = operation->refusal;
-        step.refusalHasDetail = !operation->refusalDetail.isEmpty();
-        if (step.refusalHasDetail || hadDetail)
-            m_refusalDetails[pass].set(index, std::move(operation->refusalDetail));
+        step.refusedError = operation->refusedError;
         // Each path is joined once, for its hashes and its folder.
         SplitPath::Buffer buffer;
         const auto keep = [&](const SplitPath& path, size_t& hash, size_t& nameHash, qint32& folder) {
@@ -307,9 +262,8 @@ RunForecast::RowSpan RunForecast::rebuild(const Sheet& sheet)
     RowSpan changed;
     // Rows below the table's new end lose their marks with them.
     for (qsizetype i = count; i < qsizetype(m_rows.size()); ++i) {
-        if (m_rows[i].verdict != Failure::None)
+        if (!m_rows[i].verdict.ok())
             changed.add(rowOf(i));
-        forgetDetails(i);
     }
     // The rows keep their storage and their verdicts, which the new ones are weighed against:
     // a table of many rows is planned again without allocating it afresh.
@@ -323,10 +277,10 @@ RunForecast::RowSpan RunForecast::rebuild(const Sheet& sheet)
     m_planLater = std::ranges::all_of(sheet.dataRows(),
                                       [&](qsizetype row) { return RowPlan::lacksNewName(sheet, row); });
     if (m_planLater) {
-        releaseSteps();
-        m_verdictDetails.clear();
+        for (std::vector<PlannedStep>& steps : m_steps)
+            std::vector<PlannedStep>().swap(steps);
         for (qsizetype i = 0; i < count; ++i) {
-            if (m_rows[i].verdict != Failure::None)
+            if (!m_rows[i].verdict.ok())
                 changed.add(rowOf(i));
             m_rows[i] = RowState();
             m_rows[i].lacksNewName = true;
@@ -366,12 +320,10 @@ void RunForecast::sizeSteps(qsizetype count)
 {
     const bool runs[PassCount] = {m_passes.folders, m_passes.batch, m_passes.derivation};
     for (int pass = 0; pass < PassCount; ++pass) {
-        if (runs[pass]) {
+        if (runs[pass])
             m_steps[pass].resize(count);
-        } else {
+        else
             std::vector<PlannedStep>().swap(m_steps[pass]);
-            m_refusalDetails[pass].clear();
-        }
     }
 }
 
@@ -392,9 +344,11 @@ RunForecast::RowSpan RunForecast::rejudgeAll()
         SliceFindings& found = findings[first / SliceSize];
         ListingLookup listings;
         for (qsizetype i = first; i < end; ++i) {
-            if (keepVerdict(i, judge(i, listings)))
+            const Verdict verdict = judge(i, listings);
+            if (verdict != m_rows[i].verdict)
                 found.changed.add(rowOf(i));
-            found.failing += qsizetype(m_rows[i].verdict != Failure::None);
+            m_rows[i].verdict = verdict;
+            found.failing += qsizetype(!verdict.ok());
         }
         found.unasked = std::move(listings.unasked);
     });
@@ -423,34 +377,36 @@ void RunForecast::ask(const QSet<QString>& folders)
 
 void RunForecast::rejudge(qsizetype index, RowSpan& changed, ListingLookup& listings)
 {
-    const bool failedBefore = m_rows[index].verdict != Failure::None;
-    if (!keepVerdict(index, judge(index, listings)))
+    const Verdict verdict = judge(index, listings);
+    Verdict& stored = m_rows[index].verdict;
+    if (verdict == stored)
         return;
-    m_failing += qsizetype(m_rows[index].verdict != Failure::None) - qsizetype(failedBefore);
+    m_failing += qsizetype(!verdict.ok()) - qsizetype(!stored.ok());
+    stored = verdict;
     changed.add(rowOf(index));
 }
 
 // The first refusal of the row, in the order of the run: the empty name that stops the run
 // before it starts, then each pass, the row's own cells before the other rows, the table
 // before the disk.
-FileOutcome RunForecast::judge(qsizetype index, ListingLookup& listings) const
+RunForecast::Verdict RunForecast::judge(qsizetype index, ListingLookup& listings) const
 {
     const RowState& state = m_rows[index];
     if (unnamed())
-        return FileOutcome::success();
+        return Verdict();
     if (state.lacksNewName)
-        return FileOutcome::failed(Failure::EmptyNewName);
+        return Verdict(Failure::EmptyNewName);
     for (Pass pass : {Folders, Batch, Derivation}) {
         const auto& operation = this->operation(index, pass);
         if (!operation)
             continue;
-        FileOutcome verdict = tableVerdict(index, pass);
+        Verdict verdict = tableVerdict(index, pass);
         if (verdict.ok() && operation->state == State::Ready && pass != Folders)
             verdict = diskVerdict(index, pass, listings);
         if (!verdict.ok())
             return verdict;
     }
-    return FileOutcome::success();
+    return Verdict();
 }
 
 // As the plan weighs its passes (PlanConflicts, RenameChains): operations that would act share
@@ -496,39 +452,37 @@ bool RunForecast::claimedTwice(const Holders& claims) const
            });
 }
 
-FileOutcome RunForecast::tableVerdict(qsizetype index, Pass pass) const
+RunForecast::Verdict RunForecast::tableVerdict(qsizetype index, Pass pass) const
 {
     const RowState& row = m_rows[index];
     const PlannedStep& operation = *this->operation(index, pass);
     if (operation.state == State::Refused)
-        return FileOutcome::failed(
-            operation.refusal, operation.refusalHasDetail ? m_refusalDetails[pass].value(index) : QString());
-    return FileOutcome::failed(row.conflicts[pass]);
+        return {operation.refusal, operation.refusedError};
+    return {row.conflicts[pass]};
 }
 
-FileOutcome RunForecast::diskVerdict(qsizetype index, Pass pass, ListingLookup& listings) const
+RunForecast::Verdict RunForecast::diskVerdict(qsizetype index, Pass pass, ListingLookup& listings) const
 {
     const PlannedStep& step = m_steps[pass][index];
     const FolderListing* sources = listings.find(*this, step.sourceFolder);
     const FolderListing* destinations = listings.find(*this, step.destinationFolder);
     if (!sources || !destinations)
-        return FileOutcome::success();
+        return Verdict();
     if (sources->state != FolderListing::State::Unreadable && !sources->holds(step.sourceNameHash))
-        return FileOutcome::failed(Failure::SourceMissing);
+        return Verdict(Failure::SourceMissing);
 
     const bool taken = destinations->holds(step.destinationNameHash);
     if (pass == Batch && m_passes.batchRenamesInPlace)
-        return taken && !movesAway(step.destinationHash) ? FileOutcome::failed(Failure::DestinationExists)
-                                                         : FileOutcome::success();
+        return taken && !movesAway(step.destinationHash) ? Verdict(Failure::DestinationExists) : Verdict();
     if (taken)
-        return FileOutcome::failed(Failure::DestinationExists);
+        return Verdict(Failure::DestinationExists);
     // A distribution folder is made by the pre-pass; any other one must be there.
     const bool distributes = pass == Batch && m_settings.batchMode == Mode::Distribute;
     if (!distributes && destinations->state == FolderListing::State::Missing)
-        return FileOutcome::failed(Failure::FolderMissing);
+        return Verdict(Failure::FolderMissing);
     if (!distributes && destinations->state == FolderListing::State::NotAFolder)
-        return FileOutcome::failed(Failure::NotAFolder);
-    return FileOutcome::success();
+        return Verdict(Failure::NotAFolder);
+    return Verdict();
 }
 
 bool RunForecast::movesAway(size_t pathHash) const

@@ -5,7 +5,6 @@
 #include "rename/RowPlan.h"
 #include "rename/RowsByHash.h"
 #include "rename/RunSettings.h"
-#include "rename/SparseTexts.h"
 
 #include <QHash>
 #include <QMutex>
@@ -111,18 +110,30 @@ private:
         size_t destinationNameHash = 0;
         qint32 sourceFolder = -1; // in m_folders; -1 for a path without a folder
         qint32 destinationFolder = -1;
-        bool planned = false;          // the pass has an operation for the row
-        bool refusalHasDetail = false; // in m_refusalDetails
+        bool planned = false; // the pass has an operation for the row
         RenameOperation::State state = RenameOperation::State::Ready;
         FileOutcome::Failure refusal = FileOutcome::Failure::None;
+        FormulaError refusedError = FormulaError::Value;
+    };
+    // A row's verdict as kept: the failure and, for an error value in its cells, which one.
+    struct Verdict
+    {
+        FileOutcome::Failure failure = FileOutcome::Failure::None;
+        FormulaError error = FormulaError::Value;
+
+        bool ok() const { return failure == FileOutcome::Failure::None; }
+        friend bool operator==(const Verdict& a, const Verdict& b)
+        {
+            return a.failure == b.failure &&
+                   (a.failure != FileOutcome::Failure::FormulaError || a.error == b.error);
+        }
     };
     struct RowState
     {
         bool lacksNewName = false;
         // What the other rows of each pass make of the operation: a shared destination or file.
         FileOutcome::Failure conflicts[PassCount] = {};
-        FileOutcome::Failure verdict = FileOutcome::Failure::None;
-        bool verdictHasDetail = false; // in m_verdictDetails
+        Verdict verdict;
     };
 
     // No row has its new name yet: before the names are made there is nothing to foretell.
@@ -143,7 +154,6 @@ private:
     }
     // Gives the rows of the passes that run their room, and takes it from the others.
     void sizeSteps(qsizetype count);
-    void releaseSteps();
     RowSpan rebuild(const Sheet& sheet);
     // Works out the row's conflicts from the rows that share its names.
     void weigh(qsizetype index);
@@ -162,18 +172,13 @@ private:
         QSet<QString> unasked;
     };
     void rejudge(qsizetype index, RowSpan& changed, ListingLookup& listings);
-    FileOutcome storedVerdict(qsizetype index) const;
-    // Keeps the row's new verdict; whether it differs from the one it had.
-    bool keepVerdict(qsizetype index, FileOutcome verdict);
-    // Lets go of the texts of a row that is no row of the table any more.
-    void forgetDetails(qsizetype index);
     // Judges every row again, side by side.
     RowSpan rejudgeAll();
     // The folders the lookups found neither listed nor asked for are to be asked for.
     void ask(const QSet<QString>& folders);
-    FileOutcome judge(qsizetype index, ListingLookup& listings) const;
-    FileOutcome tableVerdict(qsizetype index, Pass pass) const;
-    FileOutcome diskVerdict(qsizetype index, Pass pass, ListingLookup& listings) const;
+    Verdict judge(qsizetype index, ListingLookup& listings) const;
+    Verdict tableVerdict(qsizetype index, Pass pass) const;
+    Verdict diskVerdict(qsizetype index, Pass pass, ListingLookup& listings) const;
     // Another rename of the batch takes the file of that path away before its name is needed.
     bool movesAway(size_t pathHash) const;
 
@@ -182,8 +187,6 @@ private:
     std::vector<RowState> m_rows; // by data row, from the first
     // By pass, then by data row; empty for a pass the settings do not run, which costs nothing.
     std::vector<PlannedStep> m_steps[PassCount];
-    SparseTexts m_refusalDetails[PassCount]; // by data row, as the steps
-    SparseTexts m_verdictDetails;
     // The rows whose operation of a pass would act, by destination; the batch renames that
     // claim their file, by source.
     NameIndex m_destinations[PassCount];

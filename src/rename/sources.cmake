@@ -11,7 +11,6 @@ list(APPEND RENVORA_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/RenamePlan.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RowPlan.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RowsByHash.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/SparseTexts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SplitPath.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RunForecast.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RunReport.cpp

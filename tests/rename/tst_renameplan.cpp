@@ -39,7 +39,7 @@ QString describe(const RenameSteps& operations)
         if (op.state == RenameOperation::State::Unchanged)
             line += QStringLiteral(" unchanged");
         if (op.state == RenameOperation::State::Refused)
-            line += QStringLiteral(" refused: ") + FileOutcome::failed(op.refusal, op.refusalDetail).reason();
+            line += QStringLiteral(" refused: ") + op.refusalOutcome().reason();
         if (op.warnFolderForm)
             line += QStringLiteral(" warn");
         lines << line;

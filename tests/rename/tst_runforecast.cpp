@@ -68,7 +68,7 @@ QStringList planReasons(const Sheet& sheet, const RunSettings& settings)
     for (const auto* pass : {&plan.folders, &plan.batch, &plan.derivation})
         for (const RenameOperation& operation : *pass)
             if (operation.state == RenameOperation::State::Refused)
-                note(operation.row, FileOutcome::failed(operation.refusal, operation.refusalDetail).reason());
+                note(operation.row, operation.refusalOutcome().reason());
     return reasons;
 }
 
