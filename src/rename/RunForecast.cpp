@@ -40,6 +40,8 @@ RunForecast::RowSpan RunForecast::update(const Sheet& sheet, qsizetype top, qsiz
 {
     if (m_planLater)
         return rebuild(sheet);
+    if (planning())
+        return replanWhilePlanning(sheet, top - Sheet::FirstDataRow, bottom - Sheet::FirstDataRow);
     RowSpan changed;
     const qsizetype before = qsizetype(m_rows.size());
     const qsizetype after = sheet.dataRowCount();
@@ -136,7 +138,8 @@ RunForecast::RowSpan RunForecast::addListings(const QHash<QString, FolderListing
         m_listings.insert(it.key(), it.value());
         m_asked.insert(it.key());
     }
-    return rejudgeAll();
+    // Rows still to be planned are judged with every listing once they are.
+    return planning() ? RowSpan() : rejudgeAll();
 }
 
 void RunForecast::forgetListings()
@@ -156,6 +159,7 @@ void RunForecast::releasePlan()
     m_folders.clear();
     m_listings = {};
     forgetListings();
+    m_nextToPlan = -1;
 }
 
 FileOutcome RunForecast::verdict(qsizetype row) const
@@ -287,18 +291,60 @@ RunForecast::RowSpan RunForecast::rebuild(const Sheet& sheet)
         }
         m_unnamed = count;
         m_failing = 0;
+        m_nextToPlan = -1;
         return changed;
     }
     sizeSteps(count);
+    m_nextToPlan = 0;
+    const RowSpan judged = planMore(sheet);
+    if (!judged.isEmpty()) {
+        changed.add(judged.first);
+        changed.add(judged.last);
+    }
+    return changed;
+}
+
+RunForecast::RowSpan RunForecast::planMore(const Sheet& sheet)
+{
+    if (!planning())
+        return {};
+    const qsizetype count = qsizetype(m_rows.size());
+    const qsizetype first = m_nextToPlan;
+    const qsizetype end = count - first > m_rowsAtOnce ? first + m_rowsAtOnce : count;
     // Planning a row reads its own cells and writes its own state: the rows are planned side
     // by side, and only the indexes that gather them are filled one row after the other.
-    forEachSliceInParallel(count, 4096, [&](qsizetype first, qsizetype end) {
+    forEachSliceInParallel(end - first, 4096, [&](qsizetype from, qsizetype to) {
         FolderNumbers::Last lastFolder;
-        for (qsizetype i = first; i < end; ++i) {
+        for (qsizetype i = first + from; i < first + to; ++i) {
             std::ranges::fill(m_rows[i].conflicts, Failure::None);
             plan(sheet, i, lastFolder);
         }
     });
+    if (end < count) {
+        m_nextToPlan = end;
+        return {};
+    }
+    m_nextToPlan = -1;
+    return finishRebuild();
+}
+
+// Rows not planned yet are planned with what they hold by then, rows planned already are
+// planned again; a change to the table's size or to more rows than a slice starts afresh.
+RunForecast::RowSpan RunForecast::replanWhilePlanning(const Sheet& sheet, qsizetype first, qsizetype last)
+{
+    first = std::max<qsizetype>(first, 0);
+    last = std::min(last, m_nextToPlan - 1);
+    if (sheet.dataRowCount() != qsizetype(m_rows.size()) || last - first >= m_rowsAtOnce)
+        return rebuild(sheet);
+    FolderNumbers::Last lastFolder;
+    for (qsizetype i = first; i <= last; ++i)
+        plan(sheet, i, lastFolder);
+    return {};
+}
+
+RunForecast::RowSpan RunForecast::finishRebuild()
+{
+    const qsizetype count = qsizetype(m_rows.size());
     m_unnamed = 0;
     for (qsizetype i = 0; i < count; ++i) {
         m_unnamed += qsizetype(m_rows[i].lacksNewName);
@@ -308,12 +354,7 @@ RunForecast::RowSpan RunForecast::rebuild(const Sheet& sheet)
         names.seal();
     m_sources.seal();
     weighAll();
-    const RowSpan judged = rejudgeAll();
-    if (!judged.isEmpty()) {
-        changed.add(judged.first);
-        changed.add(judged.last);
-    }
-    return changed;
+    return rejudgeAll();
 }
 
 void RunForecast::sizeSteps(qsizetype count)

@@ -11,6 +11,7 @@
 #include <QSet>
 #include <QStringList>
 #include <QVarLengthArray>
+#include <limits>
 #include <vector>
 
 class Sheet;
@@ -20,9 +21,16 @@ class Sheet;
 // follow a change of a few rows without reading the others. The disk checks read folder
 // listings, one per folder, which the caller fetches where it likes and hands in; until then a
 // row's disk checks wait and the row counts as fine. The run checks everything again itself.
+// A table planned afresh can be planned a slice of rows at a time, so that a window stays
+// responsive while a million rows are planned; until the last slice, every row keeps the
+// verdict it had.
 class RunForecast
 {
 public:
+    static constexpr qsizetype AllRows = std::numeric_limits<qsizetype>::max();
+    // rowsAtOnce: how many rows planning afresh plans before it hands back; planMore() goes on.
+    explicit RunForecast(qsizetype rowsAtOnce = AllRows) : m_rowsAtOnce(rowsAtOnce) {}
+
     // Rows whose verdict changed, first to last; empty when none did.
     struct RowSpan
     {
@@ -36,6 +44,10 @@ public:
     RowSpan reset(const Sheet& sheet, const RunSettings& settings);
     // The cells of rows top to bottom changed; the table may have grown or shrunk.
     RowSpan update(const Sheet& sheet, qsizetype top, qsizetype bottom);
+    // Rows of a table planned afresh are still to be planned: planMore() plans the next slice,
+    // and with the last one gives the new verdicts.
+    bool planning() const { return m_nextToPlan >= 0; }
+    RowSpan planMore(const Sheet& sheet);
 
     // Folders whose listing some row waits for and that were not asked for yet; they count as
     // asked from now on.
@@ -155,6 +167,10 @@ private:
     // Gives the rows of the passes that run their room, and takes it from the others.
     void sizeSteps(qsizetype count);
     RowSpan rebuild(const Sheet& sheet);
+    // Once every row is planned: the indexes of names, the conflicts, the verdicts.
+    RowSpan finishRebuild();
+    // An edit to rows while the table is being planned afresh.
+    RowSpan replanWhilePlanning(const Sheet& sheet, qsizetype first, qsizetype last);
     // Works out the row's conflicts from the rows that share its names.
     void weigh(qsizetype index);
     // The same for every row at once, from the names held by several rows.
@@ -182,6 +198,8 @@ private:
     // Another rename of the batch takes the file of that path away before its name is needed.
     bool movesAway(size_t pathHash) const;
 
+    qsizetype m_rowsAtOnce;
+    qsizetype m_nextToPlan = -1; // while planning afresh: the first row still to be planned
     RunSettings m_settings;
     RowPlan::Passes m_passes;
     std::vector<RowState> m_rows; // by data row, from the first

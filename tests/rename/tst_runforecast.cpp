@@ -183,25 +183,31 @@ void RunForecastTest::followsEditsAsThePlanDecides_data()
 {
     QTest::addColumn<RunSettings>("settings");
     QTest::addColumn<bool>("unnamedAtFirst"); // as a collection lays the table out
-    QTest::newRow("同位置改名") << batch(Mode::RenameInPlace) << false;
-    QTest::newRow("异位置改名") << batch(Mode::CopyToTarget) << false;
-    QTest::newRow("文件分配器") << batch(Mode::Distribute) << false;
-    QTest::newRow("衍生") << RunSettings{.derive = true} << false;
+    QTest::addColumn<qsizetype>("rowsAtOnce");
+    const qsizetype all = RunForecast::AllRows;
+    QTest::newRow("同位置改名") << batch(Mode::RenameInPlace) << false << all;
+    QTest::newRow("异位置改名") << batch(Mode::CopyToTarget) << false << all;
+    QTest::newRow("文件分配器") << batch(Mode::Distribute) << false << all;
+    QTest::newRow("衍生") << RunSettings{.derive = true} << false << all;
     QTest::newRow("分配与衍生") << RunSettings{.batch = true,
                                                .batchMode = Mode::Distribute,
                                                .derive = true,
                                                .deriveInPlace = false}
-                                << false;
-    QTest::newRow("同位置改名, no names yet") << batch(Mode::RenameInPlace) << true;
-    QTest::newRow("衍生, no names yet") << RunSettings{.derive = true} << true;
+                                << false << all;
+    QTest::newRow("同位置改名, no names yet") << batch(Mode::RenameInPlace) << true << all;
+    QTest::newRow("衍生, no names yet") << RunSettings{.derive = true} << true << all;
+    QTest::newRow("同位置改名, in slices") << batch(Mode::RenameInPlace) << false << qsizetype(5);
+    QTest::newRow("衍生, no names yet, in slices") << RunSettings{.derive = true} << true << qsizetype(5);
 }
 
 // Random edits over a few names, so that rows keep meeting and parting: after each one, the
-// forecast without the disk refuses exactly the rows the run's plan refuses.
+// forecast without the disk refuses exactly the rows the run's plan refuses. Planned in slices,
+// edits keep coming while the table is planned afresh, and it is checked once the slices are in.
 void RunForecastTest::followsEditsAsThePlanDecides()
 {
     QFETCH(RunSettings, settings);
     QFETCH(bool, unnamedAtFirst);
+    QFETCH(qsizetype, rowsAtOnce);
     QRandomGenerator random(17);
     const auto pick = [&](int column) { return pickCell(random, column); };
     Sheet sheet;
@@ -209,22 +215,36 @@ void RunForecastTest::followsEditsAsThePlanDecides()
     if (unnamedAtFirst)
         for (qsizetype row : sheet.dataRows())
             sheet.clearCell(row, Sheet::C);
-    RunForecast forecast;
+    RunForecast forecast(rowsAtOnce);
     forecast.reset(sheet, settings);
+    while (forecast.planning())
+        forecast.planMore(sheet);
     QCOMPARE(reasons(forecast, sheet), planReasons(sheet, settings));
     for (int step = 0; step < 400; ++step) {
-        // Now and then the table grows by a row or loses its last one.
+        // Now and then the table grows by a row or loses its last one, or a rule rewrites
+        // every name.
         qsizetype row = 2 + random.bounded(int(sheet.dataRowCount()) + 1);
         if (step % 37 == 36) {
             row = sheet.usedRowCount();
             Sheet::Batch edit(sheet);
             for (int column = Sheet::B; column <= Sheet::G; ++column)
                 sheet.clearCell(row, column);
+        } else if (step % 23 == 22) {
+            for (qsizetype named : sheet.dataRows())
+                sheet.put(named, Sheet::C, pick(Sheet::C));
         } else {
             const int column = Sheet::B + random.bounded(6);
             sheet.put(row, column, pick(column));
         }
-        forecast.update(sheet, row, row);
+        if (step % 23 == 22)
+            forecast.update(sheet, Sheet::FirstDataRow, sheet.usedRowCount());
+        else
+            forecast.update(sheet, row, row);
+        if (forecast.planning() && random.bounded(3) != 0)
+            continue;
+        while (forecast.planning())
+            forecast.planMore(sheet);
+
         QCOMPARE(reasons(forecast, sheet), planReasons(sheet, settings));
         QCOMPARE(forecast.failingRows(), sheet.dataRowCount() - reasons(forecast, sheet).count(QString()));
     }

@@ -11,8 +11,16 @@
 #include <QRadioButton>
 #include <QTimer>
 
+namespace {
+
+// About 30 ms of planning a slice on this kind of machine, so a click or a key is seldom kept
+// waiting longer; a table of no more rows is planned at once.
+constexpr qsizetype RowsPlannedAtOnce = 65536;
+
+} // namespace
+
 ForecastHandler::ForecastHandler(SheetModel& table, const ModeControls& modeControls, ModeHandlers& modes)
-    : m_table(table), m_modes(modes)
+    : m_table(table), m_modes(modes), m_forecast(RowsPlannedAtOnce)
 {
     m_reader.setMaxThreadCount(1);
 
@@ -86,11 +94,26 @@ void ForecastHandler::show(const RunForecast::RowSpan& changed)
 {
     if (!changed.isEmpty())
         m_table.rowForecastChanged(changed.first, changed.last);
-    if (const qsizetype failing = m_forecast.failingRows(); failing != m_shownFailing) {
-        m_shownFailing = failing;
-        Q_EMIT statusChanged(failing > 0 ? QStringLiteral("将失败:%1个").arg(failing) : QString());
-    }
+    showStatus();
     read(m_forecast.takeWantedFolders());
+    if (m_forecast.planning() && !std::exchange(m_sliceQueued, true))
+        QTimer::singleShot(0, this, [this] {
+            m_sliceQueued = false;
+            show(m_forecast.planMore(m_table.sheet()));
+        });
+}
+
+void ForecastHandler::showStatus()
+{
+    QString status;
+    if (m_forecast.planning())
+        status = QStringLiteral("正在检查…");
+    else if (const qsizetype failing = m_forecast.failingRows(); failing > 0)
+        status = QStringLiteral("将失败:%1个").arg(failing);
+    if (status != m_shownStatus) {
+        m_shownStatus = status;
+        Q_EMIT statusChanged(status);
+    }
 }
 
 void ForecastHandler::read(const QStringList& folders)
