@@ -1,5 +1,6 @@
 #include "rules/NameSourceExtraction.h"
 
+#include "rules/ColumnFill.h"
 #include "rules/NamePiece.h"
 #include "table/Sheet.h"
 
@@ -7,8 +8,11 @@ bool extractNameSource(Sheet& sheet, const NamePiece& piece)
 {
     if (!piece.isValid())
         return false;
-    Sheet::Batch batch(sheet);
-    for (const qsizetype row : sheet.dataRows())
-        sheet.setText(row, Sheet::J, piece.cutFrom(sheet.text(row, Sheet::B)));
+    NoProgress progress;
+    fillColumn(sheet, Sheet::J, progress, [&](qsizetype row, QString& source) {
+        QString made;
+        source = piece.cutFrom(cellText(sheet, row, Sheet::B, made));
+        return true;
+    });
     return true;
 }

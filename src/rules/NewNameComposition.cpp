@@ -1,6 +1,7 @@
 #include "rules/NewNameComposition.h"
 
 #include "base/Progress.h"
+#include "rules/ColumnFill.h"
 #include "rules/RuleValues.h"
 #include "table/Sheet.h"
 
@@ -26,19 +27,20 @@ void composeNewNames(Sheet& sheet, const RuleValues& rules, bool derivation, Pro
     const QString tail = rules.strSepSuffix + rules.strSuffix + rules.strSepDate + rules.strDate +
                          rules.strSepVersion + rules.strVersion;
     const QString firstSource = sheet.text(Sheet::FirstDataRow, Sheet::J);
-    const QString firstExtension = sheet.text(Sheet::FirstDataRow, Sheet::D);
-
-    for (const qsizetype row : sheet.dataRows()) {
-        progress.setValue(row);
-        if (derivation)
+    if (derivation) {
+        const QString firstExtension = sheet.text(Sheet::FirstDataRow, Sheet::D);
+        for (const qsizetype row : sheet.dataRows())
             sheet.setText(row, Sheet::D, firstExtension);
-        else if (!hasExtension(sheet.text(row, Sheet::D)))
-            continue;
-        const QString number = sheet.text(row, Sheet::K);
-        const QString source = derivation ? firstSource : sheet.text(row, Sheet::J);
-        QString name;
+    }
+
+    fillColumn(sheet, Sheet::C, progress, [&](qsizetype row, QString& name) {
+        QString made[3];
+        if (!derivation && !hasExtension(cellText(sheet, row, Sheet::D, made[0])))
+            return false;
+        const QString& number = cellText(sheet, row, Sheet::K, made[1]);
+        const QString& source = derivation ? firstSource : cellText(sheet, row, Sheet::J, made[2]);
         name.reserve(number.size() + head.size() + source.size() + tail.size());
         name.append(number).append(head).append(source).append(tail);
-        sheet.setText(row, Sheet::C, name);
-    }
+        return true;
+    });
 }

@@ -1,15 +1,26 @@
 #include "rules/Numbering.h"
 
+#include "rules/ColumnFill.h"
 #include "table/Sheet.h"
+
+#include <QStringBuilder>
+
+#include <charconv>
 
 void writeNumbering(Sheet& sheet, bool on, const QString& prefix)
 {
     Sheet::Batch batch(sheet);
-    const QString stem = prefix + u'0';
-    for (const qsizetype row : sheet.dataRows()) {
-        if (on)
-            sheet.setText(row, Sheet::K, stem + QString::number(Sheet::dataIndexOf(row)));
-        else
+    if (!on) {
+        for (const qsizetype row : sheet.dataRows())
             sheet.clearCell(row, Sheet::K);
+        return;
     }
+    const QString stem = prefix + u'0';
+    NoProgress progress;
+    fillColumn(sheet, Sheet::K, progress, [&](qsizetype row, QString& text) {
+        char digits[24];
+        const char* end = std::to_chars(digits, digits + sizeof digits, Sheet::dataIndexOf(row)).ptr;
+        text = stem % QLatin1StringView(digits, end - digits);
+        return true;
+    });
 }

@@ -39,6 +39,7 @@ private Q_SLOTS:
     void derivationTakesTheFirstRow();
     void keepsANameBeginningWithAQuote();
     void emptyTableWritesNothing();
+    void nameSourceThatIsANumberShowsAsText();
 };
 
 void TestNewNameComposition::composesRules_data()
@@ -193,6 +194,22 @@ void TestNewNameComposition::emptyTableWritesNothing()
 
     QCOMPARE(sheet.usedRowCount(), 1);
     QCOMPARE(sheet.text(1, Sheet::C), u"新文件名"_s);
+}
+
+// A cell that holds no text is read as it shows, as a number in the name source.
+void TestNewNameComposition::nameSourceThatIsANumberShowsAsText()
+{
+    Sheet sheet;
+    fillTable(sheet, {u"a"_s, u"b"_s});
+    sheet.setNumber(3, Sheet::J, 0.5);
+    writeNumbering(sheet, true, {});
+    RuleValues rules;
+    rules.setJoints({.numbering = true});
+    NoProgress progress;
+    composeNewNames(sheet, rules, false, progress);
+
+    QCOMPARE(sheet.text(2, Sheet::C), u"01a"_s);
+    QCOMPARE(sheet.text(3, Sheet::C), u"020.5"_s);
 }
 
 QTEST_GUILESS_MAIN(TestNewNameComposition)
