@@ -117,7 +117,7 @@ RunForecast::RowSpan RunForecast::update(const Sheet& sheet, qsizetype top, qsiz
         // that name needs it gone.
         const auto& rename = operation(i, Batch);
         if (m_passes.batchRenamesInPlace && rename) {
-            for (qsizetype holder : m_destinations[Batch].rowsOf(m_steps[Batch][i].sourceHash))
+            for (qsizetype holder : m_destinations[Batch].rowsOf(m_steps[Batch][i].sourceHash()))
                 second.push_back(holder);
         }
     }
@@ -211,17 +211,16 @@ void RunForecast::plan(const Sheet& sheet, qsizetype index, FolderNumbers::Last&
         step.state = operation->state;
         step.refusal = operation->refusal;
         step.refusedError = operation->refusedError;
-        // Each path is joined once, for its hashes and its folder.
+        // Each path is joined once, for its name's hash and its folder.
         SplitPath::Buffer buffer;
-        const auto keep = [&](const SplitPath& path, size_t& hash, size_t& nameHash, qint32& folder) {
+        const auto keep = [&](const SplitPath& path, size_t& nameHash, qint32& folder) {
             const QStringView whole = path.wholeIn(buffer);
             const qsizetype folderEnd = whole.lastIndexOf(u'/') + 1;
-            hash = PathKey::hashOf(whole);
             nameHash = PathKey::hashOf(whole.sliced(folderEnd));
             folder = folderEnd > 0 ? m_folders.numberOf(path.folder(folderEnd), lastFolder) : -1;
         };
-        keep(operation->source, step.sourceHash, step.sourceNameHash, step.sourceFolder);
-        keep(operation->destination, step.destinationHash, step.destinationNameHash, step.destinationFolder);
+        keep(operation->source, step.sourceNameHash, step.sourceFolder);
+        keep(operation->destination, step.destinationNameHash, step.destinationFolder);
     }
 }
 
@@ -233,11 +232,11 @@ template <typename Visit> void RunForecast::forEachClaim(qsizetype index, Visit 
     for (Pass pass : {Batch, Derivation}) {
         const PlannedStep* step = operation(index, pass);
         if (step && step->state == State::Ready)
-            visit(m_destinations[pass], step->destinationHash);
+            visit(m_destinations[pass], step->destinationHash());
     }
     const PlannedStep* rename = operation(index, Batch);
     if (m_passes.batchRenamesInPlace && rename && rename->state != State::Refused)
-        visit(m_sources, rename->sourceHash);
+        visit(m_sources, rename->sourceHash());
 }
 
 void RunForecast::enter(qsizetype index)
@@ -254,8 +253,8 @@ void RunForecast::touchedNames(qsizetype index, QList<size_t>& names) const
 {
     for (Pass pass : {Folders, Batch, Derivation}) {
         if (operation(index, pass)) {
-            names.append(m_steps[pass][index].sourceHash);
-            names.append(m_steps[pass][index].destinationHash);
+            names.append(m_steps[pass][index].sourceHash());
+            names.append(m_steps[pass][index].destinationHash());
         }
     }
 }
@@ -462,10 +461,10 @@ void RunForecast::weigh(qsizetype index)
         if (!step || step->state == State::Refused)
             continue;
         // A row that would act is among the holders of its destination itself.
-        if (step->state == State::Ready && m_destinations[pass].rowsOf(step->destinationHash).size() > 1)
+        if (step->state == State::Ready && m_destinations[pass].rowsOf(step->destinationHash()).size() > 1)
             row.conflicts[pass] = Failure::DuplicateDestination;
         else if (pass == Batch && m_passes.batchRenamesInPlace &&
-                 claimedTwice(m_sources.rowsOf(step->sourceHash)))
+                 claimedTwice(m_sources.rowsOf(step->sourceHash())))
             row.conflicts[pass] = Failure::DuplicateSource;
     }
 }
@@ -514,7 +513,7 @@ RunForecast::Verdict RunForecast::diskVerdict(qsizetype index, Pass pass, Listin
 
     const bool taken = destinations->holds(step.destinationNameHash);
     if (pass == Batch && m_passes.batchRenamesInPlace)
-        return taken && !movesAway(step.destinationHash) ? Verdict(Failure::DestinationExists) : Verdict();
+        return taken && !movesAway(step.destinationHash()) ? Verdict(Failure::DestinationExists) : Verdict();
     if (taken)
         return Verdict(Failure::DestinationExists);
     // A distribution folder is made by the pre-pass; any other one must be there.

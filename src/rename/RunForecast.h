@@ -116,8 +116,6 @@ private:
     // the row is planned.
     struct PlannedStep
     {
-        size_t sourceHash = 0; // of the whole path
-        size_t destinationHash = 0;
         size_t sourceNameHash = 0; // of the name within its folder, as a listing holds it
         size_t destinationNameHash = 0;
         qint32 sourceFolder = -1; // in m_folders; -1 for a path without a folder
@@ -126,6 +124,15 @@ private:
         RenameOperation::State state = RenameOperation::State::Ready;
         FileOutcome::Failure refusal = FileOutcome::Failure::None;
         FormulaError refusedError = FormulaError::Value;
+
+        // Of the whole path: a folder's number stands for its text, so the name's hash and the
+        // folder's number tell whole paths apart without hashing them whole.
+        size_t sourceHash() const { return pathHash(sourceFolder, sourceNameHash); }
+        size_t destinationHash() const { return pathHash(destinationFolder, destinationNameHash); }
+        static size_t pathHash(qint32 folder, size_t nameHash)
+        {
+            return nameHash ^ (size_t(quint32(folder)) * 0x9E3779B97F4A7C15u);
+        }
     };
     // A row's verdict as kept: the failure and, for an error value in its cells, which one.
     struct Verdict
