@@ -223,23 +223,22 @@ void RunForecastTest::followsEditsAsThePlanDecides()
     for (int step = 0; step < 400; ++step) {
         // Now and then the table grows by a row or loses its last one, or a rule rewrites
         // every name.
-        qsizetype row = 2 + random.bounded(int(sheet.dataRowCount()) + 1);
+        qsizetype top = 2 + random.bounded(int(sheet.dataRowCount()) + 1);
+        qsizetype bottom = top;
         if (step % 37 == 36) {
-            row = sheet.usedRowCount();
+            top = bottom = sheet.usedRowCount();
             Sheet::Batch edit(sheet);
             for (int column = Sheet::B; column <= Sheet::G; ++column)
-                sheet.clearCell(row, column);
+                sheet.clearCell(top, column);
         } else if (step % 23 == 22) {
-            for (qsizetype named : sheet.dataRows())
-                sheet.put(named, Sheet::C, pick(Sheet::C));
+            std::tie(top, bottom) = std::pair(Sheet::FirstDataRow, sheet.usedRowCount());
+            for (qsizetype row = top; row <= bottom; ++row)
+                sheet.put(row, Sheet::C, pick(Sheet::C));
         } else {
             const int column = Sheet::B + random.bounded(6);
-            sheet.put(row, column, pick(column));
+            sheet.put(top, column, pick(column));
         }
-        if (step % 23 == 22)
-            forecast.update(sheet, Sheet::FirstDataRow, sheet.usedRowCount());
-        else
-            forecast.update(sheet, row, row);
+        forecast.update(sheet, top, bottom);
         if (forecast.planning() && random.bounded(3) != 0)
             continue;
         while (forecast.planning())
