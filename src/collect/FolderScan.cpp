@@ -128,7 +128,7 @@ FolderEntries readFolder(const QString& folder, const WildcardPattern& pattern)
 
 } // namespace
 
-QStringList scanFolder(const QString& folder, const WildcardPattern& pattern, QStringList& found)
+QStringList scanFolder(const QString& folder, const WildcardPattern& pattern, const FolderFiles& take)
 {
     QStringList unreadable;
     if (folder.isEmpty())
@@ -144,12 +144,19 @@ QStringList scanFolder(const QString& folder, const WildcardPattern& pattern, QS
             unreadable.append(current);
         sortByName(entries.files);
         sortByName(entries.folders);
-        for (const QString& name : entries.files)
-            found.append(current + name);
+        take(current, entries.files);
         for (auto it = entries.folders.rbegin(); it != entries.folders.rend(); ++it)
             pending.push_back(withTrailingSeparator(current + *it));
     }
     return unreadable;
+}
+
+QStringList scanFolder(const QString& folder, const WildcardPattern& pattern, QStringList& found)
+{
+    return scanFolder(folder, pattern, [&found](const QString& current, std::vector<QString>& names) {
+        for (const QString& name : names)
+            found.append(current + name);
+    });
 }
 
 bool isFolderOnDisk(const QString& path)

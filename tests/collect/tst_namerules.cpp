@@ -36,6 +36,9 @@ void NameRulesTest::pattern_data()
     QTest::newRow("*.* matches a name without a dot")
         << QStringLiteral("*.*") << QStringLiteral("README") << true;
     QTest::newRow("*.* matches a dotfile") << QStringLiteral("*.*") << QStringLiteral(".profile") << true;
+    QTest::newRow("* matches every name") << QStringLiteral("*") << QStringLiteral("README") << true;
+    QTest::newRow(".* needs the dot") << QStringLiteral(".*") << QStringLiteral("a.txt") << false;
+    QTest::newRow(".* takes a dotfile") << QStringLiteral(".*") << QStringLiteral(".profile") << true;
     QTest::newRow("trailing .* is optional")
         << QStringLiteral("report.*") << QStringLiteral("report") << true;
     QTest::newRow("trailing .* still needs the stem")
