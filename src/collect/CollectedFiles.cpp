@@ -32,18 +32,26 @@ void CollectedFiles::appendName(QStringView name)
     file.folder = qint32(m_folders.size()) - 1;
     if (parts.takesPart) {
         file.base = parts.base.toString();
-        // Looked up without a copy; most files share a handful of extensions.
-        const QString dotext = QString::fromRawData(parts.dotext.data(), parts.dotext.size());
-        auto known = m_extensionIndex.constFind(dotext);
-        if (known == m_extensionIndex.cend()) {
-            m_extensions.push_back(parts.dotext.toString());
-            known = m_extensionIndex.insert(m_extensions.back(), qint32(m_extensions.size()) - 1);
-        }
-        file.extension = *known;
+        file.extension = extensionIndex(parts.dotext);
     } else {
         file.base = parts.name.toString();
     }
     m_files.push_back(std::move(file));
+}
+
+qint32 CollectedFiles::extensionIndex(QStringView dotext)
+{
+    // Files side by side mostly have the same extension: that one is tried before any hashing.
+    if (!m_files.empty() && m_extensions[m_files.back().extension] == dotext)
+        return m_files.back().extension;
+    // Looked up without a copy; most files share a handful of extensions.
+    const QString key = QString::fromRawData(dotext.data(), dotext.size());
+    auto known = m_extensionIndex.constFind(key);
+    if (known == m_extensionIndex.cend()) {
+        m_extensions.push_back(dotext.toString());
+        known = m_extensionIndex.insert(m_extensions.back(), qint32(m_extensions.size()) - 1);
+    }
+    return *known;
 }
 
 QString CollectedFiles::path(qsizetype i) const

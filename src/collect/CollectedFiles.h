@@ -45,6 +45,8 @@ private:
 
     // Adds the file of this name in the last folder.
     void appendName(QStringView name);
+    // The place of a non-empty extension in m_extensions, which takes it when it is new.
+    qint32 extensionIndex(QStringView dotext);
 
     std::vector<QString> m_folders;
     std::vector<QString> m_extensions{QString()}; // the first for names without one
