@@ -5,6 +5,7 @@
 #include "collect/DropIntake.h"
 #include "collect/ExtensionFilter.h"
 #include "collect/FileListModel.h"
+#include "collect/FolderCollection.h"
 #include "collect/FolderScan.h"
 #include "collect/NamedPaths.h"
 #include "collect/WildcardPattern.h"
@@ -86,20 +87,12 @@ void CollectionHandlers::selectFolder()
         return;
     }
 
-    // Taken folder by folder: a million files never stand as a million whole paths.
-    CollectedFiles files;
     m_platform.setWaitCursor(true);
-    const QStringList unreadable =
-        scanFolder(*folder, WildcardPattern(m_controls.Combo1->currentText()),
-                   [&files](const QString& current, std::vector<QString>& names) {
-                       std::erase_if(names, [](const QString& name) { return !hasShortExtension(name); });
-                       files.appendFolder(current, names);
-                   });
-    files.squeeze();
+    FolderCollection collection = collectFolder(*folder, WildcardPattern(m_controls.Combo1->currentText()));
     m_platform.setWaitCursor(false);
-    showFileList(std::move(files));
+    showFileList(std::move(collection.files));
     rebuildTable();
-    tellUnreadable(unreadable);
+    tellUnreadable(collection.unreadable);
 }
 
 void CollectionHandlers::takeDrop(const QStringList& dropped)
