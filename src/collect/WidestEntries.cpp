@@ -38,11 +38,6 @@ template <typename CellsOf> QList<qsizetype> widestOf(qsizetype size, qsizetype 
 
 } // namespace
 
-QList<qsizetype> widestEntries(const QStringList& entries, qsizetype count)
-{
-    return widestOf(entries.size(), count, [&entries](qsizetype i) { return displayCells(entries[i]); });
-}
-
 QList<qsizetype> widestEntries(const CollectedFiles& files, qsizetype count)
 {
     // A folder's files lie side by side: its cells are counted when the first of them comes.
