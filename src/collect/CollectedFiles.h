@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QDir>
+#include <QHash>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+#include <span>
 #include <vector>
 
 // The collected files in collection order, duplicates allowed, as the file list shows them and
@@ -14,6 +17,12 @@ class CollectedFiles
 public:
     CollectedFiles() = default;
     explicit CollectedFiles(const QStringList& paths, QChar separator = QDir::separator());
+
+    // Adds the files of one folder, given by name, after those collected so far: a folder scan
+    // hands its files over folder by folder, and no whole path is ever made of them.
+    void appendFolder(const QString& folder, std::span<const QString> names);
+    // Gives back the room that growing folder by folder left over.
+    void squeeze() { m_files.shrink_to_fit(); }
 
     qsizetype size() const { return qsizetype(m_files.size()); }
     bool isEmpty() const { return m_files.empty(); }
@@ -34,7 +43,13 @@ private:
         qint32 extension = 0; // in m_extensions
     };
 
+    // Adds the file of this name in the last folder.
+    void appendName(QStringView name);
+    // The place of a non-empty extension in m_extensions, which takes it when it is new.
+    qint32 extensionIndex(QStringView dotext);
+
     std::vector<QString> m_folders;
     std::vector<QString> m_extensions{QString()}; // the first for names without one
+    QHash<QString, qint32> m_extensionIndex;      // the place of each in m_extensions but the first
     std::vector<File> m_files;
 };

@@ -6,7 +6,7 @@ namespace {
 
 // Characters after the last dot of the path's file name; -1 when the name has no dot among its
 // last five characters.
-int charactersAfterDot(const QString& path, QChar separator)
+int charactersAfterDot(QStringView path, QChar separator)
 {
     int characters = 0;
     for (qsizetype i = path.size(); i > 0 && characters < 5;) {
@@ -22,6 +22,12 @@ int charactersAfterDot(const QString& path, QChar separator)
 }
 
 } // namespace
+
+bool hasShortExtension(QStringView name)
+{
+    // No name holds the folder separator.
+    return charactersAfterDot(name, u'/') >= 0;
+}
 
 void keepShortExtensions(QStringList& paths, QChar separator)
 {

@@ -4,8 +4,13 @@
 
 void FileListModel::setPaths(const QStringList& paths)
 {
+    setFiles(CollectedFiles(paths));
+}
+
+void FileListModel::setFiles(CollectedFiles files)
+{
     beginResetModel();
-    m_files = CollectedFiles(paths);
+    m_files = std::move(files);
     endResetModel();
 }
 

@@ -17,6 +17,7 @@ public:
     QStringList paths() const { return m_files.paths(); }
     qsizetype count() const { return m_files.size(); }
     void setPaths(const QStringList& paths);
+    void setFiles(CollectedFiles files);
     void clear();
 
     int rowCount(const QModelIndex& parent = {}) const override;

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <optional>
@@ -36,7 +37,16 @@ char32_t asCapital(char16_t c)
 bool comesBefore(const QString& a, const QString& b)
 {
     const qsizetype common = std::min(a.size(), b.size());
-    for (qsizetype i = 0; i < common; ++i) {
+    // Names in one folder share long beginnings (IMG_00012…): those are passed four code units
+    // at a time.
+    qsizetype i = 0;
+    for (quint64 x, y; i + 4 <= common; i += 4) {
+        std::memcpy(&x, a.constData() + i, sizeof x);
+        std::memcpy(&y, b.constData() + i, sizeof y);
+        if (x != y)
+            break;
+    }
+    for (; i < common; ++i) {
         if (a[i] == b[i])
             continue;
         const char32_t x = asCapital(a[i].unicode());
@@ -128,7 +138,7 @@ FolderEntries readFolder(const QString& folder, const WildcardPattern& pattern)
 
 } // namespace
 
-QStringList scanFolder(const QString& folder, const WildcardPattern& pattern, QStringList& found)
+QStringList scanFolder(const QString& folder, const WildcardPattern& pattern, const FolderFiles& take)
 {
     QStringList unreadable;
     if (folder.isEmpty())
@@ -144,12 +154,19 @@ QStringList scanFolder(const QString& folder, const WildcardPattern& pattern, QS
             unreadable.append(current);
         sortByName(entries.files);
         sortByName(entries.folders);
-        for (const QString& name : entries.files)
-            found.append(current + name);
+        take(current, entries.files);
         for (auto it = entries.folders.rbegin(); it != entries.folders.rend(); ++it)
             pending.push_back(withTrailingSeparator(current + *it));
     }
     return unreadable;
+}
+
+QStringList scanFolder(const QString& folder, const WildcardPattern& pattern, QStringList& found)
+{
+    return scanFolder(folder, pattern, [&found](const QString& current, std::vector<QString>& names) {
+        for (const QString& name : names)
+            found.append(current + name);
+    });
 }
 
 bool isFolderOnDisk(const QString& path)

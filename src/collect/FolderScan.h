@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <vector>
 
 class WildcardPattern;
 
@@ -13,6 +15,11 @@ class WildcardPattern;
 // permission, or a path longer than the system takes) contributes nothing while the scan goes
 // on; those folders come back, so the user can be told which files are missing.
 QStringList scanFolder(const QString& folder, const WildcardPattern& pattern, QStringList& found);
+
+// The same scan handing over each folder's matching names (a folder with its trailing separator,
+// the names in order) instead of whole paths; take may keep, drop or move the names.
+using FolderFiles = std::function<void(const QString& folder, std::vector<QString>& names)>;
+QStringList scanFolder(const QString& folder, const WildcardPattern& pattern, const FolderFiles& take);
 
 // Whether the path leads to a folder, by the exact bytes of its name.
 bool isFolderOnDisk(const QString& path);

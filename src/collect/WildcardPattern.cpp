@@ -2,6 +2,8 @@
 
 #include "base/Utf16.h"
 
+#include <algorithm>
+
 namespace {
 
 char16_t folded(QChar c)
@@ -48,12 +50,17 @@ WildcardPattern::WildcardPattern(const QString& pattern)
     // Folded the same way as the names, one code unit at a time.
     for (QChar& c : m_folded)
         c = QChar(folded(c));
+    const QStringView stem = m_dotStarTail ? QStringView(m_folded).chopped(2) : QStringView(m_folded);
+    m_matchesAny = !stem.isEmpty() && std::ranges::all_of(stem, [](QChar c) { return c == u'*'; });
 }
 
 bool WildcardPattern::matches(QStringView name) const
 {
     if (name.isEmpty())
         return false;
+    // The pattern every collection starts with: no name needs to be looked at.
+    if (m_matchesAny)
+        return true;
     if (globMatches(m_folded, name))
         return true;
     return m_dotStarTail && globMatches(QStringView(m_folded).chopped(2), name);

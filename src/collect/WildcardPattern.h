@@ -17,4 +17,5 @@ public:
 private:
     QString m_folded;   // the pattern, case-folded once
     bool m_dotStarTail; // ends in ".*"
+    bool m_matchesAny;  // stars only, once an optional ".*" tail is taken off: "*.*", "*"
 };

@@ -37,6 +37,26 @@ private Q_SLOTS:
             QVERIFY(files.folder(i).endsWith(u'/'));
         }
     }
+
+    // A scan hands the files over folder by folder: the same files as their whole paths give.
+    void filesAddedByFolder()
+    {
+        const QString raw = QString(QChar(0xDCC4)) + QChar(0xDCE3); // not UTF-8
+        CollectedFiles byFolder;
+        byFolder.appendFolder(u"/a/"_s, std::vector{u"1.jpg"_s, u"README"_s});
+        byFolder.appendFolder(u"/a/empty/"_s, std::vector<QString>{});
+        byFolder.appendFolder(u"/a/"_s + raw + u'/', std::vector{raw + u".txt"_s, u"end."_s});
+        byFolder.appendFolder(u"/b/"_s, std::vector{u"2.JPG"_s});
+        const QStringList paths{u"/a/1.jpg"_s, u"/a/README"_s, u"/a/"_s + raw + u'/' + raw + u".txt"_s,
+                                u"/a/"_s + raw + u"/end."_s, u"/b/2.JPG"_s};
+        const CollectedFiles byPath(paths);
+        QCOMPARE(byFolder.paths(), paths);
+        for (qsizetype i = 0; i < byPath.size(); ++i) {
+            QCOMPARE(byFolder.folder(i), byPath.folder(i));
+            QCOMPARE(byFolder.base(i), byPath.base(i));
+            QCOMPARE(byFolder.extension(i), byPath.extension(i));
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCollectedFiles)

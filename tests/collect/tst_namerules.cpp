@@ -1,3 +1,4 @@
+#include "collect/CollectedFiles.h"
 #include "collect/ExtensionFilter.h"
 #include "collect/WidestEntries.h"
 #include "collect/WildcardPattern.h"
@@ -36,6 +37,9 @@ void NameRulesTest::pattern_data()
     QTest::newRow("*.* matches a name without a dot")
         << QStringLiteral("*.*") << QStringLiteral("README") << true;
     QTest::newRow("*.* matches a dotfile") << QStringLiteral("*.*") << QStringLiteral(".profile") << true;
+    QTest::newRow("* matches every name") << QStringLiteral("*") << QStringLiteral("README") << true;
+    QTest::newRow(".* needs the dot") << QStringLiteral(".*") << QStringLiteral("a.txt") << false;
+    QTest::newRow(".* takes a dotfile") << QStringLiteral(".*") << QStringLiteral(".profile") << true;
     QTest::newRow("trailing .* is optional")
         << QStringLiteral("report.*") << QStringLiteral("report") << true;
     QTest::newRow("trailing .* still needs the stem")
@@ -118,13 +122,18 @@ void NameRulesTest::widestEntries_data()
     QTest::newRow("more wanted than there are") << entries << 9 << QList<qsizetype>{1, 4, 2, 0, 3};
     QTest::newRow("none wanted") << entries << 0 << QList<qsizetype>{};
     QTest::newRow("empty list") << QStringList() << 3 << QList<qsizetype>{};
+    // Each folder's width counts for every one of its files, and only for them.
+    QTest::newRow("folders and names together")
+        << QStringList{QStringLiteral("/照片照片/a.jpg"), QStringLiteral("/x/abcdefghijklm.jpg"),
+                       QStringLiteral("/照片照片/bb.jpg")}
+        << 2 << QList<qsizetype>{1, 2};
 }
 
 void NameRulesTest::widestEntries()
 {
     QFETCH(QStringList, entries);
     QFETCH(int, count);
-    QTEST(::widestEntries(entries, count), "widest");
+    QTEST(::widestEntries(CollectedFiles(entries), count), "widest");
 }
 
 QTEST_GUILESS_MAIN(NameRulesTest)

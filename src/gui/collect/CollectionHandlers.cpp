@@ -5,6 +5,7 @@
 #include "collect/DropIntake.h"
 #include "collect/ExtensionFilter.h"
 #include "collect/FileListModel.h"
+#include "collect/FolderCollection.h"
 #include "collect/FolderScan.h"
 #include "collect/NamedPaths.h"
 #include "collect/WildcardPattern.h"
@@ -57,7 +58,7 @@ void CollectionHandlers::selectFiles()
             ++unrecognised;
     }
     keepShortExtensions(paths);
-    showFileList(std::move(paths));
+    showFileList(CollectedFiles(paths));
     Q_EMIT statusFocusWanted();
     rebuildTable();
     if (unrecognised > 0)
@@ -86,15 +87,12 @@ void CollectionHandlers::selectFolder()
         return;
     }
 
-    QStringList paths;
     m_platform.setWaitCursor(true);
-    const QStringList unreadable =
-        scanFolder(*folder, WildcardPattern(m_controls.Combo1->currentText()), paths);
+    FolderCollection collection = collectFolder(*folder, WildcardPattern(m_controls.Combo1->currentText()));
     m_platform.setWaitCursor(false);
-    keepShortExtensions(paths);
-    showFileList(std::move(paths));
+    showFileList(std::move(collection.files));
     rebuildTable();
-    tellUnreadable(unreadable);
+    tellUnreadable(collection.unreadable);
 }
 
 void CollectionHandlers::takeDrop(const QStringList& dropped)
@@ -108,7 +106,7 @@ void CollectionHandlers::takeDrop(const QStringList& dropped)
     QStringList paths = gatherDrop(dropped, WildcardPattern(m_controls.Combo1->currentText()), &unreadable);
     m_platform.setWaitCursor(false);
     keepDropExtensions(paths);
-    showFileList(std::move(paths));
+    showFileList(CollectedFiles(paths));
     rebuildTable();
     tellUnreadable(unreadable);
 }
@@ -124,10 +122,10 @@ void CollectionHandlers::collectNamed(const QStringList& named)
 
 // The collected files in the list, wide enough to scroll the longest path into view, and their
 // count on the status line.
-void CollectionHandlers::showFileList(QStringList paths)
+void CollectionHandlers::showFileList(CollectedFiles files)
 {
-    m_controls.List1->fitHorizontalExtent(paths);
-    m_files.setPaths(paths);
+    m_controls.List1->fitHorizontalExtent(files);
+    m_files.setFiles(std::move(files));
     Q_EMIT fileListReplaced();
     Q_EMIT statusChanged(QStringLiteral("共选择文件:%1个").arg(m_files.count()));
 }

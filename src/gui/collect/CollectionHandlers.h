@@ -1,5 +1,6 @@
 #pragma once
 
+#include "collect/CollectedFiles.h"
 #include "gui/collect/CollectionControls.h"
 
 #include <QObject>
@@ -48,7 +49,7 @@ private:
     void selectFolder();
     void takeDrop(const QStringList& dropped);
 
-    void showFileList(QStringList paths);
+    void showFileList(CollectedFiles files);
     void clearTable();
     void rebuildTable();
     void tellUnreadable(const QStringList& folders);

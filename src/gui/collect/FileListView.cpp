@@ -1,6 +1,7 @@
 #include "gui/collect/FileListView.h"
 
 #include "base/NativeName.h"
+#include "collect/CollectedFiles.h"
 #include "collect/DropIntake.h"
 #include "collect/WidestEntries.h"
 #include "gui/collect/FileListDelegate.h"
@@ -46,15 +47,15 @@ void FileListView::setHorizontalExtent(int pixels)
     scheduleDelayedItemsLayout();
 }
 
-void FileListView::fitHorizontalExtent(const QStringList& entries)
+void FileListView::fitHorizontalExtent(const CollectedFiles& files)
 {
     // The entries with the most character cells are the ones to measure; a million paths are
     // not measured one by one.
     constexpr qsizetype Candidates = 32;
     const QFontMetrics metrics(font());
     int widest = 0;
-    for (qsizetype index : widestEntries(entries, Candidates))
-        widest = std::max(widest, metrics.horizontalAdvance(NativeName::display(entries[index])));
+    for (qsizetype index : widestEntries(files, Candidates))
+        widest = std::max(widest, metrics.horizontalAdvance(NativeName::display(files.path(index))));
     setHorizontalExtent(widest + 10);
 }
 

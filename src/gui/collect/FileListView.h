@@ -2,6 +2,7 @@
 
 #include <QListView>
 
+class CollectedFiles;
 class FileListDelegate;
 class QMimeData;
 
@@ -18,7 +19,7 @@ public:
     int horizontalExtent() const { return m_horizontalExtent; }
     void setHorizontalExtent(int pixels);
     // Sets the extent to the widest of the entries in the list's font, plus a margin of 10.
-    void fitHorizontalExtent(const QStringList& entries);
+    void fitHorizontalExtent(const CollectedFiles& files);
     // Takes what a drop brings as a drop on the list: the window passes on drops elsewhere.
     void takeDrop(const QMimeData* data);
 
