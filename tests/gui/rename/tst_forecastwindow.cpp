@@ -80,6 +80,38 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(tree.path(u"x.txt"_s)));
         QTRY_COMPARE(marks(), (QStringList{u"源文件不存在"_s, u"目标已存在"_s}));
     }
+
+    // A table too large to be planned at once is planned a slice at a time while the window
+    // goes on: the marks come with the last slice, an edit meanwhile is in them too. Rows that
+    // keep their names need no file on disk.
+    void largeTableIsPlannedInSlices()
+    {
+        FileTree tree;
+        GuiTest gui;
+        Sheet& sheet = gui.table().sheet();
+        const qsizetype last = Sheet::rowAtDataIndex(70000);
+        {
+            Sheet::Batch batch(sheet);
+            for (qsizetype row = Sheet::FirstDataRow; row <= last; ++row) {
+                for (int column : {Sheet::D, Sheet::E})
+                    sheet.setText(row, column, u".txt"_s);
+                sheet.setText(row, Sheet::F, tree.folder());
+                for (int column : {Sheet::B, Sheet::C})
+                    sheet.setText(row, column, u"a"_s + QString::number(row));
+            }
+            sheet.setText(2, Sheet::C, u"b"_s);
+            sheet.setText(last, Sheet::C, u"b"_s);
+        }
+        QVERIFY(gui.field("Text3")->text().endsWith(u"正在检查…"_s));
+        sheet.setText(3, Sheet::C, u"b"_s);
+        const auto tip = [&](qsizetype row) {
+            return gui.table().index(int(row - 1), 0).data(Qt::ToolTipRole).toString();
+        };
+        QTRY_VERIFY(gui.field("Text3")->text().endsWith(u"将失败:3个"_s));
+        for (qsizetype row : {qsizetype(2), qsizetype(3), last})
+            QCOMPARE(tip(row), u"目标重复"_s);
+        QCOMPARE(tip(4), u""_s);
+    }
 };
 
 QTEST_MAIN(ForecastWindowTest)
