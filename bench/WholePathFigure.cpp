@@ -96,37 +96,33 @@ void measureCollectAndNumber(const BenchContext& context, QList<Figure>& figures
     collect.target = QStringLiteral("≤1.2x");
     collect.limit = 1.2;
 
+    // The click until the window answers again, and until every row's verdict is in.
     const auto settle = [&] { settleForecast(*gui); };
-    Figure number;
-    number.name = QStringLiteral("numbering click through the window");
-    number.size = context.tree.files.size();
-    number.measured = measure(
-        context.runs,
-        [&] {
-            numbering->setChecked(true);
-            QCoreApplication::processEvents();
-        },
-        [&] {
-            settle();
-            numbering->setChecked(false);
-            settle();
-        });
+    const auto numberingFigure = [&](const QString& name, bool untilSettled) {
+        Figure figure;
+        figure.name = name;
+        figure.size = context.tree.files.size();
+        figure.measured = measure(
+            context.runs,
+            [&] {
+                numbering->setChecked(true);
+                if (untilSettled)
+                    settle();
+                else
+                    QCoreApplication::processEvents();
+            },
+            [&] {
+                settle();
+                numbering->setChecked(false);
+                settle();
+            });
+        return figure;
+    };
+    Figure number = numberingFigure(QStringLiteral("numbering click through the window"), false);
     number.target = QStringLiteral("<150ms");
     number.limit = 150;
-
-    Figure verdicts;
-    verdicts.name = QStringLiteral("numbering click until every row's verdict is in");
-    verdicts.size = context.tree.files.size();
-    verdicts.measured = measure(
-        context.runs,
-        [&] {
-            numbering->setChecked(true);
-            settle();
-        },
-        [&] {
-            numbering->setChecked(false);
-            settle();
-        });
+    const Figure verdicts =
+        numberingFigure(QStringLiteral("numbering click until every row's verdict is in"), true);
     figures << collect << number << verdicts;
 }
 
