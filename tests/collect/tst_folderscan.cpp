@@ -47,7 +47,9 @@ void FolderScanTest::ownFilesFirstThenSubfoldersDepthFirst()
     tree.files({QStringLiteral("b.jpg"), QStringLiteral("_x.jpg"), QStringLiteral("c.JPG"),
                 QStringLiteral("A.jpg"), QStringLiteral("1.jpg"), QStringLiteral("sub2/z.jpg"),
                 QStringLiteral("Sub1/y.jpg"), QStringLiteral("Sub1/deeper/x.jpg"),
-                QStringLiteral("Sub1/Y.JPG"), QStringLiteral("sub2/a.txt")});
+                QStringLiteral("Sub1/Y.JPG"), QStringLiteral("sub2/a.txt"),
+                QStringLiteral("sub3/photo_0001b.jpg"), QStringLiteral("sub3/photo_0001_.jpg"),
+                QStringLiteral("sub3/PHOTO_0001A.jpg")});
 
     // Name order compares letters as capitals, so "_" comes after the letters.
     const QStringList expected = tree.paths({
@@ -60,6 +62,10 @@ void FolderScanTest::ownFilesFirstThenSubfoldersDepthFirst()
         QStringLiteral("Sub1/y.jpg"),
         QStringLiteral("Sub1/deeper/x.jpg"),
         QStringLiteral("sub2/z.jpg"),
+        // Long shared beginnings, told apart after them by the same rule.
+        QStringLiteral("sub3/PHOTO_0001A.jpg"),
+        QStringLiteral("sub3/photo_0001b.jpg"),
+        QStringLiteral("sub3/photo_0001_.jpg"),
     });
     QCOMPARE(scan(tree.path(), QStringLiteral("*.jpg")), expected);
     // The same tree gives the same order every time.
