@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Progress.h"
+#include "table/ColumnWriter.h"
 #include "table/Sheet.h"
 
 #include <QString>
@@ -13,11 +14,11 @@ template <typename Make> void fillColumn(Sheet& sheet, int column, Progress& pro
 {
     // The bar moves by a two-hundredth at most; telling it of every row costs a clock reading.
     constexpr qsizetype RowsPerReport = 4096;
-    Sheet::Batch batch(sheet);
+    ColumnWriter cells(sheet, column);
     const qsizetype last = sheet.usedRowCount();
     for (const qsizetype row : sheet.dataRows()) {
         if (QString text; make(row, text))
-            sheet.setText(row, column, text);
+            cells.setText(row, std::move(text));
         if (row % RowsPerReport == 0 || row == last)
             progress.setValue(row);
     }

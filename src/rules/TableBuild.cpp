@@ -2,6 +2,7 @@
 
 #include "base/Progress.h"
 #include "collect/CollectedFiles.h"
+#include "table/ColumnWriter.h"
 #include "table/Sheet.h"
 
 namespace {
@@ -60,6 +61,9 @@ qsizetype buildTable(Sheet& sheet, const CollectedFiles& files, const TableBuild
     if (options.copyToTarget)
         sheet.reserveRows(Sheet::G, Sheet::G, rows);
     sheet.reserveRows(Sheet::J, Sheet::K, rows);
+    ColumnWriter numbers(sheet, Sheet::A), names(sheet, Sheet::B), sources(sheet, Sheet::J),
+        extensions(sheet, Sheet::D), newExtensions(sheet, Sheet::E), folders(sheet, Sheet::F),
+        targets(sheet, Sheet::G);
     // The cells share the collection's texts: its folders, names and extensions are kept once.
     for (qsizetype k = 0; k < files.size(); ++k) {
         progress.setValue(k);
@@ -68,14 +72,14 @@ qsizetype buildTable(Sheet& sheet, const CollectedFiles& files, const TableBuild
             continue;
         ++written;
         const qsizetype row = Sheet::rowAtDataIndex(written);
-        sheet.setText(row, Sheet::B, files.base(k));
-        sheet.setText(row, Sheet::J, files.base(k));
-        sheet.setText(row, Sheet::D, extension);
-        sheet.setText(row, Sheet::E, extension);
-        sheet.setText(row, Sheet::F, files.folder(k));
+        names.setText(row, files.base(k));
+        sources.setText(row, files.base(k));
+        extensions.setText(row, extension);
+        newExtensions.setText(row, extension);
+        folders.setText(row, files.folder(k));
         if (options.copyToTarget)
-            sheet.setText(row, Sheet::G, options.targetFolder);
-        sheet.setNumber(row, Sheet::A, double(written));
+            targets.setText(row, options.targetFolder);
+        numbers.setNumber(row, double(written));
     }
     if (!files.isEmpty()) {
         progress.setMaximum(files.size() - 1);

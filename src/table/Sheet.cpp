@@ -16,11 +16,6 @@ CellRange cellAt(qsizetype row, int column)
     return {row, column, row, column};
 }
 
-bool isInside(qsizetype row, int column)
-{
-    return row >= 1 && row <= Sheet::MaxRows && column >= 1 && column <= Sheet::MaxColumns;
-}
-
 } // namespace
 
 Sheet::Sheet() : m_calculation(std::make_unique<SheetCalculation>(*this)) {}
@@ -192,13 +187,17 @@ void Sheet::setContent(qsizetype row, int column, const CellContent& content)
 
 void Sheet::noteContentChanged(qsizetype row, int column, bool formulaChanged)
 {
-    const bool holdsValue = !isEmpty(row, column);
+    noteRowHolds(row, !isEmpty(row, column));
+    m_calculation->cellChanged({row, column}, formulaChanged);
+    noteCellsChanged(cellAt(row, column));
+}
+
+void Sheet::noteRowHolds(qsizetype row, bool holdsValue)
+{
     if (holdsValue && row > m_usedRows)
         m_usedRows = row;
     else if (!holdsValue && row == m_usedRows)
         m_usedRowsStale = true;
-    m_calculation->cellChanged({row, column}, formulaChanged);
-    noteCellsChanged(cellAt(row, column));
 }
 
 void Sheet::remember(qsizetype row, int column, const CellContent& before)

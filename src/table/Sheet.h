@@ -190,6 +190,7 @@ public:
 
 private:
     friend class SheetCalculation;
+    friend class ColumnWriter;
 
     struct CellStyle
     {
@@ -202,7 +203,13 @@ private:
     SheetColumn& writableColumn(int column);
     // Keeps what the cell held before, for the step's undo, once per step.
     void remember(qsizetype row, int column, const CellContent& before);
+    static bool isInside(qsizetype row, int column)
+    {
+        return row >= 1 && row <= MaxRows && column >= 1 && column <= MaxColumns;
+    }
     void noteContentChanged(qsizetype row, int column, bool formulaChanged);
+    // Keeps the count of used rows right after a cell of the row came to hold a value or not.
+    void noteRowHolds(qsizetype row, bool holdsValue);
     void noteCellsChanged(const CellRange& range);
     void noteColumnFormatChanged();
     void clearContents(const std::function<bool(qsizetype row, int column)>& keep);

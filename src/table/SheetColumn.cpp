@@ -175,6 +175,19 @@ void SheetColumn::setValue(qsizetype i, const Value& value)
     noteHeld(before, holdsAnything(i));
 }
 
+void SheetColumn::setText(qsizetype i, QString text)
+{
+    // Most cells written are texts among the cells side by side: no value is made for them.
+    if (i < denseSize() || (!text.isEmpty() && placeDense(i))) {
+        const bool before = holdsAnything(i);
+        m_texts.set(i, std::move(text));
+        setKind(i, Kind::Text, 0);
+        noteHeld(before, holdsAnything(i));
+        return;
+    }
+    setValue(i, text.isEmpty() ? Value() : Value(std::move(text)));
+}
+
 void SheetColumn::setFormula(qsizetype i, FormulaPointer formula)
 {
     const bool before = holdsAnything(i);

@@ -42,7 +42,7 @@ public:
     // Stores the value, growing the column to hold index i; the cell's formula stays. An empty
     // text is an empty cell.
     void setValue(qsizetype i, const Value& value);
-    void setText(qsizetype i, const QString& text) { setValue(i, text.isEmpty() ? Value() : Value(text)); }
+    void setText(qsizetype i, QString text);
     void setNumber(qsizetype i, double number) { setValue(i, number); }
     // Sets or removes the cell's formula; its value is set apart.
     void setFormula(qsizetype i, FormulaPointer formula);

@@ -1,5 +1,6 @@
 list(APPEND RENVORA_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ColumnTexts.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ColumnWriter.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KeptCells.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Sheet.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SheetCalculation.cpp

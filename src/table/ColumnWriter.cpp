@@ -1,0 +1,57 @@
+#include "table/ColumnWriter.h"
+
+#include "table/SheetCalculation.h"
+
+ColumnWriter::ColumnWriter(Sheet& sheet, int column) : m_sheet(sheet), m_batch(sheet), m_column(column) {}
+
+ColumnWriter::~ColumnWriter()
+{
+    // The batch, ending after this, sends the change on with the recalculation it causes.
+    m_sheet.noteCellsChanged(m_written);
+}
+
+void ColumnWriter::setText(qsizetype row, QString text)
+{
+    if (!Sheet::isInside(row, m_column))
+        return;
+    SheetColumn& cells = m_sheet.writableColumn(m_column);
+    const qsizetype i = row - 1;
+    if (!cells.formula(i) && cells.isText(i) && cells.text(i) == text)
+        return;
+    const bool hadFormula = keepFormer(row);
+    const bool holdsValue = !text.isEmpty();
+    cells.setText(i, std::move(text));
+    noteWritten(row, hadFormula, holdsValue);
+}
+
+void ColumnWriter::setNumber(qsizetype row, double number)
+{
+    if (!Sheet::isInside(row, m_column))
+        return;
+    SheetColumn& cells = m_sheet.writableColumn(m_column);
+    const qsizetype i = row - 1;
+    if (!cells.formula(i) && cells.isNumber(i) && cells.number(i) == number)
+        return;
+    const bool hadFormula = keepFormer(row);
+    cells.setNumber(i, number);
+    noteWritten(row, hadFormula, true);
+}
+
+bool ColumnWriter::keepFormer(qsizetype row)
+{
+    if (m_sheet.m_recording && m_sheet.m_remembered.mark(row, m_column))
+        m_sheet.m_edit.keep(row, m_column, m_sheet.content(row, m_column));
+    return bool(m_sheet.writableColumn(m_column).formula(row - 1));
+}
+
+void ColumnWriter::noteWritten(qsizetype row, bool hadFormula, bool holdsValue)
+{
+    if (hadFormula)
+        m_sheet.writableColumn(m_column).setFormula(row - 1, nullptr);
+    m_sheet.noteRowHolds(row, holdsValue);
+    m_sheet.m_calculation->cellChanged({row, m_column}, hadFormula);
+    if (m_written.isEmpty())
+        m_written = {row, m_column, row, m_column};
+    else
+        m_written = {std::min(m_written.top, row), m_column, std::max(m_written.bottom, row), m_column};
+}
