@@ -1,0 +1,180 @@
+#include "rename/PathFrame.h"
+
+#include <QHashFunctions>
+
+#include <mutex>
+#include <unordered_map>
+
+const QString PathFrame::s_empty;
+
+namespace {
+
+bool sameText(const QString& a, const QString& b)
+{
+    return a.size() == b.size() && (a.constData() == b.constData() || a == b);
+}
+
+} // namespace
+
+// The frames by the hash of their texts. A frame whose last path is going stays findable
+// until that release takes the lock, but is never held again: a path made meanwhile gets a
+// new frame, which takes the old one's place.
+class FrameTable
+{
+public:
+    using Shared = PathFrame::Shared;
+
+    static FrameTable& instance()
+    {
+        // Never destroyed: paths held by static objects may go after it would have.
+        static FrameTable* const table = new FrameTable;
+        return *table;
+    }
+
+    static bool holds(const Shared* frame, const QString& folder, const QString& extension)
+    {
+        return sameText(frame->folder, folder) && sameText(frame->extension, extension);
+    }
+
+    // One more path, unless the last one has gone already.
+    static bool tryHold(Shared* frame)
+    {
+        int paths = frame->paths.load(std::memory_order_relaxed);
+        while (paths > 0)
+            if (frame->paths.compare_exchange_weak(paths, paths + 1, std::memory_order_relaxed))
+                return true;
+        return false;
+    }
+
+    static void letGo(Shared* frame)
+    {
+        if (frame->holders.fetch_sub(1, std::memory_order_acq_rel) == 1)
+            delete frame;
+    }
+
+    Shared* intern(const QString& folder, const QString& extension)
+    {
+        const size_t hash = qHashMulti(0, folder, extension);
+        const std::lock_guard lock(m_mutex);
+        auto [at, end] = m_frames.equal_range(hash);
+        for (; at != end; ++at)
+            if (holds(at->second, folder, extension)) {
+                if (tryHold(at->second))
+                    return at->second;
+                m_frames.erase(at);
+                break;
+            }
+        Shared* const frame = new Shared(hash, folder, extension);
+        m_frames.emplace(hash, frame);
+        return frame;
+    }
+
+    void release(Shared* frame)
+    {
+        if (frame->paths.fetch_sub(1, std::memory_order_acq_rel) != 1)
+            return;
+        {
+            const std::lock_guard lock(m_mutex);
+            auto [at, end] = m_frames.equal_range(frame->hash);
+            for (; at != end; ++at)
+                if (at->second == frame) {
+                    m_frames.erase(at);
+                    break;
+                }
+        }
+        letGo(frame);
+    }
+
+    qsizetype count()
+    {
+        const std::lock_guard lock(m_mutex);
+        return qsizetype(m_frames.size());
+    }
+
+private:
+    std::mutex m_mutex;
+    std::unordered_multimap<size_t, Shared*> m_frames;
+};
+
+namespace {
+
+// The frames this thread made paths with last: rows of one folder follow each other, and a
+// row's source and destination often differ only in their frames, so two settle most rows
+// without the lock. Each is remembered without holding a path, so that it leaves the table
+// with its paths all the same.
+struct RecentFrames
+{
+    FrameTable::Shared* frames[2] = {};
+
+    ~RecentFrames()
+    {
+        for (FrameTable::Shared* frame : frames)
+            if (frame)
+                FrameTable::letGo(frame);
+    }
+
+    void remember(FrameTable::Shared* frame)
+    {
+        if (frames[0] == frame)
+            return;
+        if (frames[1] == frame) {
+            std::swap(frames[0], frames[1]);
+            return;
+        }
+        frame->holders.fetch_add(1, std::memory_order_relaxed);
+        if (frames[1])
+            FrameTable::letGo(frames[1]);
+        frames[1] = frames[0];
+        frames[0] = frame;
+    }
+};
+
+thread_local RecentFrames recentFrames;
+
+} // namespace
+
+PathFrame PathFrame::of(const QString& folder, const QString& extension)
+{
+    if (folder.isEmpty() && extension.isEmpty())
+        return {};
+    RecentFrames& recent = recentFrames;
+    for (Shared* frame : recent.frames)
+        if (frame && FrameTable::holds(frame, folder, extension) && FrameTable::tryHold(frame)) {
+            recent.remember(frame);
+            return PathFrame(frame);
+        }
+    Shared* const frame = FrameTable::instance().intern(folder, extension);
+    recent.remember(frame);
+    return PathFrame(frame);
+}
+
+PathFrame::PathFrame(const PathFrame& other) noexcept : d(other.d)
+{
+    if (d)
+        d->paths.fetch_add(1, std::memory_order_relaxed);
+}
+
+PathFrame& PathFrame::operator=(const PathFrame& other) noexcept
+{
+    PathFrame copy(other);
+    std::swap(d, copy.d);
+    return *this;
+}
+
+PathFrame& PathFrame::operator=(PathFrame&& other) noexcept
+{
+    PathFrame moved(std::move(other));
+    std::swap(d, moved.d);
+    return *this;
+}
+
+PathFrame::~PathFrame()
+{
+    if (d)
+        FrameTable::instance().release(d);
+}
+
+qsizetype PathFrame::count()
+{
+    return FrameTable::instance().count();
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include <atomic>
+#include <utility>
+
+// The folder and the extension around a file's name, held once for every path that has them:
+// a million paths of a thousand folders hold a few thousand frames. Frames live in a table of
+// the whole process, shared between threads, and leave it with the last path that holds them.
+// A null frame stands for an empty folder and an empty extension.
+class PathFrame
+{
+public:
+    PathFrame() = default;
+    // The frame of these texts: the one already held, or a new one that keeps the texts given.
+    static PathFrame of(const QString& folder, const QString& extension);
+
+    PathFrame(const PathFrame& other) noexcept;
+    PathFrame(PathFrame&& other) noexcept : d(std::exchange(other.d, nullptr)) {}
+    PathFrame& operator=(const PathFrame& other) noexcept;
+    PathFrame& operator=(PathFrame&& other) noexcept;
+    ~PathFrame();
+
+    const QString& folder() const { return d ? d->folder : s_empty; }
+    const QString& extension() const { return d ? d->extension : s_empty; }
+    bool isNull() const { return !d; }
+    friend bool operator==(const PathFrame& a, const PathFrame& b) { return a.d == b.d; }
+
+    // How many frames the table holds.
+    static qsizetype count();
+
+private:
+    friend class FrameTable;
+
+    struct Shared
+    {
+        Shared(size_t h, const QString& f, const QString& e) : hash(h), folder(f), extension(e) {}
+        // The paths holding the frame; once it reaches 0 the frame leaves the table for good.
+        std::atomic<int> paths = 1;
+        // The paths, as one, and each thread that remembers the frame as one it made lately:
+        // the texts stay until the last of them lets go.
+        std::atomic<int> holders = 1;
+        const size_t hash;
+        const QString folder;
+        const QString extension;
+    };
+
+    explicit PathFrame(Shared* shared) : d(shared) {}
+
+    static const QString s_empty;
+    Shared* d = nullptr;
+};
