@@ -46,12 +46,6 @@ public:
         return false;
     }
 
-    static void letGo(Shared* frame)
-    {
-        if (frame->holders.fetch_sub(1, std::memory_order_acq_rel) == 1)
-            delete frame;
-    }
-
     Shared* intern(const QString& folder, const QString& extension)
     {
         const size_t hash = qHashMulti(0, folder, extension);
@@ -82,7 +76,7 @@ public:
                     break;
                 }
         }
-        letGo(frame);
+        delete frame;
     }
 
     qsizetype count()
@@ -100,20 +94,20 @@ namespace {
 
 // The frames this thread made paths with last: rows of one folder follow each other, and a
 // row's source and destination often differ only in their frames, so two settle most rows
-// without the lock. Each is remembered without holding a path, so that it leaves the table
-// with its paths all the same.
+// without the lock.
 struct RecentFrames
 {
-    FrameTable::Shared* frames[2] = {};
+    PathFrame frames[2];
 
-    ~RecentFrames()
+    const PathFrame* find(const QString& folder, const QString& extension) const
     {
-        for (FrameTable::Shared* frame : frames)
-            if (frame)
-                FrameTable::letGo(frame);
+        for (const PathFrame& frame : frames)
+            if (!frame.isNull() && sameText(frame.folder(), folder) && sameText(frame.extension(), extension))
+                return &frame;
+        return nullptr;
     }
 
-    void remember(FrameTable::Shared* frame)
+    void remember(const PathFrame& frame)
     {
         if (frames[0] == frame)
             return;
@@ -121,11 +115,7 @@ struct RecentFrames
             std::swap(frames[0], frames[1]);
             return;
         }
-        frame->holders.fetch_add(1, std::memory_order_relaxed);
-        if (frames[1])
-            FrameTable::letGo(frames[1]);
-        frames[1] = frames[0];
-        frames[0] = frame;
+        frames[1] = std::exchange(frames[0], frame);
     }
 };
 
@@ -138,14 +128,14 @@ PathFrame PathFrame::of(const QString& folder, const QString& extension)
     if (folder.isEmpty() && extension.isEmpty())
         return {};
     RecentFrames& recent = recentFrames;
-    for (Shared* frame : recent.frames)
-        if (frame && FrameTable::holds(frame, folder, extension) && FrameTable::tryHold(frame)) {
-            recent.remember(frame);
-            return PathFrame(frame);
-        }
-    Shared* const frame = FrameTable::instance().intern(folder, extension);
+    if (const PathFrame* known = recent.find(folder, extension)) {
+        PathFrame frame = *known;
+        recent.remember(frame);
+        return frame;
+    }
+    PathFrame frame(FrameTable::instance().intern(folder, extension));
     recent.remember(frame);
-    return PathFrame(frame);
+    return frame;
 }
 
 PathFrame::PathFrame(const PathFrame& other) noexcept : d(other.d)

@@ -9,7 +9,9 @@
 // The folder and the extension around a file's name, held once for every path that has them:
 // a million paths of a thousand folders hold a few thousand frames. Frames live in a table of
 // the whole process, shared between threads, and leave it with the last path that holds them.
-// A null frame stands for an empty folder and an empty extension.
+// Each thread also keeps the two frames it made paths with last, so that planning rows that
+// hold no paths does not make and drop a frame for every row. A null frame stands for an empty
+// folder and an empty extension.
 class PathFrame
 {
 public:
@@ -39,9 +41,6 @@ private:
         Shared(size_t h, const QString& f, const QString& e) : hash(h), folder(f), extension(e) {}
         // The paths holding the frame; once it reaches 0 the frame leaves the table for good.
         std::atomic<int> paths = 1;
-        // The paths, as one, and each thread that remembers the frame as one it made lately:
-        // the texts stay until the last of them lets go.
-        std::atomic<int> holders = 1;
         const size_t hash;
         const QString folder;
         const QString extension;
