@@ -2,6 +2,8 @@
 
 #include <QHashFunctions>
 
+#include <algorithm>
+#include <array>
 #include <mutex>
 #include <unordered_map>
 
@@ -92,30 +94,29 @@ private:
 
 namespace {
 
-// The frames this thread made paths with last: rows of one folder follow each other, and a
-// row's source and destination often differ only in their frames, so two settle most rows
-// without the lock.
+// The frames this thread made paths with last, the latest first: rows of one folder follow
+// each other, with a few extensions mixed, and a row's source and destination often differ
+// only in their frames, so these settle most rows without the lock.
 struct RecentFrames
 {
-    PathFrame frames[2];
+    std::array<PathFrame, 8> frames;
 
-    const PathFrame* find(const QString& folder, const QString& extension) const
+    // The frame of these texts, brought to the front.
+    const PathFrame* find(const QString& folder, const QString& extension)
     {
-        for (const PathFrame& frame : frames)
-            if (!frame.isNull() && sameText(frame.folder(), folder) && sameText(frame.extension(), extension))
-                return &frame;
+        for (auto at = frames.begin(); at != frames.end() && !at->isNull(); ++at)
+            if (sameText(at->folder(), folder) && sameText(at->extension(), extension)) {
+                std::rotate(frames.begin(), at, at + 1);
+                return &frames.front();
+            }
         return nullptr;
     }
 
-    void remember(const PathFrame& frame)
+    // A frame not among them, in front; the one used longest ago goes.
+    void add(const PathFrame& frame)
     {
-        if (frames[0] == frame)
-            return;
-        if (frames[1] == frame) {
-            std::swap(frames[0], frames[1]);
-            return;
-        }
-        frames[1] = std::exchange(frames[0], frame);
+        std::rotate(frames.begin(), frames.end() - 1, frames.end());
+        frames.front() = frame;
     }
 };
 
@@ -128,13 +129,10 @@ PathFrame PathFrame::of(const QString& folder, const QString& extension)
     if (folder.isEmpty() && extension.isEmpty())
         return {};
     RecentFrames& recent = recentFrames;
-    if (const PathFrame* known = recent.find(folder, extension)) {
-        PathFrame frame = *known;
-        recent.remember(frame);
-        return frame;
-    }
+    if (const PathFrame* known = recent.find(folder, extension))
+        return *known;
     PathFrame frame(FrameTable::instance().intern(folder, extension));
-    recent.remember(frame);
+    recent.add(frame);
     return frame;
 }
 

@@ -9,8 +9,8 @@
 // The folder and the extension around a file's name, held once for every path that has them:
 // a million paths of a thousand folders hold a few thousand frames. Frames live in a table of
 // the whole process, shared between threads, and leave it with the last path that holds them.
-// Each thread also keeps the two frames it made paths with last, so that planning rows that
-// hold no paths does not make and drop a frame for every row. A null frame stands for an empty
+// Each thread also keeps the few frames it made paths with last, so that planning rows that
+// hold no paths does not make and drop frames row by row. A null frame stands for an empty
 // folder and an empty extension.
 class PathFrame
 {

@@ -53,14 +53,16 @@ private Q_SLOTS:
 
     void aFrameGoingWhileAnotherThreadMakesItsFolder()
     {
-        // A thread keeps the two frames it used last: a third folder lets the oldest go.
-        const QString folders[] = {u"/d/"_s, u"/e/"_s, u"/f/"_s};
+        // A thread keeps the few frames it used last: cycling through more lets each go in turn.
+        QStringList folders;
+        for (int k = 0; k < 16; ++k)
+            folders.append(u"/d/%1/"_s.arg(k));
         const qsizetype before = PathFrame::count();
         std::atomic<int> wrong = 0;
         onFourThreads([&](int t) {
             for (int i = 0; i < 20000; ++i) {
-                const SplitPath path(folders[(i + t) % 3], u"a"_s, u".txt"_s);
-                if (!path.equals(folders[(i + t) % 3] + u"a.txt"_s))
+                const QString& folder = folders[(i + t) % 16];
+                if (!SplitPath(folder, u"a"_s, u".txt"_s).equals(folder + u"a.txt"_s))
                     ++wrong;
             }
         });
