@@ -65,20 +65,16 @@ public:
         return frame;
     }
 
-    void release(Shared* frame)
+    // Unless a path made meanwhile has put a new frame in its place.
+    void remove(Shared* frame)
     {
-        if (frame->paths.fetch_sub(1, std::memory_order_acq_rel) != 1)
-            return;
-        {
-            const std::lock_guard lock(m_mutex);
-            auto [at, end] = m_frames.equal_range(frame->hash);
-            for (; at != end; ++at)
-                if (at->second == frame) {
-                    m_frames.erase(at);
-                    break;
-                }
-        }
-        delete frame;
+        const std::lock_guard lock(m_mutex);
+        auto [at, end] = m_frames.equal_range(frame->hash);
+        for (; at != end; ++at)
+            if (at->second == frame) {
+                m_frames.erase(at);
+                return;
+            }
     }
 
     qsizetype count()
@@ -136,12 +132,6 @@ PathFrame PathFrame::of(const QString& folder, const QString& extension)
     return frame;
 }
 
-PathFrame::PathFrame(const PathFrame& other) noexcept : d(other.d)
-{
-    if (d)
-        d->paths.fetch_add(1, std::memory_order_relaxed);
-}
-
 PathFrame& PathFrame::operator=(const PathFrame& other) noexcept
 {
     PathFrame copy(other);
@@ -156,10 +146,10 @@ PathFrame& PathFrame::operator=(PathFrame&& other) noexcept
     return *this;
 }
 
-PathFrame::~PathFrame()
+void PathFrame::leave(Shared* frame)
 {
-    if (d)
-        FrameTable::instance().release(d);
+    FrameTable::instance().remove(frame);
+    delete frame;
 }
 
 qsizetype PathFrame::count()

@@ -19,11 +19,19 @@ public:
     // The frame of these texts: the one already held, or a new one that keeps the texts given.
     static PathFrame of(const QString& folder, const QString& extension);
 
-    PathFrame(const PathFrame& other) noexcept;
+    PathFrame(const PathFrame& other) noexcept : d(other.d)
+    {
+        if (d)
+            d->paths.fetch_add(1, std::memory_order_relaxed);
+    }
     PathFrame(PathFrame&& other) noexcept : d(std::exchange(other.d, nullptr)) {}
     PathFrame& operator=(const PathFrame& other) noexcept;
     PathFrame& operator=(PathFrame&& other) noexcept;
-    ~PathFrame();
+    ~PathFrame()
+    {
+        if (d && d->paths.fetch_sub(1, std::memory_order_acq_rel) == 1)
+            leave(d);
+    }
 
     const QString& folder() const { return d ? d->folder : s_empty; }
     const QString& extension() const { return d ? d->extension : s_empty; }
@@ -47,6 +55,8 @@ private:
     };
 
     explicit PathFrame(Shared* shared) : d(shared) {}
+    // The last path has gone: the frame leaves the table.
+    static void leave(Shared* frame);
 
     static const QString s_empty;
     Shared* d = nullptr;

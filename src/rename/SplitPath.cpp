@@ -20,7 +20,7 @@ std::array<const QString*, 3> piecesOf(const QString& name, const PathFrame& fra
 
 SplitPath::SplitPath(QString whole) : m_name(NativeName::canonical(whole)) {}
 
-SplitPath::SplitPath(QString folder, QString name, QString extension)
+SplitPath::SplitPath(const QString& folder, QString name, const QString& extension)
 {
     // A raw byte, or a surrogate pair split between two pieces, is put right on the whole.
     if (NativeName::hasSurrogates(folder) || NativeName::hasSurrogates(name) ||
@@ -29,7 +29,7 @@ SplitPath::SplitPath(QString folder, QString name, QString extension)
         return;
     }
     if (name.isEmpty() && extension.isEmpty()) {
-        m_name = std::move(folder);
+        m_name = folder;
         return;
     }
     m_name = std::move(name);

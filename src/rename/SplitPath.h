@@ -18,7 +18,7 @@ public:
     // Texts that reach the disk as the same bytes make the same path (see NativeName::canonical).
     // A path held in one piece; a path is a path, so a text converts.
     SplitPath(QString whole);
-    SplitPath(QString folder, QString name, QString extension);
+    SplitPath(const QString& folder, QString name, const QString& extension);
 
     QString joined() const;
     qsizetype size() const { return m_frame.folder().size() + m_name.size() + m_frame.extension().size(); }
