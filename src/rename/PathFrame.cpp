@@ -65,7 +65,7 @@ public:
         return frame;
     }
 
-    // Unless a path made meanwhile has put a new frame in its place.
+    // Takes the frame out, unless a path made meanwhile has put a new one in its place.
     void remove(Shared* frame)
     {
         const std::lock_guard lock(m_mutex);

@@ -38,7 +38,7 @@ public:
     bool isNull() const { return !d; }
     friend bool operator==(const PathFrame& a, const PathFrame& b) { return a.d == b.d; }
 
-    // How many frames the table holds.
+    // How many frames the table holds, those each thread keeps for its next paths among them.
     static qsizetype count();
 
 private:
