@@ -5,33 +5,51 @@
 
 #include <QStringBuilder>
 
-SplitPath::SplitPath(QString whole) : m_pieces{NativeName::canonical(whole), {}, {}} {}
+#include <array>
 
-SplitPath::SplitPath(QString folder, QString name, QString extension)
-    : m_pieces{std::move(folder), std::move(name), std::move(extension)}
+static_assert(sizeof(SplitPath) == 32, "a plan holds two paths a step");
+
+namespace {
+
+std::array<const QString*, 3> piecesOf(const QString& name, const PathFrame& frame)
+{
+    return {&frame.folder(), &name, &frame.extension()};
+}
+
+} // namespace
+
+SplitPath::SplitPath(QString whole) : m_name(NativeName::canonical(whole)) {}
+
+SplitPath::SplitPath(const QString& folder, QString name, const QString& extension)
 {
     // A raw byte, or a surrogate pair split between two pieces, is put right on the whole.
-    for (const QString& piece : m_pieces)
-        if (NativeName::hasSurrogates(piece)) {
-            *this = SplitPath(joined());
-            return;
-        }
+    if (NativeName::hasSurrogates(folder) || NativeName::hasSurrogates(name) ||
+        NativeName::hasSurrogates(extension)) {
+        m_name = NativeName::canonical(folder % name % extension);
+        return;
+    }
+    if (name.isEmpty() && extension.isEmpty()) {
+        m_name = folder;
+        return;
+    }
+    m_name = std::move(name);
+    m_frame = PathFrame::of(folder, extension);
 }
 
 QString SplitPath::joined() const
 {
-    if (m_pieces[1].isEmpty() && m_pieces[2].isEmpty())
-        return m_pieces[0];
-    return m_pieces[0] % m_pieces[1] % m_pieces[2];
+    if (isOnePiece())
+        return m_name;
+    return m_frame.folder() % m_name % m_frame.extension();
 }
 
 QStringView SplitPath::wholeIn(Buffer& buffer) const
 {
-    if (m_pieces[1].isEmpty() && m_pieces[2].isEmpty())
-        return m_pieces[0];
+    if (isOnePiece())
+        return m_name;
     buffer.clear();
-    for (const QString& piece : m_pieces)
-        buffer.append(piece.constData(), piece.size());
+    for (const QString* piece : piecesOf(m_name, m_frame))
+        buffer.append(piece->constData(), piece->size());
     return QStringView(buffer.constData(), buffer.size());
 }
 
@@ -43,10 +61,11 @@ size_t SplitPath::hash() const
 
 qsizetype SplitPath::folderEnd() const
 {
+    const auto pieces = piecesOf(m_name, m_frame);
     qsizetype before = size();
     for (int i = 2; i >= 0; --i) {
-        before -= m_pieces[i].size();
-        const qsizetype at = m_pieces[i].lastIndexOf(u'/');
+        before -= pieces[i]->size();
+        const qsizetype at = pieces[i]->lastIndexOf(u'/');
         if (at >= 0)
             return before + at + 1;
     }
@@ -55,17 +74,22 @@ qsizetype SplitPath::folderEnd() const
 
 QString SplitPath::folder(qsizetype end) const
 {
-    return end == m_pieces[0].size() ? m_pieces[0] : joined().left(end);
+    const QString& folder = m_frame.folder();
+    if (end == folder.size())
+        return folder;
+    return joined().left(end);
 }
 
 bool SplitPath::sameAs(const SplitPath& other) const
 {
     if (size() != other.size())
         return false;
-    // Paths of one table are split alike: piece by piece settles almost every comparison.
-    if (m_pieces[0].size() == other.m_pieces[0].size() && m_pieces[1].size() == other.m_pieces[1].size())
-        return m_pieces[0] == other.m_pieces[0] && m_pieces[1] == other.m_pieces[1] &&
-               m_pieces[2] == other.m_pieces[2];
+    // Paths of one table mostly share their frames: the names settle those.
+    if (m_frame == other.m_frame)
+        return m_name == other.m_name;
+    if (m_frame.folder().size() == other.m_frame.folder().size() && m_name.size() == other.m_name.size())
+        return m_frame.folder() == other.m_frame.folder() && m_name == other.m_name &&
+               m_frame.extension() == other.m_frame.extension();
     Buffer buffer;
     return equals(other.wholeIn(buffer));
 }
@@ -75,18 +99,18 @@ bool SplitPath::equals(QStringView whole) const
     if (size() != whole.size())
         return false;
     qsizetype at = 0;
-    for (const QString& piece : m_pieces) {
-        if (whole.sliced(at, piece.size()) != QStringView(piece))
+    for (const QString* piece : piecesOf(m_name, m_frame)) {
+        if (whole.sliced(at, piece->size()) != QStringView(*piece))
             return false;
-        at += piece.size();
+        at += piece->size();
     }
     return true;
 }
 
 bool SplitPath::isEncodable() const
 {
-    // Pieces that hold a surrogate are joined into the first: a path still in pieces holds none.
-    if (!m_pieces[1].isEmpty() || !m_pieces[2].isEmpty())
+    // Pieces that hold a surrogate are joined into one: a path in pieces holds none.
+    if (!isOnePiece())
         return true;
-    return NativeName::isEncodable(m_pieces[0]);
+    return NativeName::isEncodable(m_name);
 }

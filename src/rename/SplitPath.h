@@ -1,13 +1,16 @@
 #pragma once
 
+#include "rename/PathFrame.h"
+
 #include <QString>
 #include <QStringView>
 #include <QVarLengthArray>
 
-// A path as the table gives it, a folder, a name and an extension, each piece shared with the
-// cell it comes from: a plan of a million rows then holds no path text of its own. The whole
-// path is joined only where a file-system call or a message needs it. Pieces are compared and
-// hashed as the path they make, however it is split.
+// A path as the table gives it, a folder, a name and an extension: the name shared with the
+// cell it comes from, the folder and the extension held once for all paths that have them (see
+// PathFrame). A plan of a million rows then holds no path text of its own, and 32 bytes a path.
+// The whole path is joined only where a file-system call or a message needs it. Pieces are
+// compared and hashed as the path they make, however it is split.
 class SplitPath
 {
 public:
@@ -15,10 +18,10 @@ public:
     // Texts that reach the disk as the same bytes make the same path (see NativeName::canonical).
     // A path held in one piece; a path is a path, so a text converts.
     SplitPath(QString whole);
-    SplitPath(QString folder, QString name, QString extension);
+    SplitPath(const QString& folder, QString name, const QString& extension);
 
     QString joined() const;
-    qsizetype size() const { return m_pieces[0].size() + m_pieces[1].size() + m_pieces[2].size(); }
+    qsizetype size() const { return m_frame.folder().size() + m_name.size() + m_frame.extension().size(); }
     bool isEmpty() const { return size() == 0; }
     // The path's hash, as PathKey::hashOf(joined()) gives it.
     size_t hash() const;
@@ -43,6 +46,10 @@ public:
 
 private:
     bool sameAs(const SplitPath& other) const;
+    // Whether the whole path is the name: nothing to join.
+    bool isOnePiece() const { return m_frame.isNull(); }
 
-    QString m_pieces[3];
+    // A path held in one piece is its name.
+    QString m_name;
+    PathFrame m_frame;
 };

@@ -4,6 +4,7 @@ list(APPEND RENVORA_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/FileOutcome.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FolderListing.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LinuxFileSystem.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PathFrame.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PathRules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PlanConflicts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RenameChains.cpp
