@@ -1,4 +1,5 @@
 #include "formula/Formula.h"
+#include "table/ColumnWriter.h"
 #include "table/Sheet.h"
 #include "table/SheetObserver.h"
 
@@ -42,6 +43,9 @@ class SheetFormulasTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void columnWriterWritesAsCellByCell_data();
+    void columnWriterWritesAsCellByCell();
+
     void valuesFollowWhatTheyRead_data()
     {
         QTest::addColumn<Cells>("before");
@@ -155,7 +159,8 @@ private Q_SLOTS:
             Sheet::Batch batch(sheet);
             for (qsizetype row = 2; row <= Rows; ++row) {
                 sheet.setText(row, Sheet::B, u"b"_s);
-                sheet.put(row, Sheet::C, readsAbove(row) ? u"=C%1&\"+\""_s.arg(row - 1) : u"=B%1&\"x\""_s.arg(row));
+                sheet.put(row, Sheet::C,
+                          readsAbove(row) ? u"=C%1&\"+\""_s.arg(row - 1) : u"=B%1&\"x\""_s.arg(row));
                 sheet.put(row, Sheet::D, u"=C%1&\"d\""_s.arg(row));
             }
         }
@@ -204,6 +209,64 @@ private Q_SLOTS:
         QVERIFY(!sheet.isFormula(2, Sheet::D));
     }
 };
+
+void SheetFormulasTest::columnWriterWritesAsCellByCell_data()
+{
+    QTest::addColumn<Cells>("before");
+    QTest::addColumn<Cells>("written"); // all in column B
+
+    QTest::newRow("formulas written over, one reading the column")
+        << Cells{{"B2", "=1+1"}, {"B3", "old"}, {"C2", "=B2&B4"}, {"C3", "=COUNTA(B2:B9)"}}
+        << Cells{{"B2", "a"}, {"B3", ""}, {"B4", "c"}};
+    QTest::newRow("the last row emptied, a row far below")
+        << Cells{{"B2", "x"}, {"B5", "last"}, {"B9000", "far"}, {"C2", "=B5&B9000"}}
+        << Cells{{"B5", ""}, {"B2", "x"}, {"B9000", ""}, {"B8000", "near"}};
+    QTest::newRow("into an empty sheet") << Cells{} << Cells{{"B3", "007"}, {"B2", "=text"}};
+}
+
+// A column written by the writer ends as the same cells written one by one would: values, the
+// formulas reading it, the used rows, what the view hears of and the step an undo takes back.
+void SheetFormulasTest::columnWriterWritesAsCellByCell()
+{
+    QFETCH(Cells, before);
+    QFETCH(Cells, written);
+    Sheet byCell, byWriter;
+    Recorder cellSteps, writerSteps;
+    for (auto [sheet, recorder] : {std::pair(&byCell, &cellSteps), std::pair(&byWriter, &writerSteps)}) {
+        putAll(*sheet, before);
+        sheet->setRecordingEdits(true);
+        sheet->setObserver(recorder);
+    }
+    {
+        Sheet::Batch batch(byCell);
+        for (const auto& [name, text] : written)
+            byCell.setText(name.mid(1).toLongLong(), Sheet::B, text);
+    }
+    {
+        ColumnWriter column(byWriter, Sheet::B);
+        for (const auto& [name, text] : written)
+            column.setText(name.mid(1).toLongLong(), text);
+    }
+    const auto cells = [](const Sheet& sheet) {
+        QStringList texts;
+        for (qsizetype row = 1; row <= sheet.usedRowCount(); ++row)
+            for (int column = Sheet::A; column <= Sheet::C; ++column)
+                if (!sheet.isEmpty(row, column))
+                    texts << u"%1%2:%3=%4"_s.arg(QChar(u'A' + column - 1))
+                                 .arg(row)
+                                 .arg(sheet.inputText(row, column), sheet.text(row, column));
+        return texts;
+    };
+    QCOMPARE(cells(byWriter), cells(byCell));
+    QCOMPARE(byWriter.usedRowCount(), byCell.usedRowCount());
+    QCOMPARE(writerSteps.changed, cellSteps.changed);
+    QCOMPARE(writerSteps.edits.size(), cellSteps.edits.size());
+    if (!cellSteps.edits.empty()) {
+        byCell.swapContents(cellSteps.edits.back());
+        byWriter.swapContents(writerSteps.edits.back());
+        QCOMPARE(cells(byWriter), cells(byCell));
+    }
+}
 
 QTEST_GUILESS_MAIN(SheetFormulasTest)
 #include "tst_sheetformulas.moc"
