@@ -21,21 +21,28 @@ void RowsByHash::seal()
         std::ranges::sort(m_sorted, byHashThenRow);
         return;
     }
-    // Hashes spread evenly over their range: one pass puts each entry among the few that share
-    // its top bits, and only those few are sorted, in the cache.
+    // Hashes spread evenly over their range: each entry is moved among the few that share its
+    // top bits, and only those few are sorted, in the cache. The entries are moved in place, for
+    // a second array of a million would be the most a forecast ever holds.
     const int bits = std::min(20, int(std::bit_width(count / 8)));
     const auto bucketOf = [bits](size_t hash) { return size_t(hash >> (64 - bits)); };
     std::vector<quint32> starts((size_t(1) << bits) + 1, 0);
     for (const Entry& entry : m_sorted)
         ++starts[bucketOf(entry.hash) + 1];
     std::partial_sum(starts.begin(), starts.end(), starts.begin());
+    // next[b]: the first place of bucket b that does not hold one of its own entries yet.
     std::vector<quint32> next(starts.begin(), starts.end() - 1);
-    std::vector<Entry> placed(count);
-    for (const Entry& entry : m_sorted)
-        placed[next[bucketOf(entry.hash)]++] = entry;
+    for (size_t bucket = 0; bucket + 1 < starts.size(); ++bucket) {
+        while (next[bucket] < starts[bucket + 1]) {
+            // Each entry in hand goes to its bucket, taking up the one that was in its place.
+            Entry inHand = m_sorted[next[bucket]];
+            for (size_t home = bucketOf(inHand.hash); home != bucket; home = bucketOf(inHand.hash))
+                std::swap(inHand, m_sorted[next[home]++]);
+            m_sorted[next[bucket]++] = inHand;
+        }
+    }
     for (size_t bucket = 0; bucket + 1 < starts.size(); ++bucket)
-        std::sort(placed.begin() + starts[bucket], placed.begin() + starts[bucket + 1], byHashThenRow);
-    m_sorted = std::move(placed);
+        std::sort(m_sorted.begin() + starts[bucket], m_sorted.begin() + starts[bucket + 1], byHashThenRow);
 }
 
 void RowsByHash::add(size_t hash, qsizetype row)

@@ -17,6 +17,9 @@ public:
 
     void reserve(qsizetype count) { m_first.reserve(count); }
     void clear();
+    // Room for that many rows taken in bulk: grown by doubling instead, a million of them would
+    // leave room for up to a million more.
+    void reserveGathered(qsizetype count) { m_sorted.reserve(size_t(count)); }
     // Takes a row in bulk; nothing may be looked up until seal() has put the rows in place.
     void gather(size_t hash, qsizetype row) { m_sorted.push_back({hash, row}); }
     void seal();

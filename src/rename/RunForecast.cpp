@@ -4,6 +4,7 @@
 #include "table/Sheet.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -345,6 +346,14 @@ RunForecast::RowSpan RunForecast::finishRebuild()
 {
     const qsizetype count = qsizetype(m_rows.size());
     m_unnamed = 0;
+    // Each index is given the room its rows claim, counted first.
+    NameIndex* const indexes[] = {&m_destinations[Folders], &m_destinations[Batch],
+                                  &m_destinations[Derivation], &m_sources};
+    qsizetype claims[std::size(indexes)] = {};
+    for (qsizetype i = 0; i < count; ++i)
+        forEachClaim(i, [&](NameIndex& names, size_t) { ++claims[std::ranges::find(indexes, &names) - indexes]; });
+    for (size_t k = 0; k < std::size(indexes); ++k)
+        indexes[k]->reserveGathered(claims[k]);
     for (qsizetype i = 0; i < count; ++i) {
         m_unnamed += qsizetype(m_rows[i].lacksNewName);
         forEachClaim(i, [i](NameIndex& names, size_t hash) { names.gather(hash, i); });

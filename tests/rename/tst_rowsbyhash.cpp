@@ -35,6 +35,7 @@ private Q_SLOTS:
         QTest::newRow("gathered, then enough edits to put all in place again") << 200 << 900 << 40;
         QTest::newRow("many rows under each hash") << 300 << 300 << 5;
         QTest::newRow("a table's worth gathered") << 20000 << 200 << 15000;
+        QTest::newRow("a table's worth gathered under few hashes") << 20000 << 200 << 40;
     }
     void findsTheRowsHeld()
     {
