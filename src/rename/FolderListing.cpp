@@ -63,7 +63,8 @@ QHash<QString, FolderListing> FolderListing::readAll(const QStringList& folders)
     });
     QHash<QString, FolderListing> listings;
     listings.reserve(folders.size());
+    // Moved, not copied as insert() would: the hashes of a million names are 8 MB.
     for (qsizetype i = 0; i < folders.size(); ++i)
-        listings.insert(folders[i], std::move(listed[i]));
+        listings.emplace(folders[i], std::move(listed[i]));
     return listings;
 }
