@@ -34,7 +34,7 @@ PhaseResult RenameExecutor::createFolders(const RenameSteps& steps, RunState& ru
         } else if (const QString folder = step.destination.joined(); !m_fileSystem.exists(folder)) {
             outcome = m_fileSystem.createFolder(folder);
             if (outcome.ok())
-                result.completed.push_back({steps.share(i), std::nullopt});
+                result.completed.push_back({steps.share(i), {}});
         } else if (!m_fileSystem.isFolder(folder)) {
             // A file of that name is no folder to copy into.
             outcome = FileOutcome::failed(FileOutcome::Failure::NotAFolder);
@@ -61,7 +61,7 @@ PhaseResult RenameExecutor::carryOut(const RenameSteps& operations, RunState& ru
             continue;
         }
         // A row whose folder the pre-pass could not provide has its failure told there.
-        if (!operation.folder.isEmpty() && !run.folders.value(operation.folder).ok())
+        if (const QString& folder = operation.folder.folder(); !folder.isEmpty() && !run.folders.value(folder).ok())
             continue;
         if (operation.warnFolderForm && !run.folderFormAccepted) {
             if (!m_observer.acceptFolderForm()) {

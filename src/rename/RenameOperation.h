@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rename/FileOutcome.h"
+#include "rename/PathFrame.h"
 #include "rename/SplitPath.h"
 
 #include <QString>
@@ -35,8 +36,10 @@ struct RenameOperation
     SplitPath source;
     // For CreateFolder: the folder.
     SplitPath destination;
-    // A distribution copy: the folder it goes into, which the pre-pass has to provide.
-    QString folder;
+    // A distribution copy: the folder it goes into, which the pre-pass has to provide, as its
+    // step's path gives it. Held as a frame without an extension: once for all the rows that
+    // go into it, in a pointer's room instead of a text's.
+    PathFrame folder;
 
     // Why the run refuses the step, as the row's failure tells it.
     FileOutcome refusalOutcome() const { return FileOutcome::failed(refusal, refusedError); }

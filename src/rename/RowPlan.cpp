@@ -117,7 +117,7 @@ RenameOperation distribution(const TableRow& row)
     RenameOperation operation = planned(row, Kind::Copy, {folder % separator, row.oldName, row.newExtension});
     // The folder of column C is the pre-pass's business.
     refuseUnlessSound(operation, row.folder, row.folder, QString(row.oldName % row.newExtension));
-    operation.folder = NativeName::canonical(folder);
+    operation.folder = PathFrame::of(NativeName::canonical(folder), QString());
     operation.warnFolderForm = written;
     return operation;
 }

@@ -41,7 +41,7 @@ RenameOperation distribution(qsizetype row, const QString& name, const QString& 
 {
     const QString destination = folder + (trailingSeparator ? QString() : QStringLiteral("/")) + name;
     RenameOperation op = operation(row, Kind::Copy, QStringLiteral("/in/") + name, destination);
-    op.folder = folder;
+    op.folder = PathFrame::of(folder, QString());
     op.warnFolderForm = trailingSeparator;
     return op;
 }

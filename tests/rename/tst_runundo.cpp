@@ -137,9 +137,9 @@ private Q_SLOTS:
                                               operation(3, Kind::CreateFolder, u"/d/b"_s, u"/o2"_s)},
                                              state);
         RenameOperation intoO1 = operation(2, Kind::Copy, u"/d/a"_s, u"/o1/a"_s);
-        intoO1.folder = u"/o1"_s;
+        intoO1.folder = PathFrame::of(u"/o1"_s, QString());
         RenameOperation intoO2 = operation(3, Kind::Copy, u"/d/b"_s, u"/o2/b"_s);
-        intoO2.folder = u"/o2"_s;
+        intoO2.folder = PathFrame::of(u"/o2"_s, QString());
         run.batch = executor.carryOut({intoO1, intoO2}, state);
         m_fs.files.insert(u"/o2/notes"_s, "the user's");
 
