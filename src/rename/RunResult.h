@@ -1,13 +1,12 @@
 #pragma once
 
-#include "base/FileStamp.h"
 #include "rename/FileOutcome.h"
+#include "rename/KeptStamp.h"
 #include "rename/RenameOperation.h"
 
 #include <QString>
 #include <algorithm>
 #include <memory>
-#include <optional>
 #include <vector>
 
 // An operation that changed the disk, in the order it happened: enough to undo it.
@@ -18,7 +17,7 @@ struct CompletedOperation
     std::shared_ptr<const RenameOperation> step;
     // The destination's stamp right after the step: an undo removes only a copy that still
     // has it, and moves back only the file that was renamed.
-    std::optional<FileStamp> stamp;
+    KeptStamp stamp;
 
     qsizetype row() const { return step->row; }
     RenameOperation::Kind kind() const { return step->kind; }

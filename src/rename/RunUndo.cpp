@@ -6,6 +6,8 @@
 #include "rename/RenameChains.h"
 #include "rename/RunObserver.h"
 
+static_assert(sizeof(CompletedOperation) == 40, "the record of a run keeps one a file");
+
 namespace {
 
 using Failure = FileOutcome::Failure;
@@ -95,7 +97,7 @@ bool RunUndo::isStillTheRenamedFile(const CompletedOperation& rename)
     const std::optional<FileStamp> now =
         rename.stamp ? m_fileSystem.stamp(rename.destination().joined()) : std::nullopt;
     // A name nobody holds any more is for the rename back to report.
-    if (!now || now->isSameFile(*rename.stamp))
+    if (!now || rename.stamp.isSameFile(*now))
         return true;
     note(rename, FileOutcome::failed(Failure::Replaced));
     return false;
@@ -107,7 +109,7 @@ void RunUndo::removeCopy(const CompletedOperation& copy)
     FileOutcome outcome;
     if (!now)
         outcome = FileOutcome::failed(Failure::Gone);
-    else if (!copy.stamp || *now != *copy.stamp)
+    else if (!copy.stamp.matches(*now))
         outcome = FileOutcome::failed(Failure::Modified); // someone's work now, not the run's copy
     else
         outcome = m_fileSystem.removeFile(copy.destination().joined());
@@ -139,7 +141,7 @@ void RunUndo::note(const CompletedOperation& done, const FileOutcome& outcome)
     RenameOperation removal = removalOf(done);
     if (outcome.ok())
         m_result.completed.push_back(
-            {std::make_shared<const RenameOperation>(std::move(removal)), std::nullopt});
+            {std::make_shared<const RenameOperation>(std::move(removal)), {}});
     else
         m_result.failures.push_back({removal.row, removal.kind, removal.source, SplitPath(), outcome});
 }
