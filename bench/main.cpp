@@ -2,6 +2,8 @@
 #include "Figures.h"
 #include "Report.h"
 
+#include "base/LargeBlocks.h"
+
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
@@ -41,6 +43,8 @@ QList<Figure> measureAll(qsizetype fileCount, int runs, const QStringList& only,
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // As the program does: the memory figures are those of its process.
+    keepLargeBlocksApart();
     QApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Renvora benchmarks"));

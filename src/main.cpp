@@ -1,4 +1,5 @@
 #include "base/CommandLine.h"
+#include "base/LargeBlocks.h"
 #include "gui/MainWindow.h"
 #include "gui/QtPlatformServices.h"
 #include "gui/Startup.h"
@@ -20,6 +21,7 @@ int main(int argc, char* argv[])
     const CommandLine command = CommandLine::parse(argc, argv);
     if (command.action() != CommandLine::Action::Start)
         return answer(command);
+    keepLargeBlocksApart();
     int qtArgumentCount = command.qtArgumentCount();
     QApplication app(qtArgumentCount, argv);
     prepareApplication(app);

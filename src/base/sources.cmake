@@ -1,6 +1,7 @@
 list(APPEND RENVORA_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/CommandLine.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DialogPaths.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/LargeBlocks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MessageText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/NativeName.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TemporaryNames.cpp
