@@ -3,22 +3,31 @@
 #include <algorithm>
 #include <bit>
 #include <numeric>
+#include <tuple>
 
 void RowsByHash::clear()
 {
-    m_sorted.clear();
+    m_hashes.clear();
+    m_rows.clear();
     m_first.clear();
     m_more.clear();
 }
 
 void RowsByHash::seal()
 {
-    const auto byHashThenRow = [](const Entry& a, const Entry& b) {
-        return a.hash < b.hash || (a.hash == b.hash && a.row < b.row);
+    const size_t count = m_hashes.size();
+    // Sorts the entries of places [begin, end) by hash, then by row, through a list of pairs.
+    std::vector<std::pair<size_t, qint32>> pairs;
+    const auto sortPlaces = [&](size_t begin, size_t end) {
+        pairs.clear();
+        for (size_t i = begin; i < end; ++i)
+            pairs.emplace_back(m_hashes[i], m_rows[i]);
+        std::sort(pairs.begin(), pairs.end());
+        for (size_t i = begin; i < end; ++i)
+            std::tie(m_hashes[i], m_rows[i]) = pairs[i - begin];
     };
-    const size_t count = m_sorted.size();
     if (count < 4096) {
-        std::ranges::sort(m_sorted, byHashThenRow);
+        sortPlaces(0, count);
         return;
     }
     // Hashes spread evenly over their range: each entry is moved among the few that share its
@@ -27,22 +36,27 @@ void RowsByHash::seal()
     const int bits = std::min(20, int(std::bit_width(count / 8)));
     const auto bucketOf = [bits](size_t hash) { return size_t(hash >> (64 - bits)); };
     std::vector<quint32> starts((size_t(1) << bits) + 1, 0);
-    for (const Entry& entry : m_sorted)
-        ++starts[bucketOf(entry.hash) + 1];
+    for (const size_t hash : m_hashes)
+        ++starts[bucketOf(hash) + 1];
     std::partial_sum(starts.begin(), starts.end(), starts.begin());
     // next[b]: the first place of bucket b that does not hold one of its own entries yet.
     std::vector<quint32> next(starts.begin(), starts.end() - 1);
     for (size_t bucket = 0; bucket + 1 < starts.size(); ++bucket) {
         while (next[bucket] < starts[bucket + 1]) {
             // Each entry in hand goes to its bucket, taking up the one that was in its place.
-            Entry inHand = m_sorted[next[bucket]];
-            for (size_t home = bucketOf(inHand.hash); home != bucket; home = bucketOf(inHand.hash))
-                std::swap(inHand, m_sorted[next[home]++]);
-            m_sorted[next[bucket]++] = inHand;
+            size_t hash = m_hashes[next[bucket]];
+            qint32 row = m_rows[next[bucket]];
+            for (size_t home = bucketOf(hash); home != bucket; home = bucketOf(hash)) {
+                const quint32 place = next[home]++;
+                std::swap(hash, m_hashes[place]);
+                std::swap(row, m_rows[place]);
+            }
+            m_hashes[next[bucket]] = hash;
+            m_rows[next[bucket]++] = row;
         }
     }
     for (size_t bucket = 0; bucket + 1 < starts.size(); ++bucket)
-        std::sort(m_sorted.begin() + starts[bucket], m_sorted.begin() + starts[bucket + 1], byHashThenRow);
+        sortPlaces(starts[bucket], starts[bucket + 1]);
 }
 
 void RowsByHash::add(size_t hash, qsizetype row)
@@ -76,18 +90,21 @@ void RowsByHash::remove(size_t hash, qsizetype row)
 void RowsByHash::removeGathered(size_t hash, qsizetype row)
 {
     const auto [begin, end] = sortedRange(hash);
-    const auto found = std::find_if(begin, end, [row](const Entry& entry) { return entry.row == row; });
-    if (found != end)
-        m_sorted[size_t(found - m_sorted.cbegin())].row = Removed;
+    for (size_t i = begin; i < end; ++i) {
+        if (m_rows[i] == row) {
+            m_rows[i] = Removed;
+            return;
+        }
+    }
 }
 
 RowsByHash::Rows RowsByHash::rowsOf(size_t hash) const
 {
     Rows rows;
     const auto [begin, end] = sortedRange(hash);
-    for (auto it = begin; it != end; ++it)
-        if (it->row != Removed)
-            rows.append(it->row);
+    for (size_t i = begin; i < end; ++i)
+        if (m_rows[i] != Removed)
+            rows.append(m_rows[i]);
     const auto first = m_first.constFind(hash);
     if (first == m_first.cend())
         return rows;
@@ -97,12 +114,11 @@ RowsByHash::Rows RowsByHash::rowsOf(size_t hash) const
     return rows;
 }
 
-std::pair<std::vector<RowsByHash::Entry>::const_iterator, std::vector<RowsByHash::Entry>::const_iterator>
-RowsByHash::sortedRange(size_t hash) const
+std::pair<size_t, size_t> RowsByHash::sortedRange(size_t hash) const
 {
-    const auto begin = std::ranges::lower_bound(m_sorted, hash, {}, &Entry::hash);
-    auto end = begin;
-    while (end != m_sorted.cend() && end->hash == hash)
+    const size_t begin = size_t(std::ranges::lower_bound(m_hashes, hash) - m_hashes.cbegin());
+    size_t end = begin;
+    while (end < m_hashes.size() && m_hashes[end] == hash)
         ++end;
     return {begin, end};
 }
@@ -115,14 +131,22 @@ bool RowsByHash::wasGathered(size_t hash) const
 
 void RowsByHash::compactIfCrowded()
 {
-    if (m_sorted.empty() || 2 * size_t(m_first.size()) <= m_sorted.size())
+    if (m_hashes.empty() || 2 * size_t(m_first.size()) <= m_hashes.size())
         return;
-    std::erase_if(m_sorted, [](const Entry& entry) { return entry.row == Removed; });
+    size_t kept = 0;
+    for (size_t i = 0; i < m_hashes.size(); ++i) {
+        if (m_rows[i] != Removed) {
+            m_hashes[kept] = m_hashes[i];
+            m_rows[kept++] = m_rows[i];
+        }
+    }
+    m_hashes.resize(kept);
+    m_rows.resize(kept);
     for (auto it = m_first.cbegin(); it != m_first.cend(); ++it) {
-        m_sorted.push_back({it.key(), it.value()});
+        gather(it.key(), it.value());
         if (const auto more = m_more.constFind(it.key()); more != m_more.cend())
             for (qsizetype row : *more)
-                m_sorted.push_back({it.key(), row});
+                gather(it.key(), row);
     }
     m_first.clear();
     m_more.clear();

@@ -4,11 +4,13 @@
 #include <QList>
 #include <QVarLengthArray>
 
+#include <limits>
 #include <vector>
 
 // Rows by a 64-bit hash of a path they hold. Almost every hash is held by one row.
-// Rows gathered all at once are kept in one array sorted by hash: a million of them are put in
-// place and looked through in order, where a hash table would miss the cache for each row.
+// Rows gathered all at once are kept sorted by hash, the hashes in one array and the rows beside
+// them in another (12 bytes a row): a million of them are put in place and looked through in
+// order, where a hash table would miss the cache for each row.
 // Rows added one by one go to a table beside it, which a lookup reads as well.
 class RowsByHash
 {
@@ -19,9 +21,18 @@ public:
     void clear();
     // Room for that many rows taken in bulk: grown by doubling instead, a million of them would
     // leave room for up to a million more.
-    void reserveGathered(qsizetype count) { m_sorted.reserve(size_t(count)); }
+    void reserveGathered(qsizetype count)
+    {
+        m_hashes.reserve(size_t(count));
+        m_rows.reserve(size_t(count));
+    }
     // Takes a row in bulk; nothing may be looked up until seal() has put the rows in place.
-    void gather(size_t hash, qsizetype row) { m_sorted.push_back({hash, row}); }
+    void gather(size_t hash, qsizetype row)
+    {
+        Q_ASSERT(row >= 0 && row <= std::numeric_limits<qint32>::max());
+        m_hashes.push_back(hash);
+        m_rows.push_back(qint32(row));
+    }
     void seal();
     void add(size_t hash, qsizetype row);
     void remove(size_t hash, qsizetype row);
@@ -45,10 +56,10 @@ public:
             if (const Rows rows = rowsOf(hash); rows.size() > 1)
                 visit(rows);
         };
-        for (size_t i = 0; i < m_sorted.size();) {
-            const size_t hash = m_sorted[i].hash;
+        for (size_t i = 0; i < m_hashes.size();) {
+            const size_t hash = m_hashes[i];
             const size_t begin = i;
-            while (i < m_sorted.size() && m_sorted[i].hash == hash)
+            while (i < m_hashes.size() && m_hashes[i] == hash)
                 ++i;
             if (i - begin > 1 || m_first.contains(hash))
                 visitShared(hash);
@@ -60,22 +71,19 @@ public:
     }
 
 private:
-    struct Entry
-    {
-        size_t hash;
-        qsizetype row; // Removed once the row is
-    };
-    static constexpr qsizetype Removed = -1;
+    static constexpr qint32 Removed = -1;
 
-    // The gathered entries of the hash, removed ones included.
-    std::pair<std::vector<Entry>::const_iterator, std::vector<Entry>::const_iterator> sortedRange(size_t hash) const;
+    // The places of the gathered entries of the hash, removed ones included.
+    std::pair<size_t, size_t> sortedRange(size_t hash) const;
     bool wasGathered(size_t hash) const;
     void removeGathered(size_t hash, qsizetype row);
     // Once the rows added one by one outnumber half the gathered ones, all are put in place
     // again, so lookups stay cheap and removed entries do not pile up.
     void compactIfCrowded();
 
-    std::vector<Entry> m_sorted; // by hash, then by row
+    // Sorted by hash, then by row; m_rows[i] is the row of m_hashes[i], Removed once it is.
+    std::vector<size_t> m_hashes;
+    std::vector<qint32> m_rows;
     QHash<size_t, qsizetype> m_first;
     QHash<size_t, QList<qsizetype>> m_more; // never empty lists
 };
