@@ -30,31 +30,41 @@ RenameChains RenameChains::plan(std::vector<RenameOperation>& renames)
     PlanConflicts::refuseSharedDestinations(renames);
     const qsizetype count = qsizetype(renames.size());
 
-    // The first rename of each file, by the hash of its path, and each rename's first.
+    // The renames that claim a file, by the hash of its path, all gathered at once: the first
+    // of a file is the lowest index among those whose source is that path.
     RowsByHash files;
-    files.reserve(count);
-    std::vector<qsizetype> firstOfFile(count, -1);
-    std::vector<SourceUse> uses(count);
+    std::vector<size_t> sourceHashes(count);
+    qsizetype claiming = 0;
+    for (qsizetype i = 0; i < count; ++i) {
+        if (claimsItsFile(renames[i])) {
+            sourceHashes[i] = renames[i].source.hash();
+            ++claiming;
+        }
+    }
+    files.reserveGathered(claiming);
+    for (qsizetype i = 0; i < count; ++i)
+        if (claimsItsFile(renames[i]))
+            files.gather(sourceHashes[i], i);
+    files.seal();
     const auto firstWith = [&](const SplitPath& path, size_t hash) {
         return files.find(hash, [&](qsizetype j) { return renames[j].source == path; });
     };
+    // Each rename's first.
+    std::vector<qint32> firstOfFile(count, -1);
+    std::vector<SourceUse> uses(count);
     bool anyShared = false;
     for (qsizetype i = 0; i < count; ++i) {
         const RenameOperation& rename = renames[i];
         if (!claimsItsFile(rename))
             continue;
-        const size_t hash = rename.source.hash();
-        qsizetype& first = firstOfFile[i];
-        first = firstWith(rename.source, hash);
-        if (first < 0) {
-            files.add(hash, i);
-            first = i;
-        } else {
+        const qint32 first = firstOfFile[i] = qint32(firstWith(rename.source, sourceHashes[i]));
+        if (first != i) {
             uses[first].shared = true;
             anyShared = true;
         }
         uses[first].moved = uses[first].moved || rename.state != State::Unchanged;
     }
+    std::vector<size_t>().swap(sourceHashes);
     // The same file collected twice with two new names: neither row picks its name.
     if (anyShared) {
         for (qsizetype i = 0; i < count; ++i) {
@@ -70,21 +80,25 @@ RenameChains RenameChains::plan(std::vector<RenameOperation>& renames)
     }
 
     // next[i]: the rename that has to move its file away before rename i finds its new name free.
-    std::vector<qsizetype> next(count, -1);
+    std::vector<qint32> next(count, -1);
     std::vector<bool> awaited(count, false);
+    qsizetype ready = 0;
     for (qsizetype i = 0; i < count; ++i) {
         if (renames[i].state != State::Ready)
             continue;
+        ++ready;
         const SplitPath& destination = renames[i].destination;
         const qsizetype holder = firstWith(destination, destination.hash());
         if (holder >= 0 && renames[holder].state == State::Ready) {
-            next[i] = holder;
+            next[i] = qint32(holder);
             awaited[holder] = true;
         }
     }
 
     RenameChains chains;
-    chains.m_order.reserve(count);
+    chains.m_order.reserve(ready);
+    // Most renames are a group of their own.
+    chains.m_groups.reserve(ready);
     // A chain starts at a rename no other one waits for; whatever is left waits in a circle.
     for (qsizetype i = 0; i < count; ++i) {
         if (renames[i].state == State::Ready && !awaited[i])
@@ -104,17 +118,17 @@ RenameChains RenameChains::plan(std::vector<RenameOperation>& renames)
     return chains;
 }
 
-void RenameChains::addChain(const std::vector<qsizetype>& next, qsizetype start)
+void RenameChains::addChain(const std::vector<qint32>& next, qsizetype start)
 {
     // The end of the chain, whose new name nobody in the batch holds, runs first.
     const qsizetype begin = qsizetype(m_order.size());
     for (qsizetype i = start; i >= 0; i = next[i])
         m_order.push_back(i);
     std::reverse(m_order.begin() + begin, m_order.end());
-    m_groups.push_back({begin, qsizetype(m_order.size()), false});
+    m_groups.push_back({qint32(begin), qint32(m_order.size()), false});
 }
 
-void RenameChains::addCycle(const std::vector<qsizetype>& next, qsizetype start)
+void RenameChains::addCycle(const std::vector<qint32>& next, qsizetype start)
 {
     // start steps aside; then the one whose new name is start's old name, and so on backwards.
     const qsizetype begin = qsizetype(m_order.size());
@@ -122,5 +136,5 @@ void RenameChains::addCycle(const std::vector<qsizetype>& next, qsizetype start)
     for (qsizetype i = next[start]; i != start; i = next[i])
         m_order.push_back(i);
     std::reverse(m_order.begin() + begin + 1, m_order.end());
-    m_groups.push_back({begin, qsizetype(m_order.size()), true});
+    m_groups.push_back({qint32(begin), qint32(m_order.size()), true});
 }

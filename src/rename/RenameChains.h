@@ -13,8 +13,9 @@ class RenameChains
 public:
     struct Group
     {
-        qsizetype begin = 0; // into order()
-        qsizetype end = 0;
+        // Into order(); a run of a million renames is a million groups, kept in 12 bytes each.
+        qint32 begin = 0;
+        qint32 end = 0;
         // The first member steps aside to a temporary name, the others run in order, then the
         // first takes its new name.
         bool cycle = false;
@@ -30,8 +31,10 @@ public:
     const std::vector<Group>& groups() const { return m_groups; }
 
 private:
-    void addChain(const std::vector<qsizetype>& next, qsizetype start);
-    void addCycle(const std::vector<qsizetype>& next, qsizetype start);
+    // next[i]: the rename that has to move its file away before rename i finds its new name
+    // free; -1 for none.
+    void addChain(const std::vector<qint32>& next, qsizetype start);
+    void addCycle(const std::vector<qint32>& next, qsizetype start);
 
     std::vector<qsizetype> m_order;
     std::vector<Group> m_groups;
