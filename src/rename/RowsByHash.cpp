@@ -116,7 +116,19 @@ RowsByHash::Rows RowsByHash::rowsOf(size_t hash) const
 
 std::pair<size_t, size_t> RowsByHash::sortedRange(size_t hash) const
 {
-    const size_t begin = size_t(std::ranges::lower_bound(m_hashes, hash) - m_hashes.cbegin());
+    // Hashes spread evenly over their range, so one sits about where its value says among n of
+    // them: the search brackets that place, widening the step until it does, and only then
+    // halves, instead of halving from the whole array and missing the cache on every step.
+    const size_t count = m_hashes.size();
+    const size_t guess = size_t((unsigned __int128)hash * count >> 64);
+    size_t low = guess;
+    size_t high = guess;
+    for (size_t step = 16; low > 0 && m_hashes[low - 1] >= hash; step *= 2)
+        low = low > step ? low - step : 0;
+    for (size_t step = 16; high < count && m_hashes[high] < hash; step *= 2)
+        high = std::min(count, high + step);
+    const size_t begin = size_t(std::lower_bound(m_hashes.cbegin() + low, m_hashes.cbegin() + high, hash) -
+                                m_hashes.cbegin());
     size_t end = begin;
     while (end < m_hashes.size() && m_hashes[end] == hash)
         ++end;
