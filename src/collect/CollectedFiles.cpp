@@ -4,6 +4,8 @@
 
 #include <QStringBuilder>
 
+#include <algorithm>
+
 CollectedFiles::CollectedFiles(const QStringList& paths, QChar separator)
 {
     m_files.reserve(paths.size());
@@ -41,17 +43,30 @@ void CollectedFiles::appendName(QStringView name)
 
 qint32 CollectedFiles::extensionIndex(QStringView dotext)
 {
-    // Files side by side mostly have the same extension: that one is tried before any hashing.
-    if (!m_files.empty() && m_extensions[m_files.back().extension] == dotext)
+    // An extension is a few characters: compared in place, it costs less than a call to compare
+    // it, and far less than hashing it.
+    const auto isAt = [&](qint32 index) {
+        const QString& known = m_extensions[size_t(index)];
+        return known.size() == dotext.size() && std::equal(dotext.begin(), dotext.end(), known.cbegin());
+    };
+    // Files side by side mostly have the same extension: that one is tried first.
+    if (!m_files.empty() && isAt(m_files.back().extension))
         return m_files.back().extension;
-    // Looked up without a copy; most files share a handful of extensions.
-    const QString key = QString::fromRawData(dotext.data(), dotext.size());
-    auto known = m_extensionIndex.constFind(key);
-    if (known == m_extensionIndex.cend()) {
-        m_extensions.push_back(dotext.toString());
-        known = m_extensionIndex.insert(m_extensions.back(), qint32(m_extensions.size()) - 1);
+    // Most collections hold a handful of extensions, looked through before any hashing.
+    constexpr qint32 Handful = 8;
+    const qint32 known = qint32(m_extensions.size());
+    if (known <= Handful) {
+        for (qint32 index = 1; index < known; ++index)
+            if (isAt(index))
+                return index;
+    } else if (auto found = m_extensionIndex.constFind(QString::fromRawData(dotext.data(), dotext.size()));
+               found != m_extensionIndex.cend()) {
+        // Looked up without a copy.
+        return *found;
     }
-    return *known;
+    m_extensions.push_back(dotext.toString());
+    m_extensionIndex.insert(m_extensions.back(), known);
+    return known;
 }
 
 QString CollectedFiles::path(qsizetype i) const
