@@ -5,6 +5,9 @@
 #include "rules/RuleValues.h"
 #include "table/Sheet.h"
 
+#include <algorithm>
+#include <initializer_list>
+
 namespace {
 
 bool hasExtension(const QString& dotext)
@@ -39,8 +42,11 @@ void composeNewNames(Sheet& sheet, const RuleValues& rules, bool derivation, Pro
             return false;
         const QString& number = cellText(sheet, row, Sheet::K, made[1]);
         const QString& source = derivation ? firstSource : cellText(sheet, row, Sheet::J, made[2]);
-        name.reserve(number.size() + head.size() + source.size() + tail.size());
-        name.append(number).append(head).append(source).append(tail);
+        // Made in one piece of its final size.
+        name = QString(number.size() + head.size() + source.size() + tail.size(), Qt::Uninitialized);
+        QChar* out = name.data();
+        for (const QString* piece : {&number, &head, &source, &tail})
+            out = std::copy(piece->cbegin(), piece->cend(), out);
         return true;
     });
 }

@@ -1,6 +1,7 @@
 #include "table/ColumnWriter.h"
 
 #include "table/SheetCalculation.h"
+#include "table/SheetEdit.h"
 
 ColumnWriter::ColumnWriter(Sheet& sheet, int column) : m_sheet(sheet), m_batch(sheet), m_column(column) {}
 
@@ -39,9 +40,14 @@ void ColumnWriter::setNumber(qsizetype row, double number)
 
 bool ColumnWriter::keepFormer(qsizetype row)
 {
+    const SheetColumn& cells = m_sheet.writableColumn(m_column);
+    const bool hadFormula = bool(cells.formula(row - 1));
+    // A cell that holds nothing, as every cell of a column filled for the first time, is kept
+    // without being read out as a value.
     if (m_sheet.m_recording && m_sheet.m_remembered.mark(row, m_column))
-        m_sheet.m_edit.keep(row, m_column, m_sheet.content(row, m_column));
-    return bool(m_sheet.writableColumn(m_column).formula(row - 1));
+        m_sheet.m_edit.keep(row, m_column,
+                            hadFormula || cells.holds(row - 1) ? m_sheet.content(row, m_column) : CellContent());
+    return hadFormula;
 }
 
 void ColumnWriter::noteWritten(qsizetype row, bool hadFormula, bool holdsValue)
