@@ -130,8 +130,7 @@ void ChainRenamer::putBack(const std::optional<Parked>& parked, const FileOutcom
          FileOutcome::failed(Failure::LeftUnderTemporary, NativeName::display(parked->temporary)));
     RenameOperation stranded = first;
     stranded.destination = parked->temporary;
-    m_result.stranded.push_back({std::make_shared<const RenameOperation>(std::move(stranded)),
-                                 m_fileSystem.stamp(parked->temporary)});
+    m_result.strand(RenameSteps({std::move(stranded)}), 0, m_fileSystem.stamp(parked->temporary));
 }
 
 void ChainRenamer::giveUp(std::span<const qsizetype> members)
@@ -152,8 +151,7 @@ void ChainRenamer::step()
 void ChainRenamer::complete(qsizetype index)
 {
     // The file's identity, so that an undo moves back this file and no other.
-    m_result.completed.push_back(
-        {m_renames.share(index), m_fileSystem.stamp(m_renames[index].destination.joined())});
+    m_result.complete(m_renames, index, m_fileSystem.stamp(m_renames[index].destination.joined()));
 }
 
 void ChainRenamer::fail(qsizetype index, FileOutcome outcome)

@@ -34,7 +34,7 @@ PhaseResult RenameExecutor::createFolders(const RenameSteps& steps, RunState& ru
         } else if (const QString folder = step.destination.joined(); !m_fileSystem.exists(folder)) {
             outcome = m_fileSystem.createFolder(folder);
             if (outcome.ok())
-                result.completed.push_back({steps.share(i), {}});
+                result.complete(steps, i);
         } else if (!m_fileSystem.isFolder(folder)) {
             // A file of that name is no folder to copy into.
             outcome = FileOutcome::failed(FileOutcome::Failure::NotAFolder);
@@ -74,8 +74,7 @@ PhaseResult RenameExecutor::carryOut(const RenameSteps& operations, RunState& ru
         Q_ASSERT(operation.kind == RenameOperation::Kind::Copy);
         FileOutcome outcome = copy(operation, run);
         if (outcome.ok())
-            result.completed.push_back(
-                {operations.share(i), m_fileSystem.stamp(operation.destination.joined())});
+            result.complete(operations, i, m_fileSystem.stamp(operation.destination.joined()));
         else
             result.failures.push_back(failure(operation, std::move(outcome)));
     }

@@ -28,11 +28,8 @@ public:
     auto begin() const { return all().begin(); }
     auto end() const { return all().end(); }
     const RenameOperation& operator[](qsizetype i) const { return all()[size_t(i)]; }
-    // Step i, keeping the whole list alive as long as it is held.
-    std::shared_ptr<const RenameOperation> share(qsizetype i) const
-    {
-        return {m_steps, &(*m_steps)[size_t(i)]};
-    }
+    // Whether both hold the very same steps.
+    bool isSameListAs(const RenameSteps& other) const { return m_steps == other.m_steps; }
 
 private:
     static const std::vector<RenameOperation>& none()

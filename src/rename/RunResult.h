@@ -3,18 +3,18 @@
 #include "rename/FileOutcome.h"
 #include "rename/KeptStamp.h"
 #include "rename/RenameOperation.h"
+#include "rename/RenameSteps.h"
 
 #include <QString>
 #include <algorithm>
-#include <memory>
 #include <vector>
 
 // An operation that changed the disk, in the order it happened: enough to undo it.
 struct CompletedOperation
 {
-    // What was done: the planned step itself, shared with the plan (see RenameSteps), or a
-    // step of its own where the record says more than the plan did.
-    std::shared_ptr<const RenameOperation> step;
+    // What was done: a planned step (see RenameSteps), or a step of its own where the record
+    // says more than the plan did, in a list that the phase's result keeps alive.
+    const RenameOperation* step = nullptr;
     // The destination's stamp right after the step: an undo removes only a copy that still
     // has it, and moves back only the file that was renamed.
     KeptStamp stamp;
@@ -48,12 +48,40 @@ struct PhaseResult
     qsizetype stoppedAtRow = 0; // the row the user's cancel came before
 
     qint64 done() const { return qint64(completed.size()); }
+    // Notes step i of the list as carried out, or as left under a temporary name; the result
+    // keeps the list alive as long as it refers to its steps.
+    void complete(const RenameSteps& steps, qsizetype i, KeptStamp stamp = {})
+    {
+        completed.push_back({keep(steps, i), stamp});
+    }
+    void strand(const RenameSteps& steps, qsizetype i, KeptStamp stamp)
+    {
+        stranded.push_back({keep(steps, i), stamp});
+    }
+    // Takes over what another result carried out, after what this one did.
+    void takeCompleted(PhaseResult&& other)
+    {
+        completed.insert(completed.end(), other.completed.begin(), other.completed.end());
+        m_lists.insert(m_lists.end(), other.m_lists.begin(), other.m_lists.end());
+        other.completed.clear();
+    }
     // The failures in the order of their rows; those of one row keep theirs.
     void sortFailuresByRow()
     {
         std::stable_sort(failures.begin(), failures.end(),
                          [](const FailedOperation& a, const FailedOperation& b) { return a.row < b.row; });
     }
+
+private:
+    const RenameOperation* keep(const RenameSteps& steps, qsizetype i)
+    {
+        // Steps come list after list: each is kept once.
+        if (m_lists.empty() || !m_lists.back().isSameListAs(steps))
+            m_lists.push_back(steps);
+        return &steps[i];
+    }
+
+    std::vector<RenameSteps> m_lists; // the lists the entries above point into
 };
 
 // What a whole run did: the distribution's pre-pass, the batch pass, the derivation pass.

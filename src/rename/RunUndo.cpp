@@ -6,7 +6,7 @@
 #include "rename/RenameChains.h"
 #include "rename/RunObserver.h"
 
-static_assert(sizeof(CompletedOperation) == 40, "the record of a run keeps one a file");
+static_assert(sizeof(CompletedOperation) == 32, "the record of a run keeps one a file");
 
 namespace {
 
@@ -131,8 +131,8 @@ void RunUndo::renameBack(std::vector<RenameOperation> renames)
     PhaseResult back = ChainRenamer(m_fileSystem, observer, std::move(renames)).run(chains);
     m_reached += count;
     m_progress.setValue(m_reached);
-    m_result.completed.insert(m_result.completed.end(), back.completed.begin(), back.completed.end());
     m_result.failures.insert(m_result.failures.end(), back.failures.begin(), back.failures.end());
+    m_result.takeCompleted(std::move(back));
 }
 
 void RunUndo::note(const CompletedOperation& done, const FileOutcome& outcome)
@@ -140,8 +140,7 @@ void RunUndo::note(const CompletedOperation& done, const FileOutcome& outcome)
     m_progress.setValue(++m_reached);
     RenameOperation removal = removalOf(done);
     if (outcome.ok())
-        m_result.completed.push_back(
-            {std::make_shared<const RenameOperation>(std::move(removal)), {}});
+        m_result.complete(RenameSteps({std::move(removal)}), 0);
     else
         m_result.failures.push_back({removal.row, removal.kind, removal.source, SplitPath(), outcome});
 }
