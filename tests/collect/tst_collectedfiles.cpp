@@ -25,6 +25,13 @@ private Q_SLOTS:
         QTest::newRow("a name that is not UTF-8") << QStringList{rawBytes} << QStringList{u".txt"_s};
         QTest::newRow("outside the basic plane")
             << QStringList{u"/照片/\U0001F600.heic"_s} << QStringList{u".heic"_s};
+        // Past the few extensions looked through one by one, the others are found by hash.
+        QStringList turns, turnExtensions;
+        for (int i = 0; i < 40; ++i) {
+            turnExtensions << u".e%1"_s.arg(i % 13);
+            turns << u"/a/%1"_s.arg(i) + turnExtensions.back();
+        }
+        QTest::newRow("more extensions than a handful, in turns") << turns << turnExtensions;
     }
     void pathsComeBackExactly()
     {
