@@ -9,54 +9,64 @@ void RowsByHash::clear()
 {
     m_hashes.clear();
     m_rows.clear();
+    m_starts = {};
+    m_next = {};
     m_first.clear();
     m_more.clear();
 }
 
+void RowsByHash::startCounting(qsizetype count)
+{
+    m_hashes.assign(size_t(count), 0);
+    m_rows.assign(size_t(count), 0);
+    m_bits = bucketBitsFor(size_t(count));
+    m_starts.assign((size_t(1) << m_bits) + 1, 0);
+}
+
+void RowsByHash::startPlacing()
+{
+    std::partial_sum(m_starts.begin(), m_starts.end(), m_starts.begin());
+    m_next.assign(m_starts.begin(), m_starts.end() - 1);
+}
+
 void RowsByHash::seal()
 {
-    const size_t count = m_hashes.size();
-    // Sorts the entries of places [begin, end) by hash, then by row, through a list of pairs.
+    if (m_starts.empty()) {
+        // Gathered one by one: one pass puts each entry among the few that share its top bits,
+        // into arrays of their own. Moving the entries in place, by cycles, reads as well as
+        // writes at random and took four times as long at a million entries.
+        const size_t entries = m_hashes.size();
+        m_bits = bucketBitsFor(entries);
+        m_starts.assign((size_t(1) << m_bits) + 1, 0);
+        for (const size_t hash : m_hashes)
+            count(hash);
+        startPlacing();
+        std::vector<size_t> hashes;
+        std::vector<qint32> rows;
+        hashes.swap(m_hashes);
+        rows.swap(m_rows);
+        m_hashes.resize(entries);
+        m_rows.resize(entries);
+        for (size_t i = 0; i < entries; ++i)
+            place(hashes[i], rows[i]);
+    }
+    sortBuckets();
+    m_starts = {};
+    m_next = {};
+}
+
+void RowsByHash::sortBuckets()
+{
+    // Hashes spread evenly over their range: the few entries of a bucket are sorted in the cache.
     std::vector<std::pair<size_t, qint32>> pairs;
-    const auto sortPlaces = [&](size_t begin, size_t end) {
+    for (size_t bucket = 0; bucket + 1 < m_starts.size(); ++bucket) {
         pairs.clear();
-        for (size_t i = begin; i < end; ++i)
+        for (size_t i = m_starts[bucket]; i < m_starts[bucket + 1]; ++i)
             pairs.emplace_back(m_hashes[i], m_rows[i]);
         std::sort(pairs.begin(), pairs.end());
-        for (size_t i = begin; i < end; ++i)
-            std::tie(m_hashes[i], m_rows[i]) = pairs[i - begin];
-    };
-    if (count < 4096) {
-        sortPlaces(0, count);
-        return;
+        for (size_t i = m_starts[bucket]; i < m_starts[bucket + 1]; ++i)
+            std::tie(m_hashes[i], m_rows[i]) = pairs[i - m_starts[bucket]];
     }
-    // Hashes spread evenly over their range: each entry is moved among the few that share its
-    // top bits, and only those few are sorted, in the cache. The entries are moved in place, for
-    // a second array of a million would be the most a forecast ever holds.
-    const int bits = std::min(20, int(std::bit_width(count / 8)));
-    const auto bucketOf = [bits](size_t hash) { return size_t(hash >> (64 - bits)); };
-    std::vector<quint32> starts((size_t(1) << bits) + 1, 0);
-    for (const size_t hash : m_hashes)
-        ++starts[bucketOf(hash) + 1];
-    std::partial_sum(starts.begin(), starts.end(), starts.begin());
-    // next[b]: the first place of bucket b that does not hold one of its own entries yet.
-    std::vector<quint32> next(starts.begin(), starts.end() - 1);
-    for (size_t bucket = 0; bucket + 1 < starts.size(); ++bucket) {
-        while (next[bucket] < starts[bucket + 1]) {
-            // Each entry in hand goes to its bucket, taking up the one that was in its place.
-            size_t hash = m_hashes[next[bucket]];
-            qint32 row = m_rows[next[bucket]];
-            for (size_t home = bucketOf(hash); home != bucket; home = bucketOf(hash)) {
-                const quint32 place = next[home]++;
-                std::swap(hash, m_hashes[place]);
-                std::swap(row, m_rows[place]);
-            }
-            m_hashes[next[bucket]] = hash;
-            m_rows[next[bucket]++] = row;
-        }
-    }
-    for (size_t bucket = 0; bucket + 1 < starts.size(); ++bucket)
-        sortPlaces(starts[bucket], starts[bucket + 1]);
 }
 
 void RowsByHash::add(size_t hash, qsizetype row)

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QVarLengthArray>
 
+#include <algorithm>
+#include <bit>
 #include <limits>
 #include <vector>
 
@@ -25,6 +27,18 @@ public:
     {
         m_hashes.reserve(size_t(count));
         m_rows.reserve(size_t(count));
+    }
+    // Rows taken in bulk straight to their places, without the second array seal() takes: for
+    // the count rows, count(hash) for each, then startPlacing() and place(hash, row) for each,
+    // then seal(). Nothing may be looked up until it is done.
+    void startCounting(qsizetype count);
+    void count(size_t hash) { ++m_starts[bucketOf(hash) + 1]; }
+    void startPlacing();
+    void place(size_t hash, qsizetype row)
+    {
+        const quint32 at = m_next[bucketOf(hash)]++;
+        m_hashes[at] = hash;
+        m_rows[at] = qint32(row);
     }
     // Takes a row in bulk; nothing may be looked up until seal() has put the rows in place.
     void gather(size_t hash, qsizetype row)
@@ -73,6 +87,12 @@ public:
 private:
     static constexpr qint32 Removed = -1;
 
+    // The bucket of a hash among 2^m_bits by its top bits, as the hashes spread evenly.
+    size_t bucketOf(size_t hash) const { return m_bits == 0 ? 0 : size_t(hash >> (64 - m_bits)); }
+    static int bucketBitsFor(size_t count) { return count < 4096 ? 0 : std::min(20, int(std::bit_width(count / 8))); }
+    // Sorts each bucket's entries by hash, then by row.
+    void sortBuckets();
+
     // The places of the gathered entries of the hash, removed ones included.
     std::pair<size_t, size_t> sortedRange(size_t hash) const;
     bool wasGathered(size_t hash) const;
@@ -84,6 +104,11 @@ private:
     // Sorted by hash, then by row; m_rows[i] is the row of m_hashes[i], Removed once it is.
     std::vector<size_t> m_hashes;
     std::vector<qint32> m_rows;
+    // While the entries are put in place: where each bucket starts (one more, for the end), and
+    // where its next entry goes.
+    int m_bits = 0;
+    std::vector<quint32> m_starts;
+    std::vector<quint32> m_next;
     QHash<size_t, qsizetype> m_first;
     QHash<size_t, QList<qsizetype>> m_more; // never empty lists
 };

@@ -346,21 +346,24 @@ RunForecast::RowSpan RunForecast::finishRebuild()
 {
     const qsizetype count = qsizetype(m_rows.size());
     m_unnamed = 0;
-    // Each index is given the room its rows claim, counted first.
+    // Each index takes the rows that claim it straight to their places: counted, then placed.
     NameIndex* const indexes[] = {&m_destinations[Folders], &m_destinations[Batch],
                                   &m_destinations[Derivation], &m_sources};
     qsizetype claims[std::size(indexes)] = {};
     for (qsizetype i = 0; i < count; ++i)
         forEachClaim(i, [&](NameIndex& names, size_t) { ++claims[std::ranges::find(indexes, &names) - indexes]; });
     for (size_t k = 0; k < std::size(indexes); ++k)
-        indexes[k]->reserveGathered(claims[k]);
+        indexes[k]->startCounting(claims[k]);
+    for (qsizetype i = 0; i < count; ++i)
+        forEachClaim(i, [](NameIndex& names, size_t hash) { names.count(hash); });
+    for (NameIndex* names : indexes)
+        names->startPlacing();
     for (qsizetype i = 0; i < count; ++i) {
         m_unnamed += qsizetype(m_rows[i].lacksNewName);
-        forEachClaim(i, [i](NameIndex& names, size_t hash) { names.gather(hash, i); });
+        forEachClaim(i, [i](NameIndex& names, size_t hash) { names.place(hash, i); });
     }
-    for (NameIndex& names : m_destinations)
-        names.seal();
-    m_sources.seal();
+    for (NameIndex* names : indexes)
+        names->seal();
     weighAll();
     return rejudgeAll();
 }
