@@ -61,7 +61,8 @@ PhaseResult RenameExecutor::carryOut(const RenameSteps& operations, RunState& ru
             continue;
         }
         // A row whose folder the pre-pass could not provide has its failure told there.
-        if (const QString& folder = operation.folder.folder(); !folder.isEmpty() && !run.folders.value(folder).ok())
+        if (const QString& folder = operation.folder.folder();
+            !folder.isEmpty() && !run.folders.value(folder).ok())
             continue;
         if (operation.warnFolderForm && !run.folderFormAccepted) {
             if (!m_observer.acceptFolderForm()) {

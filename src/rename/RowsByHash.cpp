@@ -137,8 +137,8 @@ std::pair<size_t, size_t> RowsByHash::sortedRange(size_t hash) const
         low = low > step ? low - step : 0;
     for (size_t step = 16; high < count && m_hashes[high] < hash; step *= 2)
         high = std::min(count, high + step);
-    const size_t begin = size_t(std::lower_bound(m_hashes.cbegin() + low, m_hashes.cbegin() + high, hash) -
-                                m_hashes.cbegin());
+    const size_t begin =
+        size_t(std::lower_bound(m_hashes.cbegin() + low, m_hashes.cbegin() + high, hash) - m_hashes.cbegin());
     size_t end = begin;
     while (end < m_hashes.size() && m_hashes[end] == hash)
         ++end;

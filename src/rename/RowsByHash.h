@@ -89,7 +89,10 @@ private:
 
     // The bucket of a hash among 2^m_bits by its top bits, as the hashes spread evenly.
     size_t bucketOf(size_t hash) const { return m_bits == 0 ? 0 : size_t(hash >> (64 - m_bits)); }
-    static int bucketBitsFor(size_t count) { return count < 4096 ? 0 : std::min(20, int(std::bit_width(count / 8))); }
+    static int bucketBitsFor(size_t count)
+    {
+        return count < 4096 ? 0 : std::min(20, int(std::bit_width(count / 8)));
+    }
     // Sorts each bucket's entries by hash, then by row.
     void sortBuckets();
 

@@ -351,7 +351,8 @@ RunForecast::RowSpan RunForecast::finishRebuild()
                                   &m_destinations[Derivation], &m_sources};
     qsizetype claims[std::size(indexes)] = {};
     for (qsizetype i = 0; i < count; ++i)
-        forEachClaim(i, [&](NameIndex& names, size_t) { ++claims[std::ranges::find(indexes, &names) - indexes]; });
+        forEachClaim(
+            i, [&](NameIndex& names, size_t) { ++claims[std::ranges::find(indexes, &names) - indexes]; });
     for (size_t k = 0; k < std::size(indexes); ++k)
         indexes[k]->startCounting(claims[k]);
     for (qsizetype i = 0; i < count; ++i)

@@ -46,7 +46,8 @@ bool ColumnWriter::keepFormer(qsizetype row)
     // without being read out as a value.
     if (m_sheet.m_recording && m_sheet.m_remembered.mark(row, m_column))
         m_sheet.m_edit.keep(row, m_column,
-                            hadFormula || cells.holds(row - 1) ? m_sheet.content(row, m_column) : CellContent());
+                            hadFormula || cells.holds(row - 1) ? m_sheet.content(row, m_column)
+                                                               : CellContent());
     return hadFormula;
 }
 

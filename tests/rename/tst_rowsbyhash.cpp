@@ -97,8 +97,8 @@ private Q_SLOTS:
             QVERIFY(rows.size() > 1);
             QVERIFY(shared.insert(hashOfRow[rows.front()]).second);
         });
-        QCOMPARE(qsizetype(shared.size()),
-                 qsizetype(std::ranges::count_if(expected, [](const auto& e) { return e.second.size() > 1; })));
+        QCOMPARE(qsizetype(shared.size()), qsizetype(std::ranges::count_if(
+                                               expected, [](const auto& e) { return e.second.size() > 1; })));
     }
 };
 
