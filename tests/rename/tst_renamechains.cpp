@@ -122,6 +122,39 @@ private Q_SLOTS:
         QCOMPARE(describe(renames, chains), expected);
     }
 
+    // The same among thousands of unrelated renames, which the indexes hold in buckets by their
+    // hashes: rows far apart in the table are linked, and refused, as neighbours are.
+    void renamesRunAmongThousands_data() { renamesRunWhenTheirNewNameIsFree_data(); }
+    void renamesRunAmongThousands()
+    {
+        QFETCH(QStringList, rows);
+        QFETCH(QStringList, expected);
+        constexpr int Fillers = 3000; // before each row of the case and after the last
+        std::vector<RenameOperation> renames;
+        qsizetype filler = 0;
+        const auto addFillers = [&] {
+            for (int k = 0; k < Fillers; ++k, ++filler) {
+                RenameOperation rename;
+                rename.row = 1'000'000 + filler;
+                rename.source = u"/d/f%1"_s.arg(filler);
+                rename.destination = u"/d/g%1"_s.arg(filler);
+                renames.push_back(rename);
+            }
+        };
+        for (const RenameOperation& rename : renamesOf(rows)) {
+            addFillers();
+            renames.push_back(rename);
+        }
+        addFillers();
+
+        const RenameChains chains = RenameChains::plan(renames);
+
+        QStringList described = describe(renames, chains);
+        QCOMPARE(described.removeIf([](const QString& line) { return line.startsWith(u"chain f"_s); }),
+                 filler);
+        QCOMPARE(described, expected);
+    }
+
     void everyReadyRenameRunsExactlyOnce()
     {
         // Two long interleaved shifts and a cycle: the walk must neither lose nor repeat a row.
