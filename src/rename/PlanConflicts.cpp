@@ -15,9 +15,10 @@ void refuseSharedDestinations(std::vector<RenameOperation>& operations)
     // The operations that would act, by the hash of their destination, gathered at once: only a
     // hash that several hold can stand for a shared destination.
     RowsByHash byDestination;
-    byDestination.reserveGathered(std::ranges::count_if(operations, [](const RenameOperation& operation) {
-        return operation.state == RenameOperation::State::Ready;
-    }));
+    qsizetype readyCount = 0;
+    for (qsizetype i = 0; i < count; ++i)
+        readyCount += qsizetype(ready(i));
+    byDestination.reserveGathered(readyCount);
     for (qsizetype i = 0; i < count; ++i)
         if (ready(i))
             byDestination.gather(operations[i].destination.hash(), i);
