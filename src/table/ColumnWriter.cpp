@@ -3,6 +3,8 @@
 #include "table/SheetCalculation.h"
 #include "table/SheetEdit.h"
 
+#include <algorithm>
+
 ColumnWriter::ColumnWriter(Sheet& sheet, int column) : m_sheet(sheet), m_batch(sheet), m_column(column) {}
 
 ColumnWriter::~ColumnWriter()
@@ -42,12 +44,19 @@ bool ColumnWriter::keepFormer(qsizetype row)
 {
     const SheetColumn& cells = m_sheet.writableColumn(m_column);
     const bool hadFormula = bool(cells.formula(row - 1));
+    if (!m_sheet.m_recording || !m_sheet.m_remembered.mark(row, m_column))
+        return hadFormula;
     // A cell that holds nothing, as every cell of a column filled for the first time, is kept
     // without being read out as a value.
-    if (m_sheet.m_recording && m_sheet.m_remembered.mark(row, m_column))
-        m_sheet.m_edit.keep(row, m_column,
-                            hadFormula || cells.holds(row - 1) ? m_sheet.content(row, m_column)
-                                                               : CellContent());
+    if (!hadFormula && !cells.holds(row - 1)) {
+        m_sheet.m_edit.keep(row, m_column, CellContent());
+        return hadFormula;
+    }
+    // A column rewritten over many of its rows is kept whole, this cell still as it was.
+    if (++m_keptHeld > std::max(WholeColumnAfter, cells.size() / 16))
+        m_sheet.rememberColumn(m_column);
+    else
+        m_sheet.m_edit.keep(row, m_column, m_sheet.content(row, m_column));
     return hadFormula;
 }
 

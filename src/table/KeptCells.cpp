@@ -16,6 +16,8 @@ quint64 farKey(qsizetype row, int column)
 
 bool KeptCells::mark(qsizetype row, int column)
 {
+    if (containsColumn(column))
+        return false;
     if (int(m_near.size()) < column)
         m_near.resize(column);
     std::vector<bool>& rows = m_near[column - 1];
@@ -36,7 +38,11 @@ bool KeptCells::mark(qsizetype row, int column)
 
 bool KeptCells::contains(qsizetype row, int column) const
 {
-    if (column < 1 || column > int(m_near.size()) || row < 1)
+    if (column < 1 || row < 1)
+        return false;
+    if (containsColumn(column))
+        return true;
+    if (column > int(m_near.size()))
         return false;
     const std::vector<bool>& rows = m_near[column - 1];
     if (row <= qsizetype(rows.size()) && rows[row - 1])
@@ -44,8 +50,16 @@ bool KeptCells::contains(qsizetype row, int column) const
     return !m_far.empty() && m_far.contains(farKey(row, column));
 }
 
+void KeptCells::markColumn(int column)
+{
+    if (int(m_whole.size()) < column)
+        m_whole.resize(column);
+    m_whole[column - 1] = true;
+}
+
 void KeptCells::clear()
 {
+    m_whole.clear();
     m_near.clear();
     m_far.clear();
 }

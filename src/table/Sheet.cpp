@@ -206,12 +206,47 @@ void Sheet::remember(qsizetype row, int column, const CellContent& before)
         m_edit.keep(row, column, before);
 }
 
+void Sheet::rememberColumn(int column)
+{
+    m_remembered.markColumn(column);
+    m_edit.keepColumn(column, writableColumn(column));
+}
+
+void Sheet::swapColumn(int column, SheetColumn& cells)
+{
+    SheetColumn& current = writableColumn(column);
+    const qsizetype rows = std::max(current.size(), cells.size());
+    const bool formulasChanged = current.hasFormulas() || cells.hasFormulas();
+    std::swap(current, cells);
+    // The count of used rows is found again, up to the last row the column holds now.
+    m_usedRows = std::max(m_usedRows, current.usedSize(current.size()));
+    m_usedRowsStale = true;
+    for (qsizetype row = 1; row <= rows; ++row)
+        m_calculation->cellChanged({row, column}, formulasChanged);
+    if (rows > 0)
+        noteCellsChanged({1, column, rows, column});
+}
+
+void Sheet::replaceColumn(int column, SheetColumn cells)
+{
+    Batch batch(*this);
+    swapColumn(column, cells);
+    if (m_recording && !m_remembered.containsColumn(column)) {
+        m_remembered.markColumn(column);
+        m_edit.keepColumn(column, std::move(cells));
+    }
+}
+
 void Sheet::swapContents(SheetEdit& edit)
 {
     const bool recording = std::exchange(m_recording, false);
     SheetEdit swapped;
     {
         Batch batch(*this);
+        edit.forEachColumn([&](int column, SheetColumn& cells) {
+            swapColumn(column, cells);
+            swapped.keepColumn(column, std::move(cells));
+        });
         edit.forEachCell([&](SheetEdit::Cell& cell) {
             CellContent now = content(cell.row, cell.column);
             setContent(cell.row, cell.column, cell.content);

@@ -191,6 +191,7 @@ public:
 private:
     friend class SheetCalculation;
     friend class ColumnWriter;
+    friend class ColumnRefill;
 
     struct CellStyle
     {
@@ -203,6 +204,13 @@ private:
     SheetColumn& writableColumn(int column);
     // Keeps what the cell held before, for the step's undo, once per step.
     void remember(qsizetype row, int column, const CellContent& before);
+    // Keeps the whole column as it was before the step, for the step's undo: for a column about
+    // to be rewritten over most of its rows.
+    void rememberColumn(int column);
+    // Puts the cells in place of the column's, and the column's into cells.
+    void swapColumn(int column, SheetColumn& cells);
+    // Puts the cells in place of the column's as a change, kept for the undo.
+    void replaceColumn(int column, SheetColumn cells);
     static bool isInside(qsizetype row, int column)
     {
         return row >= 1 && row <= MaxRows && column >= 1 && column <= MaxColumns;

@@ -15,9 +15,35 @@ void SheetEdit::keep(qsizetype row, int column, CellContent content)
         runs.push_back({row, row});
 }
 
-qsizetype SheetEdit::cellCount() const
+void SheetEdit::keepColumn(int column, SheetColumn before)
+{
+    std::erase_if(m_cells, [&](Cell& cell) {
+        if (cell.column != column)
+            return false;
+        before.setValue(cell.row - 1, cell.content.value);
+        before.setFormula(cell.row - 1, std::move(cell.content.formula));
+        return true;
+    });
+    if (column < int(m_empty.size())) {
+        for (const RowRun& run : m_empty[column])
+            for (qsizetype row = run.first; row <= run.last; ++row)
+                before.clear(row - 1);
+        m_empty[column].clear();
+    }
+    m_columns.emplace_back(column, std::move(before));
+}
+
+qsizetype SheetEdit::heldCellCount() const
 {
     qsizetype count = qsizetype(m_cells.size());
+    for (const auto& [column, cells] : m_columns)
+        count += cells.size();
+    return count;
+}
+
+qsizetype SheetEdit::cellCount() const
+{
+    qsizetype count = heldCellCount();
     for (const std::vector<RowRun>& runs : m_empty)
         for (const RowRun& run : runs)
             count += run.last - run.first + 1;

@@ -2,6 +2,7 @@
 
 #include "table/SheetColumn.h"
 
+#include <utility>
 #include <vector>
 
 // What a cell holds beyond its look: its value and, in a formula cell, the formula.
@@ -17,7 +18,8 @@ struct CellContent
 // One step of changes to the sheet, as an undo needs it: each cell changed, once, with what it
 // held before. Swapping those contents with the sheet's undoes the step, and swapping again
 // redoes it. Cells that were empty are kept as runs of rows, so a table built into an empty
-// sheet costs its step next to nothing.
+// sheet costs its step next to nothing. A column rewritten over most of its rows is kept whole
+// instead: a copy of its cells shares their texts, and costs less than keeping each cell apart.
 class SheetEdit
 {
 public:
@@ -30,10 +32,22 @@ public:
 
     // Keeps what the cell held; each cell is kept once.
     void keep(qsizetype row, int column, CellContent content);
-    bool isEmpty() const { return m_cells.empty() && m_empty.empty(); }
+    // Keeps the whole column as it was before the step, in place of any of its cells kept one by
+    // one so far: what those held goes back into `before`. No cell of the column is kept after.
+    void keepColumn(int column, SheetColumn before);
+    bool isEmpty() const { return m_cells.empty() && m_empty.empty() && m_columns.empty(); }
+    // Cells kept one by one, and the cells of the columns kept whole.
     qsizetype cellCount() const;
-    // The cells kept that held something, which cost the step its memory.
-    qsizetype heldCellCount() const { return qsizetype(m_cells.size()); }
+    // The cells kept that held something, and the cells of the columns kept whole: what costs
+    // the step its memory.
+    qsizetype heldCellCount() const;
+
+    // Calls give(column, cells) for every column kept whole; give may take the cells.
+    template <typename Give> void forEachColumn(Give&& give)
+    {
+        for (auto& [column, cells] : m_columns)
+            give(column, cells);
+    }
 
     // Calls give(cell) for every cell kept, empty ones included; give may take the content.
     template <typename Give> void forEachCell(Give&& give)
@@ -55,6 +69,7 @@ private:
         qsizetype last = 0;
     };
 
-    std::vector<Cell> m_cells;                // cells that held something
-    std::vector<std::vector<RowRun>> m_empty; // by column, rows in the order kept
+    std::vector<Cell> m_cells;                          // cells that held something
+    std::vector<std::vector<RowRun>> m_empty;           // by column, rows in the order kept
+    std::vector<std::pair<int, SheetColumn>> m_columns; // kept whole, with none of their cells above
 };
