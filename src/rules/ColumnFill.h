@@ -1,7 +1,7 @@
 #pragma once
 
 #include "base/Progress.h"
-#include "table/ColumnWriter.h"
+#include "table/ColumnRefill.h"
 #include "table/Sheet.h"
 
 #include <QString>
@@ -14,8 +14,8 @@ template <typename Make> void fillColumn(Sheet& sheet, int column, Progress& pro
 {
     // The bar moves by a two-hundredth at most; telling it of every row costs a clock reading.
     constexpr qsizetype RowsPerReport = 4096;
-    ColumnWriter cells(sheet, column);
     const qsizetype last = sheet.usedRowCount();
+    ColumnRefill cells(sheet, column, last);
     for (const qsizetype row : sheet.dataRows()) {
         if (QString text; make(row, text))
             cells.setText(row, std::move(text));

@@ -9,14 +9,12 @@
 
 void writeNumbering(Sheet& sheet, bool on, const QString& prefix)
 {
-    Sheet::Batch batch(sheet);
+    NoProgress progress;
     if (!on) {
-        for (const qsizetype row : sheet.dataRows())
-            sheet.clearCell(row, Sheet::K);
+        fillColumn(sheet, Sheet::K, progress, [](qsizetype, QString&) { return true; });
         return;
     }
     const QString stem = prefix + u'0';
-    NoProgress progress;
     fillColumn(sheet, Sheet::K, progress, [&](qsizetype row, QString& text) {
         char digits[24];
         const char* end = std::to_chars(digits, digits + sizeof digits, Sheet::dataIndexOf(row)).ptr;

@@ -2,8 +2,11 @@
 
 #include "base/Progress.h"
 #include "collect/CollectedFiles.h"
+#include "table/ColumnRefill.h"
 #include "table/ColumnWriter.h"
 #include "table/Sheet.h"
+
+#include <optional>
 
 namespace {
 
@@ -54,16 +57,16 @@ qsizetype buildTable(Sheet& sheet, const CollectedFiles& files, const TableBuild
 
     progress.setMaximum(files.size());
     qsizetype written = 0;
-    // Room for the columns the build and the rules fill (the new name in C, numbers in K): a
-    // column a table never uses costs nothing.
+    // The column of numbers takes its room at once; the columns of texts are made anew.
     const qsizetype rows = files.size() + 1;
-    sheet.reserveRows(Sheet::A, Sheet::F, rows);
+    sheet.reserveRows(Sheet::A, Sheet::A, rows);
+    ColumnWriter numbers(sheet, Sheet::A);
+    ColumnRefill names(sheet, Sheet::B, rows), sources(sheet, Sheet::J, rows),
+        extensions(sheet, Sheet::D, rows), newExtensions(sheet, Sheet::E, rows),
+        folders(sheet, Sheet::F, rows);
+    std::optional<ColumnRefill> targets;
     if (options.copyToTarget)
-        sheet.reserveRows(Sheet::G, Sheet::G, rows);
-    sheet.reserveRows(Sheet::J, Sheet::K, rows);
-    ColumnWriter numbers(sheet, Sheet::A), names(sheet, Sheet::B), sources(sheet, Sheet::J),
-        extensions(sheet, Sheet::D), newExtensions(sheet, Sheet::E), folders(sheet, Sheet::F),
-        targets(sheet, Sheet::G);
+        targets.emplace(sheet, Sheet::G, rows);
     // The cells share the collection's texts: its folders, names and extensions are kept once.
     for (qsizetype k = 0; k < files.size(); ++k) {
         progress.setValue(k);
@@ -77,8 +80,8 @@ qsizetype buildTable(Sheet& sheet, const CollectedFiles& files, const TableBuild
         extensions.setText(row, extension);
         newExtensions.setText(row, extension);
         folders.setText(row, files.folder(k));
-        if (options.copyToTarget)
-            targets.setText(row, options.targetFolder);
+        if (targets)
+            targets->setText(row, options.targetFolder);
         numbers.setNumber(row, double(written));
     }
     if (!files.isEmpty()) {

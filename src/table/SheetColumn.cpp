@@ -17,6 +17,20 @@ bool isEmptyValue(const SheetColumn::Value& value)
 
 } // namespace
 
+SheetColumn SheetColumn::ofTexts(ColumnTexts texts, qsizetype held)
+{
+    SheetColumn column;
+    column.m_texts = std::move(texts);
+    column.m_held = held;
+    return column;
+}
+
+bool SheetColumn::holdsTextsOnly() const
+{
+    const auto isText = [](quint8 kind) { return Kind(kind) == Kind::Text; };
+    return m_far.empty() && !hasFormulas() && std::ranges::all_of(m_kinds, isText);
+}
+
 qsizetype SheetColumn::size() const
 {
     return m_far.empty() ? denseSize() : m_far.rbegin()->first + 1;

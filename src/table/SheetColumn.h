@@ -23,6 +23,9 @@ public:
     using Value = std::variant<std::monostate, double, QString, bool, FormulaError>;
     using FormulaPointer = std::shared_ptr<const Formula>;
 
+    // A column of the texts, held side by side; held counts those not empty.
+    static SheetColumn ofTexts(ColumnTexts texts, qsizetype held);
+
     // The index after the last cell stored.
     qsizetype size() const;
     bool holds(qsizetype i) const;
@@ -37,6 +40,8 @@ public:
     // The formula of the cell, or null.
     const FormulaPointer& formula(qsizetype i) const;
     bool hasFormulas() const { return !m_formulas.empty() || m_farFormulas > 0; }
+    // No cell holds a number, TRUE or FALSE, an error or a formula, and none is held on its own.
+    bool holdsTextsOnly() const;
 
     void reserve(qsizetype size);
     // Stores the value, growing the column to hold index i; the cell's formula stays. An empty

@@ -1,4 +1,5 @@
 list(APPEND RENVORA_CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/ColumnRefill.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ColumnTexts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ColumnWriter.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KeptCells.cpp

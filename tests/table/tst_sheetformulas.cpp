@@ -1,4 +1,5 @@
 #include "formula/Formula.h"
+#include "table/ColumnRefill.h"
 #include "table/ColumnWriter.h"
 #include "table/Sheet.h"
 #include "table/SheetObserver.h"
@@ -222,17 +223,39 @@ void SheetFormulasTest::columnWriterWritesAsCellByCell_data()
         << Cells{{"B2", "x"}, {"B5", "last"}, {"B9000", "far"}, {"C2", "=B5&B9000"}}
         << Cells{{"B5", ""}, {"B2", "x"}, {"B9000", ""}, {"B8000", "near"}};
     QTest::newRow("into an empty sheet") << Cells{} << Cells{{"B3", "007"}, {"B2", "=text"}};
+
+    QTest::newRow("texts only, read by formulas")
+        << Cells{{"B2", "a"}, {"B3", "b"}, {"B5", "e"}, {"C2", "=B2&B5"}, {"C3", "=COUNTA(B2:B9)"}}
+        << Cells{{"B5", ""}, {"B2", "x"}, {"B7", "g"}, {"B3", "b"}};
+
+    // Enough rows for the writer to keep the column whole, after some cells one by one.
+    for (const bool textsOnly : {false, true}) {
+        Cells many{{"C2", "=B3&B6000"}, {"C3", "=COUNTA(B2:B9000)"}};
+        if (!textsOnly)
+            many << Cells{{"B2", "=1+1"}, {"B9000", "far"}};
+        Cells rewritten{{"B6001", "below"}};
+        for (int row = 3; row <= 6000; ++row) {
+            many.append({u"B%1"_s.arg(row), row % 7 ? u"old %1"_s.arg(row) : QString()});
+            rewritten.append({u"B%1"_s.arg(row), row % 5 ? u"new %1"_s.arg(row) : QString()});
+        }
+        QTest::newRow(textsOnly ? "most rows of a long column of texts rewritten"
+                                : "most rows of a long column rewritten")
+            << many << rewritten;
+    }
 }
 
-// A column written by the writer ends as the same cells written one by one would: values, the
-// formulas reading it, the used rows, what the view hears of and the step an undo takes back.
+// A column written by the writer, or rewritten from the top, ends as the same cells written one
+// by one would: values, the formulas reading it, the used rows, the step an undo takes back and
+// brings again. The writer also tells the view of the same cells.
 void SheetFormulasTest::columnWriterWritesAsCellByCell()
 {
     QFETCH(Cells, before);
     QFETCH(Cells, written);
-    Sheet byCell, byWriter;
-    Recorder cellSteps, writerSteps;
-    for (auto [sheet, recorder] : {std::pair(&byCell, &cellSteps), std::pair(&byWriter, &writerSteps)}) {
+    const auto rowOf = [](const QString& name) { return name.mid(1).toLongLong(); };
+    Sheet byCell, byWriter, byRefill;
+    Recorder cellSteps, writerSteps, refillSteps;
+    for (auto [sheet, recorder] : {std::pair(&byCell, &cellSteps), std::pair(&byWriter, &writerSteps),
+                                   std::pair(&byRefill, &refillSteps)}) {
         putAll(*sheet, before);
         sheet->setRecordingEdits(true);
         sheet->setObserver(recorder);
@@ -240,12 +263,19 @@ void SheetFormulasTest::columnWriterWritesAsCellByCell()
     {
         Sheet::Batch batch(byCell);
         for (const auto& [name, text] : written)
-            byCell.setText(name.mid(1).toLongLong(), Sheet::B, text);
+            byCell.setText(rowOf(name), Sheet::B, text);
     }
     {
         ColumnWriter column(byWriter, Sheet::B);
         for (const auto& [name, text] : written)
-            column.setText(name.mid(1).toLongLong(), text);
+            column.setText(rowOf(name), text);
+    }
+    {
+        Cells downward = written;
+        std::ranges::sort(downward, {}, [&](const auto& cell) { return rowOf(cell.first); });
+        ColumnRefill column(byRefill, Sheet::B, 10);
+        for (const auto& [name, text] : downward)
+            column.setText(rowOf(name), text);
     }
     const auto cells = [](const Sheet& sheet) {
         QStringList texts;
@@ -257,14 +287,22 @@ void SheetFormulasTest::columnWriterWritesAsCellByCell()
                                  .arg(sheet.inputText(row, column), sheet.text(row, column));
         return texts;
     };
-    QCOMPARE(cells(byWriter), cells(byCell));
-    QCOMPARE(byWriter.usedRowCount(), byCell.usedRowCount());
+    const QStringList after = cells(byCell);
     QCOMPARE(writerSteps.changed, cellSteps.changed);
-    QCOMPARE(writerSteps.edits.size(), cellSteps.edits.size());
-    if (!cellSteps.edits.empty()) {
-        byCell.swapContents(cellSteps.edits.back());
-        byWriter.swapContents(writerSteps.edits.back());
-        QCOMPARE(cells(byWriter), cells(byCell));
+    for (auto [sheet, recorder] : {std::pair(&byWriter, &writerSteps), std::pair(&byRefill, &refillSteps)}) {
+        QCOMPARE(cells(*sheet), after);
+        QCOMPARE(sheet->usedRowCount(), byCell.usedRowCount());
+        QCOMPARE(recorder->edits.size(), cellSteps.edits.size());
+    }
+    if (cellSteps.edits.empty())
+        return;
+    byCell.swapContents(cellSteps.edits.back());
+    for (auto [sheet, recorder] : {std::pair(&byWriter, &writerSteps), std::pair(&byRefill, &refillSteps)}) {
+        sheet->swapContents(recorder->edits.back());
+        QCOMPARE(cells(*sheet), cells(byCell));
+        QCOMPARE(sheet->usedRowCount(), byCell.usedRowCount());
+        sheet->swapContents(recorder->edits.back());
+        QCOMPARE(cells(*sheet), after);
     }
 }
 
