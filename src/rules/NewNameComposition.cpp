@@ -15,6 +15,17 @@ bool hasExtension(const QString& dotext)
     return dotext.size() >= 2 && dotext.front() == u'.';
 }
 
+// Whether the text is the pieces one after another.
+bool isJoined(QStringView text, std::initializer_list<const QString*> pieces)
+{
+    for (const QString* piece : pieces) {
+        if (!text.startsWith(*piece))
+            return false;
+        text = text.sliced(piece->size());
+    }
+    return text.isEmpty();
+}
+
 } // namespace
 
 void composeNewNames(Sheet& sheet, const RuleValues& rules, bool derivation, Progress& progress)
@@ -42,10 +53,16 @@ void composeNewNames(Sheet& sheet, const RuleValues& rules, bool derivation, Pro
             return false;
         const QString& number = cellText(sheet, row, Sheet::K, made[1]);
         const QString& source = derivation ? firstSource : cellText(sheet, row, Sheet::J, made[2]);
+        const std::initializer_list<const QString*> pieces{&number, &head, &source, &tail};
+        // A name that stays as it is, as after a change elsewhere in the row, is not made again;
+        // a formula is written over even where its value is the name.
+        const QString* former = sheet.storedText(row, Sheet::C);
+        if (former && isJoined(*former, pieces) && !sheet.isFormula(row, Sheet::C))
+            return false;
         // Made in one piece of its final size.
         name = QString(number.size() + head.size() + source.size() + tail.size(), Qt::Uninitialized);
         QChar* out = name.data();
-        for (const QString* piece : {&number, &head, &source, &tail})
+        for (const QString* piece : pieces)
             out = std::copy(piece->cbegin(), piece->cend(), out);
         return true;
     });

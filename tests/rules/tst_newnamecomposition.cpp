@@ -36,6 +36,8 @@ private Q_SLOTS:
     void numbersRows();
     void writesRowsWithAnExtension_data();
     void writesRowsWithAnExtension();
+    void namesWhatTheNewNameHeldBefore_data();
+    void namesWhatTheNewNameHeldBefore();
     void derivationTakesTheFirstRow();
     void keepsANameBeginningWithAQuote();
     void emptyTableWritesNothing();
@@ -148,6 +150,30 @@ void TestNewNameComposition::writesRowsWithAnExtension()
     composeNewNames(sheet, RuleValues(), false, progress);
 
     QCOMPARE(sheet.text(2, Sheet::C), expected);
+}
+
+void TestNewNameComposition::namesWhatTheNewNameHeldBefore_data()
+{
+    QTest::addColumn<QString>("before"); // as typed into C2
+
+    QTest::newRow("the same name") << u"report"_s;
+    QTest::newRow("the name and more") << u"reports"_s;
+    QTest::newRow("the name cut short") << u"repor"_s;
+    QTest::newRow("a formula giving the name") << u"=\"report\""_s;
+}
+
+// Whatever the new name's cell held, it ends holding the name as text.
+void TestNewNameComposition::namesWhatTheNewNameHeldBefore()
+{
+    QFETCH(QString, before);
+    Sheet sheet;
+    fillTable(sheet, {u"report"_s});
+    sheet.put(2, Sheet::C, before);
+    NoProgress progress;
+    composeNewNames(sheet, RuleValues(), false, progress);
+
+    QCOMPARE(sheet.text(2, Sheet::C), u"report"_s);
+    QVERIFY(!sheet.isFormula(2, Sheet::C));
 }
 
 void TestNewNameComposition::derivationTakesTheFirstRow()
