@@ -12,14 +12,12 @@
 // sit in the other threads' malloc arenas, some 50 MB more than the same texts made here.
 template <typename Make> void fillColumn(Sheet& sheet, int column, Progress& progress, const Make& make)
 {
-    // The bar moves by a two-hundredth at most; telling it of every row costs a clock reading.
-    constexpr qsizetype RowsPerReport = 4096;
     const qsizetype last = sheet.usedRowCount();
     ColumnRefill cells(sheet, column, last);
     for (const qsizetype row : sheet.dataRows()) {
         if (QString text; make(row, text))
             cells.setText(row, std::move(text));
-        if (row % RowsPerReport == 0 || row == last)
+        if (row % Progress::RowsPerReport == 0 || row == last)
             progress.setValue(row);
     }
 }

@@ -69,7 +69,8 @@ qsizetype buildTable(Sheet& sheet, const CollectedFiles& files, const TableBuild
         targets.emplace(sheet, Sheet::G, rows);
     // The cells share the collection's texts: its folders, names and extensions are kept once.
     for (qsizetype k = 0; k < files.size(); ++k) {
-        progress.setValue(k);
+        if (k % Progress::RowsPerReport == 0)
+            progress.setValue(k);
         const QString& extension = files.extension(k);
         if (extension.isEmpty())
             continue;

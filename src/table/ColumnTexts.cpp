@@ -16,15 +16,23 @@ ColumnTexts::ColumnTexts() : m_distinct(1) {}
 
 void ColumnTexts::setByHash(qsizetype i, const QString& text)
 {
+    for (const quint32 index : m_recent)
+        if (isText(text, index)) {
+            m_indices[i] = m_lastIndex = index;
+            return;
+        }
     if (auto it = m_indexOf.constFind(text); it != m_indexOf.cend()) {
         m_indices[i] = m_lastIndex = it.value();
-        return;
+    } else {
+        m_indices[i] = m_lastIndex = quint32(m_distinct.size());
+        m_indexOf.insert(text, m_lastIndex);
+        m_distinct.push_back(text);
+        if (qsizetype(m_distinct.size()) > distinctLimit(size())) {
+            becomePlain();
+            return;
+        }
     }
-    m_indices[i] = m_lastIndex = quint32(m_distinct.size());
-    m_indexOf.insert(text, m_lastIndex);
-    m_distinct.push_back(text);
-    if (qsizetype(m_distinct.size()) > distinctLimit(size()))
-        becomePlain();
+    m_recent[m_nextRecent++ % m_recent.size()] = m_lastIndex;
 }
 
 void ColumnTexts::becomePlain()
@@ -39,6 +47,7 @@ void ColumnTexts::becomePlain()
     m_distinct = std::vector<QString>();
     m_indexOf = QHash<QString, quint32>();
     m_lastIndex = 0;
+    m_recent = {};
     m_plain = true;
 }
 

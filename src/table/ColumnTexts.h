@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QString>
 #include <algorithm>
+#include <array>
 #include <utility>
 #include <vector>
 
@@ -58,10 +59,11 @@ private:
     // Rows often repeat the text written last, as the same characters in memory or as equal ones
     // (a piece cut from names alike): found without hashing it, which costs a short text some
     // 100 ns.
-    bool isLastText(const QString& text) const
+    bool isLastText(const QString& text) const { return isText(text, m_lastIndex); }
+    bool isText(const QString& text, quint32 index) const
     {
-        const QString& last = m_distinct[m_lastIndex];
-        return text.size() == last.size() && (text.constData() == last.constData() || text == last);
+        const QString& held = m_distinct[index];
+        return text.size() == held.size() && (text.constData() == held.constData() || text == held);
     }
     void setByHash(qsizetype i, const QString& text);
     void becomePlain();
@@ -71,5 +73,9 @@ private:
     std::vector<QString> m_distinct;   // m_distinct[0] is the empty text
     QHash<QString, quint32> m_indexOf; // the index of each text in m_distinct but the empty one
     quint32 m_lastIndex = 0;           // the text written last, as rows often repeat it
-    std::vector<QString> m_texts;      // once plain: one per cell
+    // The texts written last but one and before, as rows often take turns among a few (the
+    // extensions of a folder of photos and scans), looked at before hashing.
+    std::array<quint32, 8> m_recent{};
+    quint8 m_nextRecent = 0;
+    std::vector<QString> m_texts; // once plain: one per cell
 };

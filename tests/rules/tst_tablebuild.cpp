@@ -227,7 +227,8 @@ void TableBuildTest::progressFollowsTheList()
                {QStringLiteral("C:\\a.txt"), QStringLiteral("C:\\README"), QStringLiteral("C:\\b.txt")},
                windowsPaths(), progress);
     QCOMPARE(progress.maximums, (QList<qint64>{3, 2}));
-    QCOMPARE(progress.values, (QList<qint64>{0, 1, 2, 2}));
+    // Reported every few thousand files, and at the end.
+    QCOMPARE(progress.values, (QList<qint64>{0, 2}));
 }
 
 void TableBuildTest::oneViewSignalPerBuild()
