@@ -24,14 +24,14 @@ struct RenameOperation
     };
 
     // A plan holds one of these for every row and pass: the small fields come first, packed.
-    qsizetype row = 0;
+    qint32 row = 0; // a worksheet's rows fit
     Kind kind = Kind::Rename;
     State state = State::Ready;
     FileOutcome::Failure refusal = FileOutcome::Failure::None;
     // A refusal for an error value in the row's cells: which one, as the reason names it.
-    FormulaError refusedError = FormulaError::Value;
+    FormulaError refusedError : 7 = FormulaError::Value;
     // A distribution folder written with a trailing separator: the user is warned first.
-    bool warnFolderForm = false;
+    bool warnFolderForm : 1 = false;
     // For CreateFolder: the row's file, so that a failure names what could not be placed.
     SplitPath source;
     // For CreateFolder: the folder.

@@ -4,7 +4,7 @@
 #include "rename/RowPlan.h"
 #include "table/Sheet.h"
 
-static_assert(sizeof(RenameOperation) == 88, "a plan holds a step a row and pass");
+static_assert(sizeof(RenameOperation) == 80, "a plan holds a step a row and pass");
 
 RenamePlan RenamePlan::fromTable(const Sheet& sheet, const RunSettings& settings)
 {

@@ -214,14 +214,18 @@ void RunForecast::plan(const Sheet& sheet, qsizetype index, FolderNumbers::Last&
         step.refusedError = operation->refusedError;
         // Each path is joined once, for its name's hash and its folder.
         SplitPath::Buffer buffer;
-        const auto keep = [&](const SplitPath& path, size_t& nameHash, qint32& folder) {
+        const auto keep = [&](const SplitPath& path) {
             const QStringView whole = path.wholeIn(buffer);
             const qsizetype folderEnd = whole.lastIndexOf(u'/') + 1;
-            nameHash = PathKey::hashOf(whole.sliced(folderEnd));
-            folder = folderEnd > 0 ? m_folders.numberOf(path.folder(folderEnd), lastFolder) : -1;
+            const qint32 folder = folderEnd > 0 ? m_folders.numberOf(path.folder(folderEnd), lastFolder) : -1;
+            return std::pair(PathKey::hashOf(whole.sliced(folderEnd)), folder);
         };
-        keep(operation->source, step.sourceNameHash, step.sourceFolder);
-        keep(operation->destination, step.destinationNameHash, step.destinationFolder);
+        const auto [sourceNameHash, sourceFolder] = keep(operation->source);
+        step.sourceNameHash = sourceNameHash;
+        step.sourceFolder = sourceFolder;
+        const auto [destinationNameHash, destinationFolder] = keep(operation->destination);
+        step.destinationNameHash = destinationNameHash;
+        step.destinationFolder = destinationFolder;
     }
 }
 

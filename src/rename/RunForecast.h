@@ -113,8 +113,8 @@ private:
 
     // What the forecast keeps of a row's operation in one pass: the run's own refusal, and what
     // the checks across rows and against the listings need of its paths, worked out once when
-    // the row is planned.
-    struct PlannedStep
+    // the row is planned. Held for every row and pass, so packed: 28 bytes instead of 32.
+    struct [[gnu::packed, gnu::aligned(4)]] PlannedStep
     {
         size_t sourceNameHash = 0; // of the name within its folder, as a listing holds it
         size_t destinationNameHash = 0;
@@ -127,13 +127,20 @@ private:
 
         // Of the whole path: a folder's number stands for its text, so the name's hash and the
         // folder's number tell whole paths apart without hashing them whole.
-        size_t sourceHash() const { return pathHash(sourceFolder, sourceNameHash); }
-        size_t destinationHash() const { return pathHash(destinationFolder, destinationNameHash); }
+        size_t sourceHash() const
+        {
+            return pathHash(sourceFolder, sourceNameHash);
+        }
+        size_t destinationHash() const
+        {
+            return pathHash(destinationFolder, destinationNameHash);
+        }
         static size_t pathHash(qint32 folder, size_t nameHash)
         {
             return nameHash ^ (size_t(quint32(folder)) * 0x9E3779B97F4A7C15u);
         }
     };
+    static_assert(sizeof(PlannedStep) == 28);
     // A row's verdict as kept: the failure and, for an error value in its cells, which one.
     struct Verdict
     {

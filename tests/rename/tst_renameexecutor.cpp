@@ -33,7 +33,12 @@ public:
 
 RenameOperation operation(qsizetype row, Kind kind, const QString& source, const QString& destination)
 {
-    return {.row = row, .kind = kind, .source = source, .destination = destination, .folder = {}};
+    RenameOperation step;
+    step.row = qint32(row);
+    step.kind = kind;
+    step.source = source;
+    step.destination = destination;
+    return step;
 }
 
 RenameOperation distribution(qsizetype row, const QString& name, const QString& folder,

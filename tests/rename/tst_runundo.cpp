@@ -19,7 +19,12 @@ using Files = QMap<QString, QByteArray>;
 
 RenameOperation operation(qsizetype row, Kind kind, const QString& source, const QString& destination)
 {
-    return {.row = row, .kind = kind, .source = source, .destination = destination, .folder = {}};
+    RenameOperation step;
+    step.row = qint32(row);
+    step.kind = kind;
+    step.source = source;
+    step.destination = destination;
+    return step;
 }
 
 // "a>b" renames /d/a to /d/b, one a row from row 2.
