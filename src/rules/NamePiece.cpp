@@ -2,15 +2,15 @@
 
 #include "rules/Characters.h"
 
-QString NamePiece::cutFrom(const QString& name) const
+QStringView NamePiece::cutFrom(QStringView name) const
 {
     switch (from) {
     case From::Left:
-        return leftCharacters(name, count);
+        return leftPiece(name, count);
     case From::Right:
-        return rightCharacters(name, count);
+        return rightPiece(name, count);
     case From::Middle:
-        return midCharacters(name, start, count);
+        return midPiece(name, start, count);
     }
     return name;
 }

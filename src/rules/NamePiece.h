@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QStringView>
 #include <QtGlobal>
 
 // The piece of an old base name that becomes the name source: the first or the last count
@@ -20,5 +20,5 @@ struct NamePiece
 
     // A negative count or a start before the first character cuts nothing.
     bool isValid() const { return count >= 0 && start >= 1; }
-    QString cutFrom(const QString& name) const;
+    QStringView cutFrom(QStringView name) const;
 };

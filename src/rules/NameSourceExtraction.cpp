@@ -11,7 +11,7 @@ bool extractNameSource(Sheet& sheet, const NamePiece& piece)
     NoProgress progress;
     fillColumn(sheet, Sheet::J, progress, [&](qsizetype row, QString& source) {
         QString made;
-        source = piece.cutFrom(cellText(sheet, row, Sheet::B, made));
+        source += piece.cutFrom(cellText(sheet, row, Sheet::B, made));
         return true;
     });
     return true;

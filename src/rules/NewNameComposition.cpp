@@ -59,8 +59,7 @@ void composeNewNames(Sheet& sheet, const RuleValues& rules, bool derivation, Pro
         const QString* former = sheet.storedText(row, Sheet::C);
         if (former && isJoined(*former, pieces) && !sheet.isFormula(row, Sheet::C))
             return false;
-        // Made in one piece of its final size.
-        name = QString(number.size() + head.size() + source.size() + tail.size(), Qt::Uninitialized);
+        name.resize(number.size() + head.size() + source.size() + tail.size());
         QChar* out = name.data();
         for (const QString* piece : pieces)
             out = std::copy(piece->cbegin(), piece->cend(), out);

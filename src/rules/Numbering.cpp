@@ -3,8 +3,6 @@
 #include "rules/ColumnFill.h"
 #include "table/Sheet.h"
 
-#include <QStringBuilder>
-
 #include <charconv>
 
 void writeNumbering(Sheet& sheet, bool on, const QString& prefix)
@@ -18,7 +16,8 @@ void writeNumbering(Sheet& sheet, bool on, const QString& prefix)
     fillColumn(sheet, Sheet::K, progress, [&](qsizetype row, QString& text) {
         char digits[24];
         const char* end = std::to_chars(digits, digits + sizeof digits, Sheet::dataIndexOf(row)).ptr;
-        text = stem % QLatin1StringView(digits, end - digits);
+        text += stem;
+        text += QLatin1StringView(digits, end - digits);
         return true;
     });
 }

@@ -1,6 +1,7 @@
 #include "table/ColumnRefill.h"
 
 #include <algorithm>
+#include <utility>
 
 ColumnRefill::ColumnRefill(Sheet& sheet, int column, qsizetype rows)
     : m_sheet(sheet), m_batch(sheet), m_column(column)
@@ -35,20 +36,35 @@ void ColumnRefill::carryTo(qsizetype end)
 
 void ColumnRefill::setText(qsizetype row, QString text)
 {
-    if (m_cellByCell) {
+    if (m_cellByCell)
         m_cellByCell->setText(row, std::move(text));
-        return;
-    }
+    else if (const qsizetype i = prepare(row, text); i >= 0)
+        m_texts.set(i, std::move(text));
+}
+
+void ColumnRefill::setCopy(qsizetype row, QStringView text)
+{
+    if (m_cellByCell)
+        m_cellByCell->setText(row, text.toString());
+    else if (const qsizetype i = prepare(row, text); i >= 0)
+        m_texts.setCopy(i, text);
+}
+
+qsizetype ColumnRefill::prepare(qsizetype row, QStringView text)
+{
     const qsizetype i = row - 1;
     if (i < m_next || row > Sheet::MaxRows)
-        return;
-    carryTo(i);
-    m_texts.growTo(i + 1);
+        return -1;
     if (!m_changed) {
+        // Nothing is made until a row changes: the rows before it are carried over then.
         const SheetColumn& cells = former();
         m_changed = i < cells.size() ? cells.text(i) != text : !text.isEmpty();
+        if (!m_changed)
+            return -1;
     }
+    carryTo(i);
+    m_texts.growTo(i + 1);
     m_held += qsizetype(!text.isEmpty());
-    m_texts.set(i, std::move(text));
     m_next = i + 1;
+    return i;
 }

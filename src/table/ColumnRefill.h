@@ -5,6 +5,7 @@
 #include "table/Sheet.h"
 
 #include <QString>
+#include <QStringView>
 #include <optional>
 
 // Rewrites the texts of a column row after row from the top, as a ColumnWriter would but for
@@ -23,12 +24,17 @@ public:
 
     // Rows come in order, each once; a row passed over keeps its cell.
     void setText(qsizetype row, QString text);
+    // The same with a copy of the text, made beside the texts copied before it: for texts made
+    // anew on every row, it spares an allocation each.
+    void setCopy(qsizetype row, QStringView text);
 
 private:
     // Fetched anew each time: a writer of a column further right may move the columns.
     const SheetColumn& former() const { return m_sheet.writableColumn(m_column); }
     // Takes the former texts of the rows up to, not including, the 0-based index end.
     void carryTo(qsizetype end);
+    // Readies the row's cell for the text: its 0-based index, or -1 for a row passed already.
+    qsizetype prepare(qsizetype row, QStringView text);
 
     Sheet& m_sheet;
     Sheet::Batch m_batch;

@@ -14,13 +14,18 @@ qsizetype distinctLimit(qsizetype cells)
 
 ColumnTexts::ColumnTexts() : m_distinct(1) {}
 
-void ColumnTexts::setByHash(qsizetype i, const QString& text)
+bool ColumnTexts::setRecent(qsizetype i, QStringView text)
 {
     for (const quint32 index : m_recent)
         if (isText(text, index)) {
             m_indices[i] = m_lastIndex = index;
-            return;
+            return true;
         }
+    return false;
+}
+
+void ColumnTexts::setByHash(qsizetype i, const QString& text)
+{
     if (auto it = m_indexOf.constFind(text); it != m_indexOf.cend()) {
         m_indices[i] = m_lastIndex = it.value();
     } else {

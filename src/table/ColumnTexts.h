@@ -1,7 +1,10 @@
 #pragma once
 
+#include "table/TextChunks.h"
+
 #include <QHash>
 #include <QString>
+#include <QStringView>
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -33,8 +36,21 @@ public:
             m_indices[i] = 0;
         else if (isLastText(text))
             m_indices[i] = m_lastIndex;
-        else
+        else if (!setRecent(i, text))
             setByHash(i, text);
+    }
+    // Stores a copy of the text: texts copied one after another share blocks, while a text set
+    // whole is its own allocation.
+    void setCopy(qsizetype i, QStringView text)
+    {
+        if (m_plain)
+            m_texts[i] = m_chunks.copy(text);
+        else if (text.isEmpty())
+            m_indices[i] = 0;
+        else if (isLastText(text))
+            m_indices[i] = m_lastIndex;
+        else if (!setRecent(i, text))
+            setByHash(i, text.toString());
     }
     void reserve(qsizetype size);
     // Grows to size empty cells, doubling the room taken so a column filled row by row stays
@@ -59,12 +75,14 @@ private:
     // Rows often repeat the text written last, as the same characters in memory or as equal ones
     // (a piece cut from names alike): found without hashing it, which costs a short text some
     // 100 ns.
-    bool isLastText(const QString& text) const { return isText(text, m_lastIndex); }
-    bool isText(const QString& text, quint32 index) const
+    bool isLastText(QStringView text) const { return isText(text, m_lastIndex); }
+    bool isText(QStringView text, quint32 index) const
     {
         const QString& held = m_distinct[index];
-        return text.size() == held.size() && (text.constData() == held.constData() || text == held);
+        return text.size() == held.size() && (text.data() == held.constData() || text == held);
     }
+    // Sets the cell to one of the texts written lately if the text is among them.
+    bool setRecent(qsizetype i, QStringView text);
     void setByHash(qsizetype i, const QString& text);
     void becomePlain();
 
@@ -78,4 +96,5 @@ private:
     std::array<quint32, 8> m_recent{};
     quint8 m_nextRecent = 0;
     std::vector<QString> m_texts; // once plain: one per cell
+    TextChunks m_chunks;          // the characters of the texts copied in
 };

@@ -24,6 +24,7 @@ private Q_SLOTS:
     void everyTextOutlivesTheFill();
     void sameCharactersShorterIsAnotherText();
     void farCellsStayApart();
+    void copiesOutliveTheirColumn();
 };
 
 void TestColumnTexts::everyTextOutlivesTheFill_data()
@@ -96,6 +97,37 @@ void TestColumnTexts::farCellsStayApart()
     QCOMPARE(column.text(Rows + 1), QStringLiteral("远处"));
     column.clear(Last);
     QCOMPARE(column.size(), Rows + 3);
+}
+
+void TestColumnTexts::copiesOutliveTheirColumn()
+{
+    QStringList kept;
+    {
+        ColumnTexts texts;
+        QString made; // one room for every text, as a rule writes them
+        for (qsizetype i = 0; i < Rows; ++i) {
+            made.resize(0);
+            made += textFor(i, false);
+            texts.growTo(i + 1);
+            texts.setCopy(i, made);
+        }
+        QVERIFY(texts.holdsPlainTexts());
+        for (qsizetype i = 0; i < Rows; i += 1000)
+            kept << texts[i];
+        made.fill(u'x');
+    }
+    // A text changed leaves the texts made beside it as they were, whether it shared their
+    // room or held it alone.
+    kept[1] += QStringLiteral("改");
+    kept[1].replace(0, 4, QStringLiteral("新"));
+    for (qsizetype k = 0; k < kept.size(); ++k) {
+        const QString expected = k == 1 ? QStringLiteral("新1000改") : textFor(k * 1000, false);
+        QCOMPARE(kept[k], expected);
+        QCOMPARE(kept[k].utf16()[kept[k].size()], u'\0');
+    }
+    kept = QStringList{kept.last()};
+    kept[0].append(QStringLiteral("与末尾"));
+    QCOMPARE(kept[0], textFor(Rows - 1000, false) + QStringLiteral("与末尾"));
 }
 
 QTEST_GUILESS_MAIN(TestColumnTexts)
