@@ -61,6 +61,7 @@ qsizetype ColumnRefill::prepare(qsizetype row, QStringView text)
         m_changed = i < cells.size() ? cells.text(i) != text : !text.isEmpty();
         if (!m_changed)
             return -1;
+        m_sheet.willKeep(cells.size());
     }
     carryTo(i);
     m_texts.growTo(i + 1);

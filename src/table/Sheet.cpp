@@ -237,6 +237,12 @@ void Sheet::replaceColumn(int column, SheetColumn cells)
     }
 }
 
+void Sheet::willKeep(qsizetype cells)
+{
+    if (m_recording && m_observer)
+        m_observer->keepingCells(cells);
+}
+
 void Sheet::swapContents(SheetEdit& edit)
 {
     const bool recording = std::exchange(m_recording, false);

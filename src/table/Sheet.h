@@ -211,6 +211,8 @@ private:
     void swapColumn(int column, SheetColumn& cells);
     // Puts the cells in place of the column's as a change, kept for the undo.
     void replaceColumn(int column, SheetColumn cells);
+    // Tells the observer that the batch will keep about that many cells for the undo.
+    void willKeep(qsizetype cells);
     static bool isInside(qsizetype row, int column)
     {
         return row >= 1 && row <= MaxRows && column >= 1 && column <= MaxColumns;

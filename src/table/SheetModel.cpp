@@ -188,6 +188,12 @@ void SheetModel::editFinished(SheetEdit&& edit)
         m_editSink(std::move(edit));
 }
 
+void SheetModel::keepingCells(qsizetype cells)
+{
+    if (m_keepingSink)
+        m_keepingSink(cells);
+}
+
 void SheetModel::circularReference(CellAddress cell)
 {
     Q_EMIT circularReferenceFound(columnName(cell.column) + QString::number(cell.row));

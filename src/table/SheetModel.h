@@ -29,6 +29,8 @@ public:
 
     // Receives each finished step of changes while the sheet records them, for an undo.
     void setEditSink(std::function<void(SheetEdit&&)> sink) { m_editSink = std::move(sink); }
+    // Told that the step being made will keep about that many cells.
+    void setKeepingSink(std::function<void(qsizetype cells)> sink) { m_keepingSink = std::move(sink); }
 
     // Tells, for a row, why the next run would refuse it (empty when it would not): shown as
     // the row's look and tooltip, never written into a cell.
@@ -56,6 +58,7 @@ private:
     void sheetCleared() override;
     void columnFormatChanged() override;
     void editFinished(SheetEdit&& edit) override;
+    void keepingCells(qsizetype cells) override;
     void circularReference(CellAddress cell) override;
     void fitToSheet();
     int wantedRows() const;
@@ -63,6 +66,7 @@ private:
 
     Sheet m_sheet;
     std::function<void(SheetEdit&&)> m_editSink;
+    std::function<void(qsizetype)> m_keepingSink;
     std::function<QString(qsizetype)> m_forecast;
     int m_rows = 0;
     int m_columns = 0;

@@ -45,8 +45,8 @@ private:
 } // namespace
 
 SheetHistory::SheetHistory(SheetModel& model, QObject* parent, qsizetype cellBudget)
-    : QObject(parent), m_model(model), m_cellBudget(cellBudget), m_undo(new QAction(QStringLiteral("撤销"), this)),
-      m_redo(new QAction(QStringLiteral("重做"), this))
+    : QObject(parent), m_model(model), m_cellBudget(cellBudget),
+      m_undo(new QAction(QStringLiteral("撤销"), this)), m_redo(new QAction(QStringLiteral("重做"), this))
 {
     m_stack.setUndoLimit(StepLimit);
     m_undo->setObjectName(QStringLiteral("undoEdit"));
@@ -64,6 +64,7 @@ SheetHistory::SheetHistory(SheetModel& model, QObject* parent, qsizetype cellBud
     // A cleared sheet leaves nothing for the earlier steps to act on.
     connect(&m_model, &QAbstractItemModel::modelReset, this, &SheetHistory::clear);
     m_model.setEditSink([this](SheetEdit&& edit) { push(std::move(edit)); });
+    m_model.setKeepingSink([this](qsizetype cells) { makeRoom(cells); });
     m_model.sheet().setRecordingEdits(true);
 }
 
@@ -84,7 +85,15 @@ void SheetHistory::pushStep(std::vector<SheetEdit>&& edits)
     keepWithinBudget();
 }
 
-void SheetHistory::keepWithinBudget()
+void SheetHistory::makeRoom(qsizetype cells)
+{
+    // Steps undone wait for a redo, which the step being made will take away; they are left to
+    // the push.
+    if (m_stack.index() == m_stack.count())
+        keepWithinBudget(cells);
+}
+
+void SheetHistory::keepWithinBudget(qsizetype coming)
 {
     // A step is pushed only once it is made: every step on the stack is done, none waits for a redo.
     const auto stepAt = [this](int index) {
@@ -92,10 +101,10 @@ void SheetHistory::keepWithinBudget()
     };
     const int count = m_stack.count();
     int first = count; // the oldest step kept
-    qsizetype held = 0;
+    qsizetype held = coming;
     while (first > 0) {
         const qsizetype cells = stepAt(first - 1)->heldCells();
-        if (first < count && held + cells > m_cellBudget)
+        if ((first < count || coming > 0) && held + cells > m_cellBudget)
             break;
         held += cells;
         --first;

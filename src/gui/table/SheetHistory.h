@@ -42,7 +42,10 @@ public:
 private:
     void push(SheetEdit&& edit);
     void pushStep(std::vector<SheetEdit>&& edits);
-    void keepWithinBudget();
+    // Lets go of the oldest steps until those left and the cells coming fit the budget; the
+    // newest step stays unless cells are coming.
+    void keepWithinBudget(qsizetype coming = 0);
+    void makeRoom(qsizetype cells);
 
     SheetModel& m_model;
     const qsizetype m_cellBudget;
