@@ -5,25 +5,11 @@
 #include "rules/RuleValues.h"
 #include "table/Sheet.h"
 
-#include <algorithm>
-#include <initializer_list>
-
 namespace {
 
 bool hasExtension(const QString& dotext)
 {
     return dotext.size() >= 2 && dotext.front() == u'.';
-}
-
-// Whether the text is the pieces one after another.
-bool isJoined(QStringView text, std::initializer_list<const QString*> pieces)
-{
-    for (const QString* piece : pieces) {
-        if (!text.startsWith(*piece))
-            return false;
-        text = text.sliced(piece->size());
-    }
-    return text.isEmpty();
 }
 
 } // namespace
@@ -53,16 +39,12 @@ void composeNewNames(Sheet& sheet, const RuleValues& rules, bool derivation, Pro
             return false;
         const QString& number = cellText(sheet, row, Sheet::K, made[1]);
         const QString& source = derivation ? firstSource : cellText(sheet, row, Sheet::J, made[2]);
-        const std::initializer_list<const QString*> pieces{&number, &head, &source, &tail};
-        // A name that stays as it is, as after a change elsewhere in the row, is not made again;
-        // a formula is written over even where its value is the name.
+        for (const QString* piece : {&number, &head, &source, &tail})
+            if (!piece->isEmpty())
+                name.append(*piece);
+        // A name that stays as it is, as after a change elsewhere in the row, keeps its cell; a
+        // formula is written over even where its value is the name.
         const QString* former = sheet.storedText(row, Sheet::C);
-        if (former && isJoined(*former, pieces) && !sheet.isFormula(row, Sheet::C))
-            return false;
-        name.resize(number.size() + head.size() + source.size() + tail.size());
-        QChar* out = name.data();
-        for (const QString* piece : pieces)
-            out = std::copy(piece->cbegin(), piece->cend(), out);
-        return true;
+        return !former || *former != name || sheet.isFormula(row, Sheet::C);
     });
 }
