@@ -300,6 +300,10 @@ RunForecast::RowSpan RunForecast::rebuild(const Sheet& sheet)
     }
     sizeSteps(count);
     m_nextToPlan = 0;
+    // A table of more rows than a slice takes its first slice with the others, from the window's
+    // next events: the change that asked for the plan shows at once.
+    if (count > m_rowsAtOnce)
+        return changed;
     const RowSpan judged = planMore(sheet);
     if (!judged.isEmpty()) {
         changed.add(judged.first);
