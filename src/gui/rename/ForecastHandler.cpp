@@ -13,9 +13,9 @@
 
 namespace {
 
-// About 30 ms of planning a slice on this kind of machine, so a click or a key is seldom kept
-// waiting longer; a table of no more rows is planned at once.
-constexpr qsizetype RowsPlannedAtOnce = 65536;
+// About 15 ms of planning a slice on this kind of machine, a frame's time, so a click or a key
+// is seldom kept waiting longer; a table of no more rows is planned at once.
+constexpr qsizetype RowsPlannedAtOnce = 32768;
 
 } // namespace
 
