@@ -33,10 +33,10 @@ void CollectedFiles::appendName(QStringView name)
     File file;
     file.folder = qint32(m_folders.size()) - 1;
     if (parts.takesPart) {
-        file.base = parts.base.toString();
+        file.base = m_bases.copy(parts.base);
         file.extension = extensionIndex(parts.dotext);
     } else {
-        file.base = parts.name.toString();
+        file.base = m_bases.copy(parts.name);
     }
     m_files.push_back(std::move(file));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/TextChunks.h"
+
 #include <QDir>
 #include <QHash>
 #include <QString>
@@ -52,4 +54,5 @@ private:
     std::vector<QString> m_extensions{QString()}; // the first for names without one
     QHash<QString, qint32> m_extensionIndex;      // the place of each in m_extensions but the first
     std::vector<File> m_files;
+    TextChunks m_bases; // the characters of the base names, side by side
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "table/TextChunks.h"
+#include "base/TextChunks.h"
 
 #include <QHash>
 #include <QString>

@@ -9,5 +9,4 @@ list(APPEND RENVORA_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/SheetEdit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SheetModel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TabularText.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/TextChunks.cpp
 )

@@ -1,4 +1,4 @@
-#include "table/TextChunks.h"
+#include "base/TextChunks.h"
 
 #include <algorithm>
 #include <utility>
