@@ -63,13 +63,12 @@ RunForecast::RowSpan RunForecast::update(const Sheet& sheet, qsizetype top, qsiz
 
     const qsizetype first = std::max<qsizetype>(top - Sheet::FirstDataRow, 0);
     const qsizetype last = std::min(bottom - Sheet::FirstDataRow, after - 1);
-    std::vector<qsizetype> planned;
-    for (qsizetype i = first; i <= last; ++i)
-        planned.push_back(i);
-    for (qsizetype i = std::max(before, last + 1); i < after; ++i)
-        planned.push_back(i);
+    // The rows changed and the rows new below the former end.
+    const qsizetype added = std::max(before, last + 1);
+    const qsizetype plannedCount =
+        std::max<qsizetype>(last - first + 1, 0) + std::max<qsizetype>(after - added, 0);
     // A change to most of the table is cheaper worked out from scratch.
-    if (2 * qsizetype(planned.size()) > after) {
+    if (2 * plannedCount > after) {
         const RowSpan rebuilt = rebuild(sheet);
         if (!rebuilt.isEmpty()) {
             changed.add(rebuilt.first);
@@ -77,6 +76,12 @@ RunForecast::RowSpan RunForecast::update(const Sheet& sheet, qsizetype top, qsiz
         }
         return changed;
     }
+    std::vector<qsizetype> planned;
+    planned.reserve(plannedCount);
+    for (qsizetype i = first; i <= last; ++i)
+        planned.push_back(i);
+    for (qsizetype i = added; i < after; ++i)
+        planned.push_back(i);
 
     FolderNumbers::Last lastFolder;
     for (qsizetype i : planned) {
