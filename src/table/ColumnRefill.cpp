@@ -63,7 +63,8 @@ qsizetype ColumnRefill::prepare(qsizetype row, QStringView text)
             return -1;
         m_sheet.willKeep(cells.size());
     }
-    carryTo(i);
+    if (m_next < i)
+        carryTo(i);
     m_texts.growTo(i + 1);
     m_held += qsizetype(!text.isEmpty());
     m_next = i + 1;
