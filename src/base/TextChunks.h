@@ -26,7 +26,8 @@ private:
 
     void release();
 
-    Block* m_block = nullptr;         // the block being filled; this holds one reference to it
+    Block* m_block = nullptr;         // the block being filled
     char16_t* m_characters = nullptr; // its first character
     qsizetype m_used = 0;             // of its characters
+    int m_unhanded = 0;               // references to it held for the texts to come
 };
